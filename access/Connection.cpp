@@ -1,0 +1,178 @@
+#include "Connection.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <atomic>
+
+#include "DbError.h"
+#include "detail/ConnectionCache.h"
+#include "detail/DatabaseUrl.h"
+#include "detail/SqliteFunctions.h"
+
+namespace tolmo {
+
+namespace {
+
+constexpr int kSqliteBusyTimeoutMs = 5000;
+
+QString oneLine(const QString& text) {
+    QString line = text.simplified();
+    while (line.endsWith(u'.')) line.chop(1);
+    return line;
+}
+
+DbError openError(const QString& url, const QString& driver, const QString& reason) {
+    return DbError(QStringLiteral("Impossibile aprire il database «%1»: %2.")
+                       .arg(detail::urlForDisplay(url), oneLine(reason)),
+                   driver + QStringLiteral(": open"), -1);
+}
+
+QString newConnectionName() {
+    static std::atomic<int> serial{0};
+    return QStringLiteral("tolmo-access-%1").arg(++serial);
+}
+
+bool isSchemaChange(const QString& sql) {
+    static const QRegularExpression kDdl(QStringLiteral("^\\s*(CREATE|ALTER|DROP)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return kDdl.match(sql).hasMatch();
+}
+
+QSqlDatabase configuredDatabase(const detail::DatabaseUrl& url, const QString& name) {
+    if (url.dialect == Dialect::SQLite) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(url.path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kSqliteBusyTimeoutMs));
+        return db;
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(url.host);
+    db.setPort(url.port);
+    db.setUserName(url.user);
+    db.setPassword(url.password);
+    db.setDatabaseName(url.database);
+    // NUMERIC arrives as its exact text, never through a double.
+    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    return db;
+}
+
+}  // namespace
+
+Connection::Connection(QString url, Dialect dialect, QSqlDatabase db)
+    : m_url(std::move(url)), m_dialect(dialect), m_db(std::move(db)), m_cache(std::make_unique<Cache>()) {}
+
+Connection::~Connection() {
+    const QString name = m_db.connectionName();
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+ConnectionPtr Connection::open(const QString& url) {
+    const auto parsed = detail::DatabaseUrl::parse(url);
+    if (!parsed)
+        throw DbError(QStringLiteral("Indirizzo del database non valido: «%1». Usare sqlite:PERCORSO oppure "
+                                     "postgresql://UTENTE@HOST:PORTA/DATABASE.")
+                          .arg(detail::urlForDisplay(url)),
+                      QStringLiteral("Connection: open"), -1);
+
+    ConnectionPtr conn(
+        new Connection(url, parsed->dialect, configuredDatabase(*parsed, newConnectionName())));
+    QSqlDatabase& db = conn->m_db;
+    const QString driver = db.driverName();
+    if (!db.isValid())
+        throw openError(url, driver, QStringLiteral("il driver %1 non è disponibile").arg(driver));
+    if (!db.open()) throw openError(url, driver, db.lastError().text());
+    try {
+        if (conn->m_dialect == Dialect::SQLite) {
+            conn->query(QStringLiteral("PRAGMA journal_mode=WAL"));
+            conn->Execute(QStringLiteral("PRAGMA foreign_keys=ON"));
+            if (!detail::registerUnicodeCaseFunctions(db))
+                throw openError(url, driver, QStringLiteral("registrazione di UPPER/LOWER non riuscita"));
+        } else {
+            conn->Execute(QStringLiteral("SET client_encoding TO 'UTF8'"));
+        }
+    } catch (const DbError& error) {
+        throw openError(url, driver, error.description());
+    }
+    return conn;
+}
+
+QSqlQuery Connection::run(const QString& sql, const QVariantList& params) {
+    if (m_observer) m_observer(sql);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (params.isEmpty()) {
+        // Unprepared, so PostgreSQL also accepts statements PREPARE refuses (DDL, SET).
+        if (!q.exec(sql)) fail(q.lastError(), sql);
+        return q;
+    }
+    if (!q.prepare(sql)) fail(q.lastError(), sql);
+    for (const QVariant& param : params)
+        q.addBindValue(m_dialect == Dialect::SQLite ? detail::keepLeadingByteOrderMark(param) : param);
+    if (!q.exec()) fail(q.lastError(), sql);
+    return q;
+}
+
+void Connection::fail(const QSqlError& error, const QString& sql) const {
+    QString description = error.databaseText().trimmed();
+    if (description.isEmpty()) description = error.text().trimmed();
+    bool numeric = false;
+    const long number = error.nativeErrorCode().toLong(&numeric);
+    throw DbError(description, m_db.driverName() + QStringLiteral(": ") + sql, numeric ? number : -1);
+}
+
+int Connection::Execute(const QString& sql, const QVariantList& params) {
+    const QSqlQuery q = run(sql, params);
+    if (isSchemaChange(sql)) forgetSchema();
+    return q.numRowsAffected();
+}
+
+QSqlQuery Connection::query(const QString& sql, const QVariantList& params) { return run(sql, params); }
+
+void Connection::BeginTrans() {
+    if (m_inTransaction)
+        throw DbError(QStringLiteral("Una transazione è già aperta su questa connessione."),
+                      m_db.driverName() + QStringLiteral(": BEGIN"), -1);
+    if (m_observer) m_observer(QStringLiteral("BEGIN"));
+    if (!m_db.transaction()) fail(m_db.lastError(), QStringLiteral("BEGIN"));
+    m_inTransaction = true;
+}
+
+void Connection::CommitTrans() {
+    if (!m_inTransaction)
+        throw DbError(QStringLiteral("Nessuna transazione aperta da confermare."),
+                      m_db.driverName() + QStringLiteral(": COMMIT"), -1);
+    if (m_observer) m_observer(QStringLiteral("COMMIT"));
+    // A failed COMMIT leaves the transaction to RollbackTrans (SQLite keeps it open when busy).
+    if (!m_db.commit()) fail(m_db.lastError(), QStringLiteral("COMMIT"));
+    m_inTransaction = false;
+}
+
+void Connection::RollbackTrans() {
+    if (!m_inTransaction)
+        throw DbError(QStringLiteral("Nessuna transazione aperta da annullare."),
+                      m_db.driverName() + QStringLiteral(": ROLLBACK"), -1);
+    m_inTransaction = false;
+    if (m_observer) m_observer(QStringLiteral("ROLLBACK"));
+    if (!m_db.rollback()) fail(m_db.lastError(), QStringLiteral("ROLLBACK"));
+}
+
+Transaction::Transaction(Connection& conn) : m_conn(conn) { m_conn.BeginTrans(); }
+
+Transaction::~Transaction() {
+    if (m_done) return;
+    try {
+        m_conn.RollbackTrans();
+    } catch (...) {
+        // Nothing sensible to do while unwinding: the server drops the transaction anyway.
+    }
+}
+
+void Transaction::commit() {
+    m_conn.CommitTrans();
+    m_done = true;
+}
+
+}  // namespace tolmo

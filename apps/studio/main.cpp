@@ -1,0 +1,68 @@
+// tolmo-studio: the desktop host of the case-file component.
+
+#include "MainWindow.h"
+#include "UserChooser.h"
+#include "apps/common/HostKit.h"
+#include "ui/binder/QtInteraction.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tolmo Studio"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tolmo Studio: la pratica dello studio legale."));
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("db"), QStringLiteral("Database: sqlite:PERCORSO o postgresql://UTENTE@HOST:PORTA/DB."),
+                      QStringLiteral("url")});
+    parser.addOption({QStringLiteral("settings"), QStringLiteral("File INI delle impostazioni utente."), QStringLiteral("file")});
+    parser.addOption({QStringLiteral("user"), QStringLiteral("Utente corrente, senza chiederlo."), QStringLiteral("id")});
+    parser.addOption({QStringLiteral("screenshot"), QStringLiteral("Salva un'immagine della finestra ed esce."),
+                      QStringLiteral("png")});
+    parser.process(app);
+
+    tolmo::platform::QtSettings settings(parser.value(QStringLiteral("settings")));
+    tolmo::ui::QtInteraction interaction;
+    tolmo::TolmoPratica component(interaction, settings);
+    tolmo::hostkit::restoreProperties(component, settings);
+
+    const QString url =
+        parser.isSet(QStringLiteral("db")) ? parser.value(QStringLiteral("db")) : tolmo::hostkit::defaultDatabaseUrl();
+    try {
+        tolmo::hostkit::connect(component, url);
+    } catch (const tolmo::DbError& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Tolmo Studio"), e.description());
+        return 1;
+    }
+
+    const QString shared = QStringLiteral("Shared"), idKey = QStringLiteral("Id_Utente");
+    int userId = settings.value(shared, idKey, QStringLiteral("1")).toInt();
+    if (parser.isSet(QStringLiteral("user")))
+        userId = parser.value(QStringLiteral("user")).toInt();
+    else if (!parser.isSet(QStringLiteral("screenshot")))
+        userId = tolmo::studio::chooseUser(nullptr, component.ConnReadOnly(), userId);
+    settings.setValue(shared, idKey, QString::number(userId));
+
+    tolmo::studio::MainWindow window(component, userId);
+    interaction.setParentWidget(&window);
+    component.Start();
+    component.SettaContabilita(userId);
+    component.SetCambioLiraEuro();
+    window.resize(1366, 768);
+    window.show();
+
+    if (parser.isSet(QStringLiteral("screenshot"))) {
+        QTimer::singleShot(500, &window, [&] {
+            window.grab().save(parser.value(QStringLiteral("screenshot")));
+            app.quit();
+        });
+    }
+    const int rc = app.exec();
+    tolmo::core::PropertyBag bag;
+    component.WriteProperties(bag);
+    tolmo::hostkit::saveBag(settings, bag);
+    return rc;
+}

@@ -1,0 +1,31 @@
+// tolmo_bench [--sizes=1000,100000] [--pg] [--benchmark_...]
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <exception>
+
+#include "BenchOptions.h"
+#include "CaseBenchmarks.h"
+#include "FirmCache.h"
+#include "RatioReporter.h"
+
+int main(int argc, char** argv) {
+    using namespace tolmo::bench;
+    int qtArgc = 1;
+    QCoreApplication app(qtArgc, argv);  // the SQL drivers are plugins
+    try {
+        const BenchOptions options = takeBenchOptions(argc, argv);
+        RatioReporter reporter(benchmarkFormat(argc, argv));
+        benchmark::Initialize(&argc, argv);
+        if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+        const std::string engine = options.engine == Engine::SQLite ? "sqlite" : "postgresql";
+        for (const int cases : options.sizes)
+            registerCaseBenchmarks(openFirm(options.engine, cases), cases, engine, reporter);
+        benchmark::RunSpecifiedBenchmarks(&reporter);
+        benchmark::Shutdown();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tolmo_bench: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,114 @@
+#include "FirmCache.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QUrl>
+#include <cstdio>
+#include <stdexcept>
+
+#include "LargeFirm.h"
+#include "schema/Schema.h"
+
+namespace tolmo::bench {
+
+namespace {
+
+/// Raise whenever the generated rows change, so that kept firms are generated again.
+constexpr int kGeneratorVersion = 2;
+const QString kStampTable = QStringLiteral("BenchFirm");
+
+QString fingerprint(Dialect dialect, int cases) {
+    const QString text = schema::ddl(dialect).join(QLatin1Char('\n')) +
+                         QStringLiteral("\ngenerator %1, %2 cases").arg(kGeneratorVersion).arg(cases);
+    return QString::fromLatin1(QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+bool isCurrent(Connection& conn, int cases) {
+    if (conn.columns(kStampTable).isEmpty()) return false;
+    QSqlQuery q = conn.query(QStringLiteral("SELECT Fingerprint FROM ") + kStampTable);
+    return q.next() && q.value(0).toString() == fingerprint(conn.dialect(), cases);
+}
+
+void stamp(Connection& conn, int cases) {
+    conn.Execute(QStringLiteral("CREATE TABLE %1 (Fingerprint VARCHAR(64))").arg(kStampTable));
+    conn.Execute(QStringLiteral("INSERT INTO %1 (Fingerprint) VALUES (?)").arg(kStampTable),
+                 {fingerprint(conn.dialect(), cases)});
+}
+
+/// Builds the firm into the new database at `url` and closes it.
+void build(const QString& url, int cases, const QString& shownAs) {
+    QElapsedTimer timer;
+    timer.start();
+    {
+        ConnectionPtr conn = schema::openDatabase(url);
+        const FirmShape shape{cases};
+        generateLargeFirm(*conn, shape);
+        stamp(*conn, cases);
+        if (conn->dialect() == Dialect::SQLite)
+            conn->query(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        std::fprintf(stderr,
+                     "tolmo_bench: generated %d cases, %lld parties, %lld agenda entries, %lld invoices, "
+                     "%lld additional parties in %.1f s into %s\n",
+                     shape.cases, shape.parties(), shape.agendaEntries(), shape.invoices(),
+                     shape.extraParties(), static_cast<double>(timer.elapsed()) / 1000.0,
+                     qPrintable(shownAs));
+    }
+}
+
+void removeSqliteFiles(const QString& path) {
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) QFile::remove(path + QLatin1String(suffix));
+}
+
+ConnectionPtr openSqliteFirm(int cases) {
+    const QString dir = QStringLiteral(TOLMO_BENCH_DATA_DIR);
+    QDir().mkpath(dir);
+    const QString path = QStringLiteral("%1/firm-%2.sqlite").arg(dir).arg(cases);
+    const QString url = QStringLiteral("sqlite:") + path;
+    if (QFile::exists(path)) {
+        ConnectionPtr conn = schema::openDatabase(url);
+        if (isCurrent(*conn, cases)) return conn;
+    }
+    const QString partial = path + QStringLiteral(".partial");
+    removeSqliteFiles(partial);
+    build(QStringLiteral("sqlite:") + partial, cases, path);
+    removeSqliteFiles(path);
+    if (!QFile::rename(partial, path)) throw std::runtime_error("cannot rename " + partial.toStdString());
+    removeSqliteFiles(partial);
+    return schema::openDatabase(url);
+}
+
+QString databaseUrl(const QString& serverUrl, const QString& database) {
+    QUrl url(serverUrl);
+    url.setPath(QLatin1Char('/') + database);
+    return url.toString();
+}
+
+ConnectionPtr openPostgresFirm(int cases) {
+    const QString server = qEnvironmentVariable("TOLMO_BENCH_PG_URL");
+    if (server.isEmpty())
+        throw std::runtime_error("--pg needs TOLMO_BENCH_PG_URL=postgresql://USER@HOST:PORT/postgres");
+    // Database names are made of digits only, never of user text.
+    const QString name = QStringLiteral("tolmo_bench_%1").arg(cases);
+    const QString partial = name + QStringLiteral("_partial");
+    ConnectionPtr admin = Connection::open(server);
+    if (admin->query(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"), {name}).next()) {
+        ConnectionPtr conn = Connection::open(databaseUrl(server, name));
+        if (isCurrent(*conn, cases)) return conn;
+    }
+    admin->Execute(QStringLiteral("DROP DATABASE IF EXISTS ") + partial);
+    admin->Execute(QStringLiteral("CREATE DATABASE ") + partial);
+    build(databaseUrl(server, partial), cases, QStringLiteral("database ") + name);
+    admin->Execute(QStringLiteral("DROP DATABASE IF EXISTS ") + name);
+    admin->Execute(QStringLiteral("ALTER DATABASE %1 RENAME TO %2").arg(partial, name));
+    return Connection::open(databaseUrl(server, name));
+}
+
+}  // namespace
+
+ConnectionPtr openFirm(Engine engine, int cases) {
+    return engine == Engine::SQLite ? openSqliteFirm(cases) : openPostgresFirm(cases);
+}
+
+}  // namespace tolmo::bench

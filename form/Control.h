@@ -1,0 +1,241 @@
+#pragma once
+// A named control of a headless form: the state the behaviour reads and writes.
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <vector>
+
+namespace tolmo::form {
+
+class Form;
+
+enum class ControlKind {
+    Label,
+    TextBox,   // text, masked, date, money and number entries
+    ComboBox,  // multi-column drop-down list with an editable text
+    ListBox,   // multi-column list without text entry
+    CheckBox,
+    OptionGroup,  // a group of option buttons: selected index
+    Button,
+    Frame,
+    TabStrip,
+    Grid,
+    Picture,
+};
+
+enum class EventKind { Click, DblClick, Change, DropDown, Choose, KeyPress, GotFocus, LostFocus };
+
+QString eventKindName(EventKind kind);
+bool eventKindFromName(const QString& name, EventKind* kind);
+
+/// What a handler receives. KeyPress handlers may set `key` to 0 to drop the key;
+/// LostFocus handlers may set `cancel` to keep the focus in the control.
+struct ControlEvent {
+    EventKind kind = EventKind::Click;
+    int index = -1;  ///< option, tab or control-array index
+    int row = -1;    ///< Choose: the chosen row
+    int key = 0;     ///< KeyPress: the character code (8 = backspace, 13 = Enter)
+    bool cancel = false;
+};
+
+/// The state properties a view mirrors; observers get told which one changed.
+enum class Prop {
+    Text,
+    Visible,
+    Enabled,
+    Locked,
+    Caption,
+    Tag,
+    ToolTip,
+    Geometry,
+    BackColor,
+    Rows,
+    Selection,
+    Checked,
+    Index,
+    Tabs,
+    Table,
+    CurrentCell,
+    Focus,
+    Format,
+};
+
+class Control {
+public:
+    /// Registers the control in `form` (which must outlive it) under `name`; a null form
+    /// leaves it out of any registry.
+    Control(Form* form, QString name, ControlKind kind);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& name() const { return m_name; }
+    ControlKind kind() const { return m_kind; }
+    Form* form() const { return m_form; }
+
+    const QString& text() const { return m_text; }
+    void setText(const QString& text);  ///< fires Change when the text changes
+    bool visible() const { return m_visible; }
+    void setVisible(bool v);
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool v);
+    bool locked() const { return m_locked; }
+    void setLocked(bool v);
+    const QString& caption() const { return m_caption; }
+    void setCaption(const QString& c);
+    const QString& tag() const { return m_tag; }
+    void setTag(const QString& t);
+    const QString& toolTip() const { return m_toolTip; }
+    void setToolTip(const QString& t);
+    /// Position and size in twips (1/1440 inch; 15 twips to a pixel at 96 dpi).
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void setLeft(int v);
+    void setTop(int v);
+    void setWidth(int v);
+    void setHeight(int v);
+    /// Moves and sizes at once, telling the observers once.
+    void setGeometry(int left, int top, int width, int height);
+    /// Background colour as 0xBBGGRR, -1 when the view's default applies.
+    long backColor() const { return m_backColor; }
+    void setBackColor(long colour);
+    /// Display format and input mask of an entry ("##/##/####").
+    const QString& format() const { return m_format; }
+    const QString& mask() const { return m_mask; }
+    void setFormat(const QString& format, const QString& mask);
+
+    /// Asks the view to put the keyboard focus here.
+    void setFocus();
+
+    using Handler = std::function<void(ControlEvent&)>;
+    /// Adds a handler for one kind of event.
+    void on(EventKind kind, Handler handler);
+    /// Runs the handlers of the event's kind, in the order they were added. Once a
+    /// KeyPress handler drops the key (key = 0), the handlers after it are not run.
+    void fire(ControlEvent& event);
+    void fire(EventKind kind);
+
+    /// Observers (the Qt binder) learn of every state change.
+    using Observer = std::function<void(Control&, Prop)>;
+    int observe(Observer observer);
+    void unobserve(int id);
+
+protected:
+    void notify(Prop prop);
+
+private:
+    Form* m_form;
+    QString m_name;
+    ControlKind m_kind;
+    QString m_text, m_caption, m_tag, m_toolTip, m_format, m_mask;
+    bool m_visible = true, m_enabled = true, m_locked = false;
+    int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    long m_backColor = -1;
+    std::vector<std::pair<EventKind, Handler>> m_handlers;
+    std::vector<std::pair<int, Observer>> m_observers;
+    int m_nextObserver = 1;
+};
+
+/// A multi-column list: each row is its columns joined by TAB.
+class ListControl : public Control {
+public:
+    ListControl(Form* form, QString name, ControlKind kind = ControlKind::ComboBox, int columns = 1);
+
+    int columnCount() const { return m_columns; }
+    const QStringList& rows() const { return m_rows; }
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    void clear();  ///< empties the rows and the selection (not the text)
+    void addRow(const QString& row);
+    /// Adds a row from its columns; a TAB inside a column becomes a space.
+    void addRow(const QStringList& columns);
+    void setRows(const QStringList& rows);    ///< replaces the rows and clears the selection
+    QString cell(int row, int column) const;  ///< "" outside the table
+    /// Selected row, -1 for none. Selecting a row shows its first column as the text
+    /// (firing Change when the text changes); -1 or a row outside the list clears the
+    /// selection and leaves the text.
+    int selectedRow() const { return m_selected; }
+    void setSelectedRow(int row);
+    /// Exact search of `text` in `column`; -1 when absent.
+    int findRow(int column, const QString& text) const;
+    /// Column value of the selected row, "" when nothing is selected.
+    QString selectedCell(int column) const;
+
+private:
+    int m_columns;
+    QStringList m_rows;
+    int m_selected = -1;
+};
+
+class CheckBox : public Control {
+public:
+    CheckBox(Form* form, QString name);
+    bool checked() const { return m_checked; }
+    void setChecked(bool v);  ///< fires Click when it changes, as a person ticking it would
+
+private:
+    bool m_checked = false;
+};
+
+/// A group of option buttons; index -1 when none is chosen.
+class OptionGroup : public Control {
+public:
+    OptionGroup(Form* form, QString name, int count);
+    int count() const { return m_count; }
+    int index() const { return m_index; }
+    /// Fires Click with the index when it changes to an option; outside 0..count-1 means none.
+    void setIndex(int i);
+
+private:
+    int m_count;
+    int m_index = -1;
+};
+
+class TabStrip : public Control {
+public:
+    TabStrip(Form* form, QString name, int count);
+    int count() const { return static_cast<int>(m_tabVisible.size()); }
+    int current() const { return m_current; }
+    void setCurrent(int tab);  ///< fires Click with the tab index when it changes; ignores bad tabs
+    bool tabVisible(int tab) const;
+    void setTabVisible(int tab, bool v);
+    QString tabCaption(int tab) const;
+    void setTabCaption(int tab, const QString& c);
+
+private:
+    int m_current = 0;
+    QVector<bool> m_tabVisible;
+    QStringList m_tabCaption;
+};
+
+/// A grid bound to an in-memory table.
+class Grid : public Control {
+public:
+    Grid(Form* form, QString name, int columns);
+    int columnCount() const { return m_columns; }
+    const QVector<QVector<QVariant>>& table() const { return m_table; }
+    int rowCount() const { return static_cast<int>(m_table.size()); }
+    /// Replaces the table; short rows are padded with nulls, a wider row widens the grid.
+    void setTable(QVector<QVector<QVariant>> table);
+    /// Sizes the table to rows x columns of nulls.
+    void resize(int rows);
+    QVariant cell(int row, int column) const;              ///< null outside the table
+    void setCell(int row, int column, const QVariant& v);  ///< ignored outside the table
+    int row() const { return m_row; }
+    int col() const { return m_col; }
+    void setCurrentCell(int row, int col);
+    QStringList columnCaptions() const { return m_captions; }
+    void setColumnCaptions(const QStringList& captions);  ///< observers hear Prop::Table
+
+private:
+    int m_columns;
+    QVector<QVector<QVariant>> m_table;
+    QStringList m_captions;
+    int m_row = -1, m_col = -1;
+};
+
+}  // namespace tolmo::form

@@ -1,0 +1,73 @@
+// The JSON dump of a form's state.
+#include "form/FormJson.h"
+
+#include <QJsonArray>
+
+namespace tolmo::form {
+
+namespace {
+
+void dumpList(const ListControl& list, QJsonObject& out) {
+    out.insert(QStringLiteral("rows"), QJsonArray::fromStringList(list.rows()));
+    out.insert(QStringLiteral("selectedRow"), list.selectedRow());
+}
+
+void dumpTabs(const TabStrip& tabs, QJsonObject& out) {
+    QJsonArray all;
+    for (int t = 0; t < tabs.count(); ++t)
+        all.append(QJsonObject{{QStringLiteral("visible"), tabs.tabVisible(t)},
+                               {QStringLiteral("caption"), tabs.tabCaption(t)}});
+    out.insert(QStringLiteral("current"), tabs.current());
+    out.insert(QStringLiteral("tabs"), all);
+}
+
+void dumpGrid(const Grid& grid, QJsonObject& out) {
+    QJsonArray table;
+    for (const auto& row : grid.table()) {
+        QJsonArray cells;
+        for (const QVariant& v : row)
+            cells.append(v.isNull() ? QJsonValue(QJsonValue::Null) : QJsonValue::fromVariant(v));
+        table.append(cells);
+    }
+    out.insert(QStringLiteral("table"), table);
+    out.insert(QStringLiteral("row"), grid.row());
+    out.insert(QStringLiteral("col"), grid.col());
+}
+
+}  // namespace
+
+QJsonObject dumpControl(const Control& control) {
+    QJsonObject out{
+        {QStringLiteral("text"), control.text()},       {QStringLiteral("visible"), control.visible()},
+        {QStringLiteral("enabled"), control.enabled()}, {QStringLiteral("locked"), control.locked()},
+        {QStringLiteral("caption"), control.caption()}, {QStringLiteral("tag"), control.tag()},
+        {QStringLiteral("toolTip"), control.toolTip()}, {QStringLiteral("left"), control.left()},
+        {QStringLiteral("top"), control.top()},         {QStringLiteral("width"), control.width()},
+        {QStringLiteral("height"), control.height()},
+    };
+    if (control.backColor() != -1)
+        out.insert(QStringLiteral("backColor"), static_cast<qint64>(control.backColor()));
+    if (!control.format().isEmpty()) out.insert(QStringLiteral("format"), control.format());
+    if (!control.mask().isEmpty()) out.insert(QStringLiteral("mask"), control.mask());
+
+    if (const auto* list = dynamic_cast<const ListControl*>(&control)) {
+        dumpList(*list, out);
+    } else if (const auto* check = dynamic_cast<const CheckBox*>(&control)) {
+        out.insert(QStringLiteral("checked"), check->checked());
+    } else if (const auto* options = dynamic_cast<const OptionGroup*>(&control)) {
+        out.insert(QStringLiteral("index"), options->index());
+    } else if (const auto* tabs = dynamic_cast<const TabStrip*>(&control)) {
+        dumpTabs(*tabs, out);
+    } else if (const auto* grid = dynamic_cast<const Grid*>(&control)) {
+        dumpGrid(*grid, out);
+    }
+    return out;
+}
+
+QJsonObject dumpForm(const Form& form) {
+    QJsonObject out;
+    for (const Control* c : form.controls()) out.insert(c->name(), dumpControl(*c));
+    return out;
+}
+
+}  // namespace tolmo::form

@@ -1,0 +1,47 @@
+#include <algorithm>
+
+#include "form/Control.h"
+
+namespace tolmo::form {
+
+Grid::Grid(Form* form, QString name, int columns)
+    : Control(form, std::move(name), ControlKind::Grid), m_columns(columns < 0 ? 0 : columns) {}
+
+void Grid::setTable(QVector<QVector<QVariant>> table) {
+    // Every row gets the same width: the declared columns, or the widest row when wider.
+    for (const auto& row : table) m_columns = std::max(m_columns, static_cast<int>(row.size()));
+    for (auto& row : table) row.resize(m_columns);
+    m_table = std::move(table);
+    notify(Prop::Table);
+    if (m_row >= rowCount()) setCurrentCell(-1, -1);
+}
+
+void Grid::resize(int rows) { setTable(QVector<QVector<QVariant>>(std::max(rows, 0))); }
+
+QVariant Grid::cell(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns) return {};
+    return m_table.at(row).at(column);
+}
+
+void Grid::setCell(int row, int column, const QVariant& v) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns) return;
+    QVariant& slot = m_table[row][column];
+    if (slot == v && slot.isNull() == v.isNull()) return;
+    slot = v;
+    notify(Prop::Table);
+}
+
+void Grid::setCurrentCell(int row, int col) {
+    if (row == m_row && col == m_col) return;
+    m_row = row;
+    m_col = col;
+    notify(Prop::CurrentCell);
+}
+
+void Grid::setColumnCaptions(const QStringList& captions) {
+    if (captions == m_captions) return;
+    m_captions = captions;
+    notify(Prop::Table);
+}
+
+}  // namespace tolmo::form

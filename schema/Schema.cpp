@@ -1,0 +1,66 @@
+// Creating the schema and opening a database, preparing it when it is new.
+
+#include "Schema.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "demo/Steps.h"
+
+namespace tolmo::schema {
+
+namespace {
+
+const QString kSqlitePrefix = QStringLiteral("sqlite:");
+
+/// The SQLite file of a "sqlite:PATH" URL, empty for any other engine.
+QString sqlitePath(const QString& url) {
+    return url.startsWith(kSqlitePrefix, Qt::CaseInsensitive) ? url.mid(kSqlitePrefix.size()) : QString();
+}
+
+/// Removes a SQLite database that could not be prepared, so the next opening starts again.
+void removeSqliteFiles(const QString& path) {
+    for (const QString& suffix :
+         {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
+        QFile::remove(path + suffix);
+}
+
+void createTables(Connection& c) {
+    for (const QString& statement : ddl(c.dialect())) c.Execute(statement);
+}
+
+}  // namespace
+
+void createSchema(Connection& c) {
+    Transaction tx(c);
+    createTables(c);
+    tx.commit();
+}
+
+bool hasSchema(Connection& c) {
+    const QStringList names = c.database().tables(QSql::Tables);
+    return names.contains(QStringLiteral("Pratica"), Qt::CaseInsensitive);
+}
+
+ConnectionPtr openDatabase(const QString& url) {
+    const QString path = sqlitePath(url);
+    const bool newFile = !path.isEmpty() && !QFileInfo::exists(path);
+    ConnectionPtr c = Connection::open(url);
+    if (!newFile && hasSchema(*c)) return c;
+    try {
+        // One transaction: a failure leaves the database as empty as it was.
+        Transaction tx(*c);
+        createTables(*c);
+        demo::fillDemoFirm(*c);
+        tx.commit();
+    } catch (const DbError& e) {
+        c.reset();
+        if (newFile) removeSqliteFiles(path);
+        throw DbError(QStringLiteral("Impossibile preparare il nuovo archivio con lo studio dimostrativo: %1")
+                          .arg(e.description()),
+                      e.source(), e.number());
+    }
+    return c;
+}
+
+}  // namespace tolmo::schema

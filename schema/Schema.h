@@ -1,0 +1,71 @@
+#pragma once
+// The firm's database: one table definition from which the SQLite and PostgreSQL schemas are
+// generated, and the opening of a database that creates the demo firm when it is new.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include "access/TolmoAccess.h"
+
+namespace tolmo::schema {
+
+/// The kind of a column, independent of the engine.
+enum class ColumnType {
+    Id,        ///< 32-bit key assigned by the database (identity)
+    Int,       ///< 32-bit integer
+    SmallInt,  ///< 16-bit integer
+    Bool,      ///< true/false (0/1 on SQLite)
+    Amount,    ///< money, four decimals
+    Real,      ///< double precision
+    Date,      ///< calendar date (ISO text yyyy-MM-dd on SQLite)
+    DateTime,  ///< date and time of day
+    Text,      ///< text of at most `length` characters
+    Memo,      ///< text without a length limit
+};
+
+struct ColumnInfo {
+    QString name;
+    ColumnType type = ColumnType::Text;
+    int length = 0;         ///< maximum characters of a Text column, 0 otherwise
+    bool notNull = false;   ///< always true for the table's key
+    QVariant defaultValue;  ///< null when the column has no default
+};
+
+struct IndexInfo {
+    QStringList columns;
+    bool unique = false;
+};
+
+struct TableInfo {
+    QString name;
+    QString primaryKey;  ///< the Id column or a natural key; empty when the table has none
+    QList<ColumnInfo> columns;
+    QList<IndexInfo> indexes;
+
+    /// The column named `name` (any letter case), or nullptr.
+    const ColumnInfo* column(const QString& name) const;
+};
+
+/// Every table of the firm's database, in creation order.
+const QList<TableInfo>& tables();
+/// The table named `name` (any letter case), or nullptr.
+const TableInfo* table(const QString& name);
+
+/// The CREATE TABLE and CREATE INDEX statements of the whole schema for one engine.
+QStringList ddl(Dialect d);
+
+/// Creates every table and index, inside one transaction. Throws DbError.
+void createSchema(Connection& c);
+/// True when the database already holds the table Pratica.
+bool hasSchema(Connection& c);
+/// Fills an empty schema with the demo firm, inside one transaction. Throws DbError.
+void createDemoFirm(Connection& c);
+
+/// Opens "sqlite:PATH" or "postgresql://USER@HOST:PORT/DB". A database without the table Pratica
+/// (a new SQLite file, an empty PostgreSQL database) first gets the schema and the demo firm.
+/// Throws DbError with one Italian sentence when the database cannot be opened or prepared.
+ConnectionPtr openDatabase(const QString& url);
+
+}  // namespace tolmo::schema

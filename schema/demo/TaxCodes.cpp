@@ -1,0 +1,87 @@
+#include "TaxCodes.h"
+
+namespace tolmo::schema::demo {
+
+namespace {
+
+/// Upper-case letters of a name without accents, apostrophes and blanks: "Niccolò" -> "NICCOLO".
+QString letters(const QString& name) {
+    QString out;
+    for (QChar ch : name.normalized(QString::NormalizationForm_D))
+        if (ch.isLetter() && ch.unicode() < 128) out += ch.toUpper();
+    return out;
+}
+
+bool isVowel(QChar c) { return QStringLiteral("AEIOU").contains(c); }
+
+QString consonants(const QString& s) {
+    QString out;
+    for (QChar c : s)
+        if (!isVowel(c)) out += c;
+    return out;
+}
+
+QString vowels(const QString& s) {
+    QString out;
+    for (QChar c : s)
+        if (isVowel(c)) out += c;
+    return out;
+}
+
+/// Three characters: consonants first, then vowels, padded with X.
+QString threeOf(const QString& letters) {
+    return (consonants(letters) + vowels(letters) + QStringLiteral("XXX")).left(3);
+}
+
+QString surnameCode(const QString& cognome) { return threeOf(letters(cognome)); }
+
+/// A first name with four consonants or more gives its first, third and fourth.
+QString nameCode(const QString& nome) {
+    const QString l = letters(nome);
+    const QString c = consonants(l);
+    if (c.size() >= 4) return QString(c[0]) + c[2] + c[3];
+    return threeOf(l);
+}
+
+QChar checkCharacter(const QString& first15) {
+    // Values of a character in an odd position (1st, 3rd, ...): digits 0-9 as letters A-J.
+    static const int odd[26] = {1,  0,  5, 7, 9, 13, 15, 17, 19, 21, 2,  4,  18,
+                                20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23};
+    int sum = 0;
+    for (int i = 0; i < first15.size(); ++i) {
+        const QChar ch = first15[i];
+        const int v = ch.isDigit() ? ch.digitValue() : ch.unicode() - 'A';
+        sum += (i % 2 == 0) ? odd[v] : v;
+    }
+    return QChar('A' + sum % 26);
+}
+
+}  // namespace
+
+QString codiceFiscale(const QString& cognome, const QString& nome, QDate nascita, bool femmina,
+                      const QString& codiceCatastale) {
+    static const char months[] = "ABCDEHLMPRST";
+    const QString code =
+        surnameCode(cognome) + nameCode(nome) +
+        QStringLiteral("%1").arg(nascita.year() % 100, 2, 10, QLatin1Char('0')) +
+        QChar(months[nascita.month() - 1]) +
+        QStringLiteral("%1").arg(nascita.day() + (femmina ? 40 : 0), 2, 10, QLatin1Char('0')) +
+        codiceCatastale.toUpper();
+    return code + checkCharacter(code);
+}
+
+QString partitaIva(int serial, const QString& codiceProvincia) {
+    const QString first10 = QStringLiteral("%1").arg(serial, 7, 10, QLatin1Char('0')) + codiceProvincia;
+    int sum = 0;
+    for (int i = 0; i < first10.size(); ++i) {
+        int d = first10[i].digitValue();
+        if (i % 2 == 1) {
+            d *= 2;
+            if (d > 9) d -= 9;
+        }
+        sum += d;
+    }
+    return first10 + QString::number((10 - sum % 10) % 10);
+}
+
+}  // namespace tolmo::schema::demo

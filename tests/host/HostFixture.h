@@ -1,0 +1,33 @@
+#pragma once
+// A tolmo-host session on a fresh demo firm, for each engine under test.
+
+#include "support/TestDb.h"
+#include "apps/host/HostSession.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tolmo::test {
+
+class HostTest : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override;
+
+    /// Sends one command; returns the reply and keeps what happened before it.
+    QJsonObject send(const QJsonObject& command);
+    QJsonObject call(const QString& name, const QJsonArray& args = {});
+    QJsonObject state();
+    QJsonObject control(const QString& name);
+    /// Names of the events that happened during the last command.
+    QStringList events() const;
+
+    std::unique_ptr<ScratchDatabase> db;
+    platform::MemorySettings settings;
+    std::unique_ptr<host::HostSession> session;
+    QList<QJsonObject> happened;     // during the last command
+    QList<QJsonObject> allHappened;  // since SetUp
+};
+
+}  // namespace tolmo::test

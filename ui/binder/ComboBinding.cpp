@@ -1,0 +1,124 @@
+#include "ui/binder/ComboBinding.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTableView>
+
+#include "ui/binder/ItemRows.h"
+
+namespace tolmo::ui {
+
+using form::ControlEvent;
+using form::EventKind;
+using form::Prop;
+
+ComboBinding::ComboBinding(form::ListControl& control, QComboBox* combo, EchoGuard& echo)
+    : Binding(control, combo, echo), m_list(control), m_combo(combo) {
+    // What the person types is the control's text, never a new row.
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    if (control.columnCount() > 1 && qobject_cast<QListView*>(m_combo->view())) {
+        auto* table = new QTableView;
+        table->horizontalHeader()->hide();
+        table->verticalHeader()->hide();
+        table->setShowGrid(false);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_combo->setView(table);
+    }
+}
+
+void ComboBinding::adopt() {
+    Binding::adopt();
+    if (m_list.rowCount() == 0 && m_combo->count() > 0) m_list.setRows(readRows(*m_combo->model()));
+}
+
+void ComboBinding::show(Prop prop) {
+    switch (prop) {
+        case Prop::Rows:
+            showRows(*m_combo->model(), m_list.rows(), m_list.columnCount());
+            fitPopup();
+            show(Prop::Selection);
+            break;
+        case Prop::Selection:
+            if (m_combo->currentIndex() != m_list.selectedRow())
+                m_combo->setCurrentIndex(m_list.selectedRow());
+            show(Prop::Text);
+            break;
+        case Prop::Text:
+            if (m_combo->isEditable() && m_combo->currentText() != m_list.text())
+                m_combo->setEditText(m_list.text());
+            break;
+        default:
+            break;
+    }
+}
+
+// Columns as wide as their contents, the popup as wide as the columns.
+void ComboBinding::fitPopup() {
+    auto* table = qobject_cast<QTableView*>(m_combo->view());
+    if (!table) return;
+    table->resizeColumnsToContents();
+    table->setMinimumWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
+}
+
+void ComboBinding::listen() {
+    connect(m_combo, &QComboBox::activated, this, [this](int row) {
+        if (echoing()) return;
+        m_list.setSelectedRow(row);
+        ControlEvent e;
+        e.kind = EventKind::Choose;
+        e.row = row;
+        fire(e);
+    });
+    if (QLineEdit* edit = m_combo->lineEdit()) {
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+            if (!echoing()) m_list.setText(text);
+        });
+    }
+}
+
+// The presses and keys with which QComboBox opens its popup.
+bool ComboBinding::opensPopup(QEvent* event) const {
+    if (m_combo->view()->isVisible()) return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) return false;
+        if (!m_combo->isEditable()) return true;
+        QStyleOptionComboBox option;
+        option.initFrom(m_combo);
+        option.editable = true;
+        option.subControls = QStyle::SC_All;
+        return m_combo->style()->hitTestComplexControl(QStyle::CC_ComboBox, &option,
+                                                       mouse->position().toPoint(),
+                                                       m_combo) == QStyle::SC_ComboBoxArrow;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool alt = key->modifiers() & Qt::AltModifier;
+        switch (key->key()) {
+            case Qt::Key_F4:
+                return key->modifiers() == Qt::NoModifier;
+            case Qt::Key_Down:
+            case Qt::Key_Up:
+                return alt;
+            case Qt::Key_Space:
+                return !m_combo->isEditable();
+            default:
+                return false;
+        }
+    }
+    return false;
+}
+
+bool ComboBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_combo && !control().locked() && opensPopup(event)) fire(EventKind::DropDown);
+    return Binding::eventFilter(watched, event);
+}
+
+}  // namespace tolmo::ui

@@ -1,0 +1,116 @@
+#include "ui/binder/ItemViewBindings.h"
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QStandardItemModel>
+#include <QTableWidget>
+
+#include "ui/binder/ItemRows.h"
+
+namespace tolmo::ui {
+
+using form::ControlEvent;
+using form::EventKind;
+using form::Prop;
+
+namespace {
+
+QAbstractItemModel* modelOf(QAbstractItemView* view) {
+    if (!view->model()) view->setModel(new QStandardItemModel(view));
+    return view->model();
+}
+
+}  // namespace
+
+ListBinding::ListBinding(form::ListControl& control, QAbstractItemView* view, EchoGuard& echo)
+    : Binding(control, view, echo), m_list(control), m_view(view), m_model(modelOf(view)) {
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void ListBinding::adopt() {
+    Binding::adopt();
+    if (m_list.rowCount() == 0 && m_model->rowCount() > 0) m_list.setRows(readRows(*m_model));
+}
+
+void ListBinding::show(Prop prop) {
+    if (prop == Prop::Rows) {
+        showRows(*m_model, m_list.rows(), m_list.columnCount());
+        show(Prop::Selection);
+    } else if (prop == Prop::Selection) {
+        QItemSelectionModel* selection = m_view->selectionModel();
+        const int row = m_list.selectedRow();
+        if (row < 0) {
+            selection->clear();
+        } else if (selection->currentIndex().row() != row || !selection->isRowSelected(row)) {
+            selection->setCurrentIndex(m_model->index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        }
+    }
+}
+
+void ListBinding::listen() {
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (echoing() || !current.isValid()) return;
+                m_list.setSelectedRow(current.row());
+                ControlEvent e;
+                e.kind = EventKind::Choose;
+                e.row = current.row();
+                fire(e);
+            });
+}
+
+GridBinding::GridBinding(form::Grid& control, QAbstractItemView* view, EchoGuard& echo)
+    : Binding(control, view, echo),
+      m_grid(control),
+      m_view(view),
+      m_model(modelOf(view)),
+      m_editTriggers(view->editTriggers()) {}
+
+void GridBinding::show(Prop prop) {
+    if (prop == Prop::Table) {
+        showTable(*m_model, m_grid.rowCount(), m_grid.columnCount(),
+                  [this](int r, int c) { return m_grid.cell(r, c); });
+        showCaptions();
+    } else if (prop == Prop::CurrentCell) {
+        const QModelIndex cell = m_model->index(m_grid.row(), m_grid.col());
+        if (m_view->currentIndex() != cell)
+            m_view->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+void GridBinding::listen() {
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (echoing()) return;
+                for (int r = topLeft.row(); r <= bottomRight.row(); ++r)
+                    for (int c = topLeft.column(); c <= bottomRight.column(); ++c)
+                        m_grid.setCell(r, c, m_model->index(r, c).data(Qt::EditRole));
+            });
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!echoing()) m_grid.setCurrentCell(current.row(), current.column());
+            });
+}
+
+// A QTableWidget keeps its headers in items its model will not create.
+void GridBinding::showCaptions() {
+    const QStringList captions = m_grid.columnCaptions();
+    if (captions.isEmpty()) return;
+    if (auto* table = qobject_cast<QTableWidget*>(m_view)) {
+        table->setHorizontalHeaderLabels(captions);
+        return;
+    }
+    for (int c = 0; c < captions.size() && c < m_model->columnCount(); ++c)
+        m_model->setHeaderData(c, Qt::Horizontal, captions.at(c));
+}
+
+bool GridBinding::showLocked(bool locked) {
+    m_view->setEditTriggers(locked ? QAbstractItemView::EditTriggers(QAbstractItemView::NoEditTriggers)
+                                   : m_editTriggers);
+    return true;
+}
+
+}  // namespace tolmo::ui

@@ -1,0 +1,65 @@
+#include "ui/case/PraticaView.h"
+
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+#include "core/PraticaForm.h"
+#include "ui/binder/Binder.h"
+#include "ui_CaseHeader.h"
+#include "ui_PraticaForm.h"
+
+namespace tolmo::ui {
+
+namespace {
+
+// Designer names cannot hold "(": the array element txtCampo(3) is drawn as txtCampo_3.
+// Gives every such widget the name of the form's array element, leaving option buttons alone.
+void nameArrayElements(QWidget* root, const form::Form& form) {
+    static const QRegularExpression element(QStringLiteral("^(.+)_(\\d+)$"));
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        const QRegularExpressionMatch m = element.match(w->objectName());
+        if (!m.hasMatch()) continue;
+        const QString name = form::arrayName(m.captured(1), m.captured(2).toInt());
+        if (form.find(name)) w->setObjectName(name);
+    }
+}
+
+}  // namespace
+
+PraticaView::PraticaView(core::PraticaForm& form, core::CaseHeader::Controls& header, QWidget* parent)
+    : QWidget(parent),
+      m_ui(std::make_unique<Ui::PraticaForm>()),
+      m_headerUi(std::make_unique<Ui::CaseHeader>()) {
+    m_ui->setupUi(this);
+
+    auto* strip = new QWidget;
+    m_headerUi->setupUi(strip);
+    auto* holder = new QVBoxLayout(m_ui->ctlTestata1);
+    holder->setContentsMargins(0, 0, 0, 0);
+    holder->addWidget(strip);
+
+    // The header's fields come right after the archive date, before the tabs.
+    QWidget* previous = m_ui->TolDataArch;
+    for (QWidget* w :
+         {m_headerUi->txtPosizione, m_headerUi->txtNumeroRegGenerale, m_headerUi->txtCognomeCliente,
+          m_headerUi->txtNomeCliente, m_headerUi->txtCognomeControparte, m_headerUi->txtNomeControparte}) {
+        setTabOrder(previous, w);
+        previous = w;
+    }
+
+    nameArrayElements(this, form);
+    m_binder = std::make_unique<Binder>(form, this);
+    m_headerBinder = std::make_unique<Binder>(header, strip);
+}
+
+PraticaView::~PraticaView() = default;
+
+QStringList PraticaView::unboundControls() const {
+    return m_binder->unboundControls() + m_headerBinder->unboundControls();
+}
+
+QStringList PraticaView::mismatchedControls() const {
+    return m_binder->mismatchedControls() + m_headerBinder->mismatchedControls();
+}
+
+}  // namespace tolmo::ui
