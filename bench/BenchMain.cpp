@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 #include "BenchOptions.h"
 #include "CaseBenchmarks.h"
@@ -15,9 +16,11 @@ int main(int argc, char** argv) {
     QCoreApplication app(qtArgc, argv);  // the SQL drivers are plugins
     try {
         const BenchOptions options = takeBenchOptions(argc, argv);
-        RatioReporter reporter(benchmarkFormat(argc, argv));
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+        std::vector<char*> args = benchmarkArguments(argc, argv);
+        int count = static_cast<int>(args.size()) - 1;
+        RatioReporter reporter(benchmarkFormat(count, args.data()));
+        benchmark::Initialize(&count, args.data());
+        if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
         const std::string engine = options.engine == Engine::SQLite ? "sqlite" : "postgresql";
         for (const int cases : options.sizes)
             registerCaseBenchmarks(openFirm(options.engine, cases), cases, engine, reporter);

@@ -53,4 +53,14 @@ BenchOptions takeBenchOptions(int& argc, char** argv) {
     return options;
 }
 
+std::vector<char*> benchmarkArguments(int argc, char** argv) {
+    static char repetitions[] = "--benchmark_repetitions=5";
+    static char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    static char aggregatesOnly[] = "--benchmark_report_aggregates_only=true";
+    std::vector<char*> args = {argv[0], repetitions, interleaving, aggregatesOnly};
+    args.insert(args.end(), argv + 1, argv + argc);
+    args.push_back(nullptr);
+    return args;
+}
+
 }  // namespace tolmo::bench

@@ -7,7 +7,7 @@
 namespace tolmo::core {
 
 CaseHeader::Controls::Controls() : form::Form(QStringLiteral("ctlTestata1")) {
-    lblTitolo.setCaption(QStringLiteral("Pratica"));
+    lblTitolo.setCaption(QString());
     lblPenale.setCaption(QStringLiteral("PENALE"));
     lblPenale.setVisible(false);
 }
@@ -53,8 +53,9 @@ void CaseHeader::caricaPratica(int id) {
     const bool freeText = m_idControparte <= 1;
     setCognomeControparte(rs.text(freeText ? QStringLiteral("ControCognome") : QStringLiteral("CpCognome")).trimmed());
     setNomeControparte(rs.text(freeText ? QStringLiteral("ControNome") : QStringLiteral("CpNome")).trimmed());
-    setPenale(rs.text(QStringLiteral("Classificatore")).trimmed().compare(QStringLiteral("PENALE"), Qt::CaseInsensitive) ==
-              0);
+    const QString classificatore = rs.text(QStringLiteral("Classificatore")).trimmed();
+    m_ui.lblTitolo.setCaption(classificatore);
+    setPenale(classificatore.compare(QStringLiteral("PENALE"), Qt::CaseInsensitive) == 0);
 }
 
 void CaseHeader::clear() {
@@ -64,6 +65,7 @@ void CaseHeader::clear() {
     for (form::Control* c : m_ui.controls()) {
         if (c->kind() == form::ControlKind::TextBox) c->setText(QString());
     }
+    m_ui.lblTitolo.setCaption(QString());
     setPenale(false);
 }
 

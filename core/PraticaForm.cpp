@@ -25,7 +25,7 @@ PraticaForm::PraticaForm() : form::Form(QStringLiteral("TolmoPratica")) {
         c->setVisible(false);
     for (Control* c : {&FTotaleAcconti, &FSpeseSostenute, &FRimanenzaFondo, &FTotaleCredito, &FTotaleIncassi})
         c->setLocked(true);
-    HITitolo.setCaption(QStringLiteral("Scheda pratica"));
+    HITitolo.setCaption(QStringLiteral("Pratica"));
     HIStorico.setCaption(QStringLiteral("ARCHIVIO STORICO"));
     GridClienti.setColumnCaptions({QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Id"),
                                    QStringLiteral("IdMulti")});

@@ -48,15 +48,24 @@ MainWindow::MainWindow(TolmoPratica& component, int userId, QWidget* parent)
     dock->setObjectName(QStringLiteral("dockEventi"));
     dock->setWidget(m_events);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
+    resizeDocks({dock}, {90}, Qt::Vertical);
 
     m_state = new QLabel;
     statusBar()->addPermanentWidget(m_state);
     hostkit::watchEvents(component, [this](const QString& name, const QVariantList& args) { logEvent(name, args); });
     buildActions();
+    menuBar()->addMenu(QStringLiteral("&Visualizza"))->addAction(dock->toggleViewAction());
     refreshStatus();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::start() {
+    m_component.Start();
+    m_component.SettaContabilita(m_userId);
+    m_component.SetCambioLiraEuro();
+    refreshStatus();
+}
 
 void MainWindow::buildActions() {
     QToolBar* bar = addToolBar(QStringLiteral("Pratica"));

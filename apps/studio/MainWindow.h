@@ -20,6 +20,8 @@ class MainWindow : public QMainWindow {
 public:
     MainWindow(TolmoPratica& component, int userId, QWidget* parent = nullptr);
     ~MainWindow() override;
+    /// Starts the component for the user: lists, accounting owners, exchange rate.
+    void start();
 
 private:
     void buildActions();

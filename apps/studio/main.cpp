@@ -48,9 +48,7 @@ int main(int argc, char* argv[]) {
 
     tolmo::studio::MainWindow window(component, userId);
     interaction.setParentWidget(&window);
-    component.Start();
-    component.SettaContabilita(userId);
-    component.SetCambioLiraEuro();
+    window.start();
     window.resize(1366, 768);
     window.show();
 
