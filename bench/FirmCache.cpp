@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "LargeFirm.h"
+#include "Scalar.h"
 #include "schema/Schema.h"
 
 namespace tolmo::bench {
@@ -27,8 +28,8 @@ QString fingerprint(Dialect dialect, int cases) {
 
 bool isCurrent(Connection& conn, int cases) {
     if (conn.columns(kStampTable).isEmpty()) return false;
-    QSqlQuery q = conn.query(QStringLiteral("SELECT Fingerprint FROM ") + kStampTable);
-    return q.next() && q.value(0).toString() == fingerprint(conn.dialect(), cases);
+    return scalar(conn, QStringLiteral("SELECT Fingerprint FROM ") + kStampTable).toString() ==
+           fingerprint(conn.dialect(), cases);
 }
 
 void stamp(Connection& conn, int cases) {
@@ -85,22 +86,26 @@ QString databaseUrl(const QString& serverUrl, const QString& database) {
     return url.toString();
 }
 
+bool databaseExists(Connection& server, const QString& name) {
+    return !scalar(server, QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"), {name}).isNull();
+}
+
 ConnectionPtr openPostgresFirm(int cases) {
     const QString server = qEnvironmentVariable("TOLMO_BENCH_PG_URL");
     if (server.isEmpty())
         throw std::runtime_error("--pg needs TOLMO_BENCH_PG_URL=postgresql://USER@HOST:PORT/postgres");
-    // Database names are made of digits only, never of user text.
+    // The names carry nothing but a number of cases, never user text: they go into DDL as they are.
     const QString name = QStringLiteral("tolmo_bench_%1").arg(cases);
     const QString partial = name + QStringLiteral("_partial");
     ConnectionPtr admin = Connection::open(server);
-    if (admin->query(QStringLiteral("SELECT 1 FROM pg_database WHERE datname = ?"), {name}).next()) {
+    if (databaseExists(*admin, name)) {
         ConnectionPtr conn = Connection::open(databaseUrl(server, name));
         if (isCurrent(*conn, cases)) return conn;
     }
-    admin->Execute(QStringLiteral("DROP DATABASE IF EXISTS ") + partial);
+    if (databaseExists(*admin, partial)) admin->Execute(QStringLiteral("DROP DATABASE ") + partial);
     admin->Execute(QStringLiteral("CREATE DATABASE ") + partial);
     build(databaseUrl(server, partial), cases, QStringLiteral("database ") + name);
-    admin->Execute(QStringLiteral("DROP DATABASE IF EXISTS ") + name);
+    if (databaseExists(*admin, name)) admin->Execute(QStringLiteral("DROP DATABASE ") + name);
     admin->Execute(QStringLiteral("ALTER DATABASE %1 RENAME TO %2").arg(partial, name));
     return Connection::open(databaseUrl(server, name));
 }

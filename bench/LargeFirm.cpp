@@ -2,6 +2,7 @@
 
 #include "BatchInsert.h"
 #include "FirmRows.h"
+#include "Scalar.h"
 #include "schema/demo/Rows.h"
 
 namespace tolmo::bench {
@@ -10,8 +11,7 @@ namespace {
 
 /// The key the next row of `table` gets.
 int nextKey(Connection& conn, const QString& table, const QString& key) {
-    QSqlQuery q = conn.query(QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2").arg(key, table));
-    return q.next() ? q.value(0).toInt() + 1 : 1;
+    return scalar(conn, QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2").arg(key, table)).toInt() + 1;
 }
 
 void prepareForBulkLoad(Connection& conn) {

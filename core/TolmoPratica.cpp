@@ -272,6 +272,12 @@ QString TolmoPratica::CreaStringaRecenti() {
         .join(QLatin1Char('|'));
 }
 
+const platform::CurrentUser& TolmoPratica::currentUser() {
+    const int id = currentUserId();
+    if (!m_user || m_user->id() != id) m_user = std::make_unique<core::FirmUser>(m_connReadOnly, id);
+    return *m_user;
+}
+
 int TolmoPratica::currentUserId() const {
     return m_settings.value(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QStringLiteral("1")).toInt();
 }

@@ -4,6 +4,8 @@
 // happened through its signals.
 
 #include "CaseHeader.h"
+#include "ComponentServices.h"
+#include "FirmUser.h"
 #include "ErrorReport.h"
 #include "PraticaForm.h"
 #include "PropertyBag.h"
@@ -19,7 +21,7 @@
 
 namespace tolmo {
 
-class TolmoPratica : public QObject {
+class TolmoPratica : public QObject, private core::ComponentServices {
     Q_OBJECT
     Q_PROPERTY(bool AnagIns READ AnagIns WRITE setAnagIns)
     Q_PROPERTY(tolmo::Currency CAMBIO READ CAMBIO WRITE setCAMBIO)
@@ -90,9 +92,9 @@ public:
     Q_INVOKABLE QString CreaStringaRecenti();
 
     // State the host and the driver read.
-    short editState() const { return m_editState; }
+    short editState() const override { return m_editState; }
     int currentId() const { return m_currentId; }
-    const QString& messageTitle() const { return m_title; }
+    const QString& messageTitle() const override { return m_title; }
     /// The accounting owner held for the case (a user id, 0 when none).
     int idContabilita() const { return m_idContab; }
     /// The reserved-visibility choice: a user id (-1 for none) and a group name.
@@ -117,9 +119,18 @@ signals:
     void RicalcoloParcellaOraria(int IdPratica, short iRicTariffa, tolmo::Currency ricFlat, double ricMagg);
 
 private:
+    // The services the parts of the form use.
+    ConnectionPtr connTolmo() const override { return m_connTolmo; }
+    ConnectionPtr connReadOnly() const override { return m_connReadOnly; }
+    ConnectionPtr connReadWrite() const override { return m_connReadWrite; }
+    form::Interaction& ui() override { return m_ui; }
+    platform::Settings& settings() override { return m_settings; }
+    const platform::CurrentUser& currentUser() override;
+    bool filling() const override { return m_filling; }
+    void raiseSetDummy() override { emit SetDummy(); }
     // Error trap: runs `body`; a failure rolls back an open transaction on the read-write
     // connection and shows the report with `action`. False when it failed.
-    bool trap(const QString& action, const std::function<void()>& body);
+    bool trap(const QString& action, const std::function<void()>& body) override;
     void markChanged(const QString& property) { m_changed.insert(property); }
     form::MsgAnswer message(const QString& text, form::MsgButtons buttons, form::MsgIcon icon, int defaultButton = 0);
 
@@ -157,6 +168,8 @@ private:
     QSet<QString> m_changed;
 
     short m_editState = NotStarted;
+    bool m_filling = false;
+    std::unique_ptr<core::FirmUser> m_user;  // read again when the settings name another user
     int m_currentId = 0;
     QString m_title;
     core::RunTimeError m_error;

@@ -1,0 +1,38 @@
+#pragma once
+// What the parts of the case form need from the component: its connections, the person,
+// the settings, the edit state and the error trap.
+
+#include "access/Connection.h"
+#include "form/Interaction.h"
+#include "platform/CurrentUser.h"
+#include "platform/Settings.h"
+
+#include <QString>
+#include <functional>
+
+namespace tolmo::core {
+
+class ComponentServices {
+public:
+    virtual ~ComponentServices() = default;
+    virtual ConnectionPtr connTolmo() const = 0;
+    virtual ConnectionPtr connReadOnly() const = 0;
+    virtual ConnectionPtr connReadWrite() const = 0;
+    virtual form::Interaction& ui() = 0;
+    virtual platform::Settings& settings() = 0;
+    /// The suite's current user: id from "Shared"/"Id_Utente", groups from the firm's database.
+    virtual const platform::CurrentUser& currentUser() = 0;
+    /// Title of every message box ("Tolmo Studio" once started).
+    virtual const QString& messageTitle() const = 0;
+    /// 0 before Start, 1 consultation, 2 modification, 3 insertion.
+    virtual short editState() const = 0;
+    /// True while a stored case is copied into the form: change handlers then leave choices alone.
+    virtual bool filling() const = 0;
+    /// Runs `body`; on failure rolls back an open transaction on the read-write connection and
+    /// shows the error report with `action`. False when it failed.
+    virtual bool trap(const QString& action, const std::function<void()>& body) = 0;
+    /// Raises SetDummy, so the host can take its focus back after a message.
+    virtual void raiseSetDummy() = 0;
+};
+
+}  // namespace tolmo::core
