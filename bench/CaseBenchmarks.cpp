@@ -3,9 +3,12 @@
 #include <QDate>
 #include <QSqlQuery>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "Prng.h"
+#include "Results.h"
+#include "StatementCounter.h"
 
 namespace tolmo::bench {
 
@@ -24,10 +27,11 @@ std::shared_ptr<Firm> sampleFirm(ConnectionPtr conn) {
     auto firm = std::make_shared<Firm>();
     firm->conn = std::move(conn);
     std::vector<int> all;
-    QSqlQuery q = firm->conn->query(QStringLiteral("SELECT ID_Pra FROM Pratica"));
-    while (q.next()) all.push_back(q.value(0).toInt());
+    forEachRow(*firm->conn, QStringLiteral("SELECT ID_Pra FROM Pratica"), {},
+               [&all](const QSqlQuery& q) { all.push_back(q.value(0).toInt()); });
+    if (all.empty()) throw std::runtime_error("the firm has no case to read");
     Prng rng(kSampleSeed);
-    for (int i = 0; i < kSampledCases && !all.empty(); ++i)
+    for (int i = 0; i < kSampledCases; ++i)
         firm->caseIds.push_back(all[static_cast<std::size_t>(rng.below(static_cast<int>(all.size())))]);
     return firm;
 }
@@ -72,27 +76,6 @@ QString bareInsert() {
     return QStringLiteral("INSERT INTO Pratica (%1) VALUES (%2) RETURNING ID_Pra")
         .arg(columns.join(QLatin1Char(',')), markers.join(QLatin1Char(',')));
 }
-
-/// Counts the statements the connection runs while it lives (BEGIN and ROLLBACK included) and
-/// reports them per iteration as the counter "statements".
-class StatementCounter {
-public:
-    StatementCounter(benchmark::State& state, Connection& conn) : m_state(state), m_conn(conn) {
-        m_conn.setStatementObserver([this](const QString&) { ++m_count; });
-    }
-    ~StatementCounter() {
-        m_conn.setStatementObserver({});
-        m_state.counters["statements"] =
-            benchmark::Counter(static_cast<double>(m_count), benchmark::Counter::kAvgIterations);
-    }
-    StatementCounter(const StatementCounter&) = delete;
-    StatementCounter& operator=(const StatementCounter&) = delete;
-
-private:
-    benchmark::State& m_state;
-    Connection& m_conn;
-    long m_count = 0;
-};
 
 void readCaseAccess(benchmark::State& state, const Firm& firm) {
     const StatementCounter counter(state, *firm.conn);

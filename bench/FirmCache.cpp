@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "LargeFirm.h"
-#include "Scalar.h"
+#include "Results.h"
 #include "schema/Schema.h"
 
 namespace tolmo::bench {

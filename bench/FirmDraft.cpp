@@ -1,6 +1,7 @@
 // What the generated rows refer to: the catalogue of the database and the generated parties.
 
 #include "FirmRows.h"
+#include "Results.h"
 #include "Vocabulary.h"
 
 namespace tolmo::bench {
@@ -8,23 +9,23 @@ namespace tolmo::bench {
 Catalogue Catalogue::read(Connection& conn) {
     Catalogue c;
     // Classifier 1 stands for "no classifier".
-    QSqlQuery q =
-        conn.query(QStringLiteral("SELECT ID_Cla FROM Classificatore WHERE ID_Cla > ? ORDER BY ID_Cla"), {1});
-    while (q.next()) c.classifiers << q.value(0).toInt();
+    forEachRow(conn, QStringLiteral("SELECT ID_Cla FROM Classificatore WHERE ID_Cla > ? ORDER BY ID_Cla"),
+               {1}, [&c](const QSqlQuery& q) { c.classifiers << q.value(0).toInt(); });
     if (c.classifiers.isEmpty()) c.classifiers << 1;
 
-    q = conn.query(QStringLiteral("SELECT StatoPrat FROM StatiPratica ORDER BY ID_Stato"));
-    while (q.next()) c.states << q.value(0).toString();
+    forEachRow(conn, QStringLiteral("SELECT StatoPrat FROM StatiPratica ORDER BY ID_Stato"), {},
+               [&c](const QSqlQuery& q) { c.states << q.value(0).toString(); });
     if (c.states.isEmpty()) c.states = vocabulary::caseStates();
 
-    q = conn.query(QStringLiteral("SELECT Id_Utente, NomeUtente FROM Utenti ORDER BY Id_Utente"));
-    while (q.next()) c.users.append({q.value(0).toInt(), q.value(1).toString()});
+    forEachRow(conn, QStringLiteral("SELECT Id_Utente, NomeUtente FROM Utenti ORDER BY Id_Utente"), {},
+               [&c](const QSqlQuery& q) {
+                   c.users.append({q.value(0).toInt(), q.value(1).toString()});
+               });
     if (c.users.isEmpty()) c.users.append({0, QString()});
 
     // The group of every user reserves nothing.
-    q = conn.query(QStringLiteral("SELECT Gruppo FROM Gruppi WHERE Gruppo <> ? ORDER BY ID_Gruppo"),
-                   {QStringLiteral("TUTTI")});
-    while (q.next()) c.groups << q.value(0).toString();
+    forEachRow(conn, QStringLiteral("SELECT Gruppo FROM Gruppi WHERE Gruppo <> ? ORDER BY ID_Gruppo"),
+               {QStringLiteral("TUTTI")}, [&c](const QSqlQuery& q) { c.groups << q.value(0).toString(); });
     return c;
 }
 

@@ -2,7 +2,7 @@
 
 #include "BatchInsert.h"
 #include "FirmRows.h"
-#include "Scalar.h"
+#include "Results.h"
 #include "schema/demo/Rows.h"
 
 namespace tolmo::bench {

@@ -70,11 +70,15 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
         if (run.error_occurred) continue;
         const std::string& name = run.run_name.function_name;
-        const double micros = run.GetAdjustedRealTime() * microsPerUnit(run.time_unit);
-        if (run.run_type == Run::RT_Iteration)
-            m_iterationMicros[name].push_back(micros);
-        else if (run.aggregate_name == "median")
-            m_medianMicros[name] = micros;
+        const double unit = microsPerUnit(run.time_unit);
+        const double byClock[] = {run.GetAdjustedRealTime() * unit, run.GetAdjustedCPUTime() * unit};
+        for (const Clock clock : {Real, Cpu}) {
+            Times& times = m_times[clock][name];
+            if (run.run_type == Run::RT_Iteration)
+                times.iterations.push_back(byClock[clock]);
+            else if (run.aggregate_name == "median")
+                times.median = byClock[clock];
+        }
     }
     m_display->ReportRuns(runs);
 }
@@ -88,11 +92,11 @@ void RatioReporter::Finalize() {
     out.flush();
 }
 
-double RatioReporter::micros(const std::string& benchmark) const {
-    if (const auto it = m_medianMicros.find(benchmark); it != m_medianMicros.end()) return it->second;
-    if (const auto it = m_iterationMicros.find(benchmark); it != m_iterationMicros.end())
-        return median(it->second);
-    return -1.0;
+double RatioReporter::micros(const std::string& benchmark, Clock clock) const {
+    const auto it = m_times[clock].find(benchmark);
+    if (it == m_times[clock].end()) return -1.0;
+    if (it->second.median >= 0) return it->second.median;
+    return it->second.iterations.empty() ? -1.0 : median(it->second.iterations);
 }
 
 std::string RatioReporter::sizeLabel(int cases) const {
@@ -110,10 +114,14 @@ std::string RatioReporter::sizeLabel(int cases) const {
 
 void RatioReporter::printPairs(std::ostream& out) const {
     for (const Pair& p : m_pairs) {
-        const double access = micros(p.access), bare = micros(p.bare);
-        if (access < 0 || bare < 0) continue;
-        out << p.measure << ' ' << sizeLabel(p.cases) << ": access " << std::setprecision(1) << access
-            << " us, bare " << bare << " us, ratio " << std::setprecision(2) << access / bare << '\n';
+        if (!ran(p)) continue;
+        out << p.measure << ' ' << sizeLabel(p.cases) << ':';
+        for (const Clock clock : {Real, Cpu}) {
+            const double access = micros(p.access, clock), bare = micros(p.bare, clock);
+            out << (clock == Real ? " access " : " (cpu: access ") << std::setprecision(1) << access
+                << " us, bare " << bare << " us, ratio " << std::setprecision(2) << access / bare;
+        }
+        out << ")\n";
     }
 }
 
@@ -124,14 +132,17 @@ void RatioReporter::printGrowth(std::ostream& out) const {
         const Pair* small = nullptr;
         const Pair* large = nullptr;
         for (const Pair& p : m_pairs) {
-            if (p.measure != first.measure || micros(p.access) < 0 || micros(p.bare) < 0) continue;
+            if (p.measure != first.measure || !ran(p)) continue;
             if (!small || p.cases < small->cases) small = &p;
             if (!large || p.cases > large->cases) large = &p;
         }
         if (!small || small == large) continue;
-        out << first.measure << " large/small (" << large->cases << '/' << small->cases << " cases): access "
-            << std::setprecision(2) << micros(large->access) / micros(small->access) << ", bare "
-            << micros(large->bare) / micros(small->bare) << '\n';
+        out << first.measure << " large/small (" << large->cases << '/' << small->cases << " cases):";
+        for (const Clock clock : {Real, Cpu})
+            out << (clock == Real ? " access " : " (cpu: access ") << std::setprecision(2)
+                << micros(large->access, clock) / micros(small->access, clock) << ", bare "
+                << micros(large->bare, clock) / micros(small->bare, clock);
+        out << ")\n";
     }
 }
 

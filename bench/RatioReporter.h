@@ -35,8 +35,16 @@ private:
         std::string access;
         std::string bare;
     };
+    /// Wall-clock time, and the time this process spent on the CPU (without the PostgreSQL
+    /// server's): the latter tells more when other programs share the machine.
+    enum Clock { Real, Cpu };
+    struct Times {
+        std::vector<double> iterations;
+        double median = -1.0;
+    };
     /// Time per iteration in microseconds; negative when the benchmark did not run.
-    double micros(const std::string& benchmark) const;
+    double micros(const std::string& benchmark, Clock clock) const;
+    bool ran(const Pair& p) const { return micros(p.access, Real) >= 0 && micros(p.bare, Real) >= 0; }
     std::string sizeLabel(int cases) const;
     void printPairs(std::ostream& out) const;
     void printGrowth(std::ostream& out) const;
@@ -44,8 +52,7 @@ private:
     std::unique_ptr<benchmark::BenchmarkReporter> m_display;
     bool m_summaryToStdout;
     std::vector<Pair> m_pairs;
-    std::map<std::string, std::vector<double>> m_iterationMicros;
-    std::map<std::string, double> m_medianMicros;
+    std::map<std::string, Times> m_times[2];
 };
 
 /// The value of --benchmark_format=... in argv, "console" when absent.
