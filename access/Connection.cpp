@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <atomic>
+#include <optional>
 
 #include "DbError.h"
 #include "detail/ConnectionCache.h"
@@ -63,6 +64,7 @@ Connection::Connection(QString url, Dialect dialect, QSqlDatabase db)
     : m_url(std::move(url)), m_dialect(dialect), m_db(std::move(db)), m_cache(std::make_unique<Cache>()) {}
 
 Connection::~Connection() {
+    m_cache->statements.clear();  // before the database they were prepared on closes
     const QString name = m_db.connectionName();
     m_db.close();
     m_db = QSqlDatabase();
@@ -109,10 +111,14 @@ QSqlQuery Connection::run(const QString& sql, const QVariantList& params) {
         return q;
     }
     if (!q.prepare(sql)) fail(q.lastError(), sql);
+    execute(q, sql, params);
+    return q;
+}
+
+void Connection::execute(QSqlQuery& q, const QString& sql, const QVariantList& params) {
     for (const QVariant& param : params)
         q.addBindValue(m_dialect == Dialect::SQLite ? detail::keepLeadingByteOrderMark(param) : param);
     if (!q.exec()) fail(q.lastError(), sql);
-    return q;
 }
 
 void Connection::fail(const QSqlError& error, const QString& sql) const {
@@ -130,6 +136,28 @@ int Connection::Execute(const QString& sql, const QVariantList& params) {
 }
 
 QSqlQuery Connection::query(const QString& sql, const QVariantList& params) { return run(sql, params); }
+
+void Connection::withQuery(const QString& sql, const QVariantList& params,
+                           const std::function<void(QSqlQuery&)>& use) {
+    // PostgreSQL refuses to run a kept SELECT * once another client changed the table's columns.
+    // SQLite prepares it again by itself, but then a '*' may bring more or fewer columns than
+    // the driver sized the kept statement's row for: only statements that name their columns stay.
+    if (m_dialect != Dialect::SQLite || params.isEmpty() || sql.contains(u'*')) {
+        QSqlQuery q = run(sql, params);
+        use(q);
+        return;
+    }
+    std::optional<QSqlQuery> q = m_cache->statements.take(sql);
+    if (q) {
+        if (m_observer) m_observer(sql);
+        execute(*q, sql, params);
+    } else {
+        q.emplace(run(sql, params));
+    }
+    use(*q);
+    q->finish();  // a statement left on a row would keep its read transaction open
+    m_cache->statements.keep(sql, std::move(*q));
+}
 
 void Connection::BeginTrans() {
     if (m_inTransaction)

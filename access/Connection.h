@@ -17,6 +17,7 @@ enum class Dialect { SQLite, PostgreSQL };
 
 class Connection;
 using ConnectionPtr = std::shared_ptr<Connection>;
+class TableLayout;
 
 class Connection {
 public:
@@ -39,6 +40,11 @@ public:
     /// Runs a statement that returns rows and hands back the forward-only query positioned
     /// before the first row. Throws DbError.
     QSqlQuery query(const QString& sql, const QVariantList& params = {});
+    /// Runs a statement like query() and hands the query to `use`, which must be done with it
+    /// on return. On SQLite a statement with parameters and no '*' is then kept prepared for the
+    /// next run of the same text (SQLite prepares it again by itself when the schema changes).
+    void withQuery(const QString& sql, const QVariantList& params,
+                   const std::function<void(QSqlQuery&)>& use);
 
     void BeginTrans();
     void CommitTrans();
@@ -55,11 +61,14 @@ public:
     /// Empty when the table does not exist. Names compare case-insensitively. The list stays
     /// valid until the next schema change (CREATE/ALTER/DROP or forgetSchema) on this connection.
     const QList<ColumnInfo>& columns(const QString& table);
+    /// The same columns with their key and a lookup by name; an empty layout when the table does
+    /// not exist. Holding the pointer keeps the layout alive past a schema change.
+    std::shared_ptr<const TableLayout> layout(const QString& table);
     /// The identity/primary key column of a table, empty when it has none (or several).
     QString primaryKey(const QString& table);
     /// Every primary key column of a table, in declaration order.
     QStringList primaryKeyColumns(const QString& table);
-    /// Forgets the cached table layouts (after the schema changed by other means).
+    /// Forgets the cached table layouts and kept statements (after the schema changed by other means).
     void forgetSchema();
 
     /// Called with the text of every statement this connection runs (diagnostics, tests).
@@ -69,6 +78,8 @@ public:
 private:
     Connection(QString url, Dialect dialect, QSqlDatabase db);
     QSqlQuery run(const QString& sql, const QVariantList& params);
+    /// Binds `params` to the prepared `q` and runs it.
+    void execute(QSqlQuery& q, const QString& sql, const QVariantList& params);
     [[noreturn]] void fail(const QSqlError& error, const QString& sql) const;
     QList<ColumnInfo> readColumns(const QString& table);
 

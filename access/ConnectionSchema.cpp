@@ -66,31 +66,35 @@ QList<Connection::ColumnInfo> Connection::readColumns(const QString& table) {
     return result;
 }
 
-const QList<Connection::ColumnInfo>& Connection::columns(const QString& table) {
-    const QString key = table.toLower();
-    const auto found = m_cache->tables.find(key);
-    if (found != m_cache->tables.end()) return found->second;
+std::shared_ptr<const TableLayout> Connection::layout(const QString& table) {
+    const detail::FoldedName key{table};
+    const auto found = m_cache->tables.constFind(key);
+    if (found != m_cache->tables.constEnd()) return *found;
     QList<ColumnInfo> read = readColumns(table);
     if (read.isEmpty()) {
         // Not cached: the table may be created later on this connection.
-        static const QList<ColumnInfo> kNone;
+        static const auto kNone = std::make_shared<const TableLayout>();
         return kNone;
     }
-    return m_cache->tables.emplace(key, std::move(read)).first->second;
+    auto layout = std::make_shared<const TableLayout>(std::move(read));
+    m_cache->tables.insert(key, layout);
+    return layout;
 }
 
-QStringList Connection::primaryKeyColumns(const QString& table) {
-    QStringList keys;
-    for (const ColumnInfo& column : columns(table))
-        if (column.primaryKey) keys.append(column.name);
-    return keys;
+const QList<Connection::ColumnInfo>& Connection::columns(const QString& table) {
+    return layout(table)->columns();
 }
+
+QStringList Connection::primaryKeyColumns(const QString& table) { return layout(table)->keyColumns(); }
 
 QString Connection::primaryKey(const QString& table) {
-    const QStringList keys = primaryKeyColumns(table);
+    const QStringList& keys = layout(table)->keyColumns();
     return keys.size() == 1 ? keys.first() : QString();
 }
 
-void Connection::forgetSchema() { m_cache->tables.clear(); }
+void Connection::forgetSchema() {
+    m_cache->tables.clear();
+    m_cache->statements.clear();
+}
 
 }  // namespace tolmo

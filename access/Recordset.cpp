@@ -15,8 +15,10 @@
 #include <vector>
 
 #include "DbError.h"
+#include "TableLayout.h"
 #include "detail/FieldValue.h"
 #include "detail/FindCriteria.h"
+#include "detail/FoldedName.h"
 #include "detail/SqlSource.h"
 #include "detail/TableWriter.h"
 
@@ -30,6 +32,22 @@ constexpr qint64 kKeyedWindow = 500;  ///< keys bound in one IN (...) list
 
 DbError misuse(const QString& description, const QString& operation) {
     return DbError(description, QStringLiteral("Recordset: ") + operation, -1);
+}
+
+/// True when `names` are the columns of `table`, spelt the same and in the same order.
+bool namesTheColumns(const QStringList& names, const QList<Connection::ColumnInfo>& table) {
+    if (names.size() != table.size()) return false;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (names.at(i) != table.at(i).name) return false;
+    return true;
+}
+
+/// True when the result columns of `record` are `names`, in the same order.
+bool recordHasNames(const QSqlRecord& record, const QStringList& names) {
+    if (record.count() != names.size()) return false;
+    for (int i = 0; i < record.count(); ++i)
+        if (record.fieldName(i) != names.at(i)) return false;
+    return true;
 }
 
 }  // namespace
@@ -50,7 +68,8 @@ struct Recordset::Impl {
     // Columns of the result, known from the first statement that returned rows.
     QStringList names;
     QList<detail::FieldKind> kinds;
-    QHash<QString, int> indexByName;  ///< lower-case name -> column
+    detail::NameIndex indexByName;             ///< name (any case) -> column
+    std::shared_ptr<const TableLayout> table;  ///< of baseTable(), read when first needed
 
     std::vector<QVariantList> rows;  ///< rows [windowStart, windowStart + rows.size())
     qint64 windowStart = 0;
@@ -90,55 +109,63 @@ struct Recordset::Impl {
     }
 
     // --- columns ------------------------------------------------------------------------
-    QStringList baseKeyColumns() {
-        return source.baseTable().isEmpty() ? QStringList() : conn->primaryKeyColumns(source.baseTable());
+    const TableLayout& baseLayout() {
+        if (!table) {
+            static const auto kNoTable = std::make_shared<const TableLayout>();
+            table = source.baseTable().isEmpty() ? kNoTable : conn->layout(source.baseTable());
+        }
+        return *table;
     }
+    const QStringList& baseKeyColumns() { return baseLayout().keyColumns(); }
+    /// The result column named `name` (any case), or -1.
+    int resultIndex(const QString& name) const { return indexByName.value(detail::FoldedName{name}, -1); }
     void setLayout(const QStringList& fieldNames, const QList<int>& driverTypes) {
-        const QList<Connection::ColumnInfo> base = source.baseTable().isEmpty()
-                                                       ? QList<Connection::ColumnInfo>()
-                                                       : conn->columns(source.baseTable());
+        const TableLayout& base = baseLayout();
         names = fieldNames;
+        // The table's own columns in its order (a whole-table result): its lookup serves as it is.
+        const bool wholeTable = namesTheColumns(names, base.columns());
+        if (wholeTable) indexByName = base.nameIndex();
+        kinds.reserve(names.size());
         for (qsizetype i = 0; i < names.size(); ++i) {
             detail::FieldKind kind;
             kind.driverReportsDouble = driverTypes.value(i) == QMetaType::Double;
             if (driverTypes.value(i) == QMetaType::Bool) kind.kind = detail::ColumnKind::Boolean;
-            for (const Connection::ColumnInfo& column : base)
-                if (column.name.compare(names.at(i), Qt::CaseInsensitive) == 0) kind.kind = column.kind;
+            const int column = wholeTable ? static_cast<int>(i) : base.indexOf(names.at(i));
+            if (column >= 0) kind.kind = base.columns().at(column).kind;
             kinds.append(kind);
-            indexByName.insert(names.at(i).toLower(), static_cast<int>(i));
+            if (!wholeTable) indexByName.insert(detail::FoldedName{names.at(i)}, static_cast<int>(i));
         }
     }
     void captureLayout(const QSqlRecord& record) {
         if (!names.isEmpty()) return;
         QStringList fieldNames;
         QList<int> types;
+        fieldNames.reserve(record.count());
+        types.reserve(record.count());
         for (int i = 0; i < record.count(); ++i) {
-            fieldNames.append(record.fieldName(i));
-            types.append(record.field(i).metaType().id());
+            const QSqlField field = record.field(i);
+            fieldNames.append(field.name());
+            types.append(field.metaType().id());
         }
         setLayout(fieldNames, types);
     }
     void ensureLayout() {
         if (!names.isEmpty()) return;
-        if (source.isTable()) {
-            QStringList fieldNames;
-            for (const Connection::ColumnInfo& column : conn->columns(source.baseTable()))
-                fieldNames.append(column.name);
-            if (!fieldNames.isEmpty()) return setLayout(fieldNames, {});
-        }
+        if (source.isTable() && !baseLayout().columnNames().isEmpty())
+            return setLayout(baseLayout().columnNames(), {});
         loadWindow(position);
     }
     int fieldIndex(const QString& field, const QString& operation) {
         ensureLayout();
-        const int index = indexByName.value(field.toLower(), -1);
+        const int index = resultIndex(field);
         if (index < 0)
             throw misuse(QStringLiteral("Il campo «%1» non esiste nel record set.").arg(field), operation);
         return index;
     }
     /// The result column holding the base table's single key, or -1.
     int keyField() {
-        const QStringList key = baseKeyColumns();
-        return key.size() == 1 ? indexByName.value(key.first().toLower(), -1) : -1;
+        const QStringList& key = baseKeyColumns();
+        return key.size() == 1 ? resultIndex(key.first()) : -1;
     }
 
     // --- reading --------------------------------------------------------------------------
@@ -156,9 +183,11 @@ struct Recordset::Impl {
             loadKeyedWindow(start);
         } else {
             const qint64 size = std::clamp(start, kFirstWindow, kLargestWindow);
-            QSqlQuery q = conn->query(source.windowSql(baseKeyColumns()), params + QVariantList{size, start});
-            captureLayout(q.record());
-            while (q.next()) rows.push_back(rowOf(q));
+            conn->withQuery(source.windowSql(baseKeyColumns()), params + QVariantList{size, start},
+                            [this](QSqlQuery& q) {
+                                captureLayout(q.record());
+                                while (q.next()) rows.push_back(rowOf(q));
+                            });
             if (static_cast<qint64>(rows.size()) < size) total = start + static_cast<qint64>(rows.size());
             if (start == 0) keys.reset();
         }
@@ -174,9 +203,10 @@ struct Recordset::Impl {
             snapshot.push_back(row.at(keyColumn));
             seen.insert(row.at(keyColumn).toString());
         }
-        QSqlQuery q = conn->query(source.keysSql(baseKeyColumns(), names.at(keyColumn)), params);
-        while (q.next())
-            if (!seen.contains(q.value(0).toString())) snapshot.push_back(q.value(0));
+        conn->withQuery(source.keysSql(baseKeyColumns(), names.at(keyColumn)), params, [&](QSqlQuery& q) {
+            while (q.next())
+                if (!seen.contains(q.value(0).toString())) snapshot.push_back(q.value(0));
+        });
         keys = std::move(snapshot);
         total = static_cast<qint64>(keys->size());
     }
@@ -186,14 +216,15 @@ struct Recordset::Impl {
         const QString keyColumn = baseKeyColumns().first();
         QVariantList keyParams;
         for (qint64 i = start; i < end; ++i) keyParams.append(keys->at(i));
-        QSqlQuery q =
-            conn->query(source.rowsByKeySql(keyColumn, static_cast<int>(keyParams.size())), keyParams);
         QHash<QString, QVariantList> found;
         const int keyIndex = keyField();
-        while (q.next()) {
-            QVariantList row = rowOf(q);
-            found.insert(row.at(keyIndex).toString(), row);
-        }
+        conn->withQuery(source.rowsByKeySql(keyColumn, static_cast<int>(keyParams.size())), keyParams,
+                        [&](QSqlQuery& q) {
+                            while (q.next()) {
+                                QVariantList row = rowOf(q);
+                                found.insert(row.at(keyIndex).toString(), row);
+                            }
+                        });
         // Rows deleted by others since the snapshot drop out of it.
         for (qint64 i = start; i < end;) {
             const auto hit = found.constFind(keys->at(i).toString());
@@ -222,11 +253,14 @@ struct Recordset::Impl {
         return &rows[static_cast<size_t>(position - windowStart)];
     }
     QVariantList rereadRow(const QVariantList& key) {
-        QSqlQuery q = conn->query(source.rowSql(baseKeyColumns()), key);
-        captureLayout(q.record());
-        if (!q.next())
+        std::optional<QVariantList> row;
+        conn->withQuery(source.rowSql(baseKeyColumns()), key, [&](QSqlQuery& q) {
+            captureLayout(q.record());
+            if (q.next()) row = rowOf(q);
+        });
+        if (!row)
             throw misuse(QStringLiteral("Il record non esiste più nel database."), QStringLiteral("Resync"));
-        return rowOf(q);
+        return *std::move(row);
     }
     QVariantList keyOf(const QVariantList& row, const QString& operation) {
         if (source.baseTable().isEmpty())
@@ -234,9 +268,8 @@ struct Recordset::Impl {
                                         "rileggere né modificare."),
                          operation);
         QVariantList key;
-        const QStringList keyColumns = baseKeyColumns();
-        for (const QString& column : keyColumns) {
-            const int index = indexByName.value(column.toLower(), -1);
+        for (const QString& column : baseKeyColumns()) {
+            const int index = resultIndex(column);
             if (index < 0)
                 throw misuse(
                     QStringLiteral("Il record set non contiene la chiave «%1» della tabella «%2»: non si "
@@ -272,19 +305,30 @@ struct Recordset::Impl {
     }
 
     // --- writing ------------------------------------------------------------------------
-    void insertPending() {
-        detail::TableWriter& w = writer(QStringLiteral("Update"));
-        const QVariantList key = w.insert(pending);
-        if (!key.isEmpty()) {
-            addedRow = rereadRow(key);
-        } else {
-            ensureLayout();
-            addedRow = QVariantList(names.size());
-            for (const detail::PendingValue& value : pending) {
-                const int index = indexByName.value(value.column.toLower(), -1);
-                if (index >= 0) addedRow[index] = value.value;
+    /// The new row as the record set shows it, from the table row the INSERT handed back.
+    QVariantList rowAsStored(detail::StoredRow stored) {
+        if (source.selectsWholeRows()) {
+            // The table's columns, unless another client changed them since they were read.
+            const QStringList& expected = names.isEmpty() ? baseLayout().columnNames() : names;
+            if (recordHasNames(stored.columns, expected)) {
+                if (names.isEmpty()) setLayout(expected, {});
+                return std::move(stored.values);
             }
         }
+        QVariantList key;
+        for (const QString& column : baseKeyColumns())
+            key.append(stored.values.value(stored.columns.indexOf(column)));
+        if (!key.isEmpty()) return rereadRow(key);
+        ensureLayout();
+        QVariantList row(names.size());
+        for (const detail::PendingValue& value : pending) {
+            const int index = resultIndex(value.column);
+            if (index >= 0) row[index] = value.value;
+        }
+        return row;
+    }
+    void insertPending() {
+        addedRow = rowAsStored(writer(QStringLiteral("Update")).insert(pending));
         pending.clear();
         mode = Mode::Added;
         pastEnd = false;
@@ -368,7 +412,7 @@ Recordset::Recordset(ConnectionPtr conn, const QString& source, short lockType, 
     if (lockType < adLockReadOnly || lockType > adLockBatchOptimistic)
         throw misuse(QStringLiteral("Tipo di blocco %1 non valido.").arg(lockType), QStringLiteral("open"));
     d = std::make_unique<Impl>(std::move(conn), source, lockType, params);
-    if (d->source.isTable() && d->conn->columns(d->source.baseTable()).isEmpty())
+    if (d->source.isTable() && d->baseLayout().columns().isEmpty())
         throw misuse(QStringLiteral("La tabella «%1» non esiste.").arg(source), QStringLiteral("open"));
 }
 
@@ -398,8 +442,11 @@ long Recordset::RecordCount() {
     // The first window usually holds the whole result, and then the count comes free with it.
     if (!d->total && !d->windowLoaded && d->mode == Impl::Mode::Cursor && d->position == 0) d->ensureRow();
     if (!d->total) {
-        QSqlQuery q = d->conn->query(d->source.countSql(), d->params);
-        d->total = q.next() ? q.value(0).toLongLong() : 0;
+        qint64 count = 0;
+        d->conn->withQuery(d->source.countSql(), d->params, [&count](QSqlQuery& q) {
+            if (q.next()) count = q.value(0).toLongLong();
+        });
+        d->total = count;
     }
     return static_cast<long>(*d->total);
 }
@@ -432,15 +479,15 @@ QString Recordset::text(const QString& field) {
 }
 
 void Recordset::setValue(const QString& field, const QVariant& value) {
-    const Connection::ColumnInfo& column = d->writer(QStringLiteral("setValue")).column(field);
-    detail::bindValue(value, column.kind, d->conn->dialect(), column.name);  // refuses a misfit now
+    // Bound now, so that a misfit is refused here rather than at Update.
+    detail::PendingValue change = d->writer(QStringLiteral("setValue")).pendingValue(field, value);
     if (d->mode != Impl::Mode::Adding && !d->currentRow()) Impl::noCurrentRecord(QStringLiteral("setValue"));
     for (detail::PendingValue& pending : d->pending)
-        if (pending.column == column.name) {
-            pending.value = value;
+        if (pending.column == change.column) {
+            pending = std::move(change);
             return;
         }
-    d->pending.append({column.name, value});
+    d->pending.append(std::move(change));
 }
 
 void Recordset::AddNew() {

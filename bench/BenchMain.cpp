@@ -7,6 +7,7 @@
 
 #include "BenchOptions.h"
 #include "CaseBenchmarks.h"
+#include "ComponentBenchmarks.h"
 #include "FirmCache.h"
 #include "RatioReporter.h"
 
@@ -22,8 +23,12 @@ int main(int argc, char** argv) {
         benchmark::Initialize(&count, args.data());
         if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
         const std::string engine = options.engine == Engine::SQLite ? "sqlite" : "postgresql";
-        for (const int cases : options.sizes)
-            registerCaseBenchmarks(openFirm(options.engine, cases), cases, engine, reporter);
+        for (const int cases : options.sizes) {
+            tolmo::ConnectionPtr firm = openFirm(options.engine, cases);
+            const QString url = firm->connectionString();
+            registerCaseBenchmarks(std::move(firm), cases, engine, reporter);
+            registerComponentBenchmarks(url, cases, engine, reporter);
+        }
         benchmark::RunSpecifiedBenchmarks(&reporter);
         benchmark::Shutdown();
     } catch (const std::exception& error) {

@@ -1,10 +1,32 @@
 #include "CaseHeader.h"
 
+#include "ComponentServices.h"
 #include "access/Recordset.h"
+#include "form/Interaction.h"
+#include "parties/ListFill.h"
+#include "parties/SqlText.h"
 
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 
 namespace tolmo::core {
+
+namespace {
+
+using form::ControlEvent;
+using form::EventKind;
+
+const QStringList kColonneParti = {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")};
+constexpr int kClienteNonRegistrato = 0;
+constexpr int kControparteDigitata = 1;
+
+/// The entries a person types in: text boxes and the two surname lists (not the case picker).
+bool isEntry(const form::Control* c) {
+    return c->kind() == form::ControlKind::TextBox ||
+           (c->kind() == form::ControlKind::ComboBox && c->name() != QStringLiteral("cmbPratica"));
+}
+
+}  // namespace
 
 CaseHeader::Controls::Controls() : form::Form(QStringLiteral("ctlTestata1")) {
     lblTitolo.setCaption(QString());
@@ -12,7 +34,10 @@ CaseHeader::Controls::Controls() : form::Form(QStringLiteral("ctlTestata1")) {
     lblPenale.setVisible(false);
 }
 
-CaseHeader::CaseHeader() { setMode(Consultation); }
+CaseHeader::CaseHeader() {
+    setMode(Consultation);
+    attach();
+}
 
 void CaseHeader::setConnection(ConnectionPtr conn, int userId) {
     m_conn = std::move(conn);
@@ -27,15 +52,18 @@ void CaseHeader::setPenale(bool on) {
 void CaseHeader::setMode(Mode mode) {
     m_mode = mode;
     for (form::Control* c : m_ui.controls()) {
-        if (c->kind() == form::ControlKind::TextBox) c->setLocked(mode == Consultation);
+        if (isEntry(c)) c->setLocked(mode == Consultation);
     }
+    // Another case is picked only while nothing is being edited.
+    m_ui.cmbPratica.setLocked(mode != Consultation);
 }
 
 void CaseHeader::caricaPratica(int id) {
     clear();
+    const QScopedValueRollback<bool> hush(m_quiet, true);
     m_caseId = id;
-    if (!m_conn || id <= 0) return;
-    Recordset rs(m_conn,
+    if (!connection() || id <= 0) return;
+    Recordset rs(connection(),
                  QStringLiteral("SELECT p.Posizione, p.NumeroRegGenerale, p.ID_Cliente, p.ID_Controparte, "
                                 "p.ControCognome, p.ControNome, c.Cognome AS CliCognome, c.Nome AS CliNome, "
                                 "k.Cognome AS CpCognome, k.Nome AS CpNome, cl.Descrizione AS Classificatore "
@@ -62,8 +90,11 @@ void CaseHeader::clear() {
     m_caseId = 0;
     m_idCliente = 0;
     m_idControparte = 0;
+    const QScopedValueRollback<bool> hush(m_quiet, true);
     for (form::Control* c : m_ui.controls()) {
-        if (c->kind() == form::ControlKind::TextBox) c->setText(QString());
+        if (auto* list = dynamic_cast<form::ListControl*>(c)) list->clear();
+        if (c->kind() == form::ControlKind::TextBox || c->kind() == form::ControlKind::ComboBox)
+            c->setText(QString());
     }
     m_ui.lblTitolo.setCaption(QString());
     setPenale(false);
@@ -76,6 +107,116 @@ void CaseHeader::consolidaCampi(short from, short to) {
     for (int i = std::max<int>(from, 0); i <= to && i < static_cast<int>(std::size(fields)); ++i) {
         fields[i]->setText(fields[i]->text().trimmed().replace(blanks, QStringLiteral(" ")));
     }
+}
+
+ConnectionPtr CaseHeader::connection() const {
+    if (m_services && m_services->connReadOnly()) return m_services->connReadOnly();
+    return m_conn;
+}
+
+platform::FixedUser CaseHeader::utente() const {
+    if (!m_services) return {m_userId, {}};
+    const platform::CurrentUser& user = m_services->currentUser();
+    return {user.id(), user.groups()};
+}
+
+bool CaseHeader::quiet() const { return m_quiet || (m_services && m_services->filling()); }
+
+void CaseHeader::quietly(form::Control& c, const QString& text) {
+    const QScopedValueRollback<bool> hush(m_quiet, true);
+    c.setText(text);
+}
+
+QString CaseHeader::sqlParti(const QString& categoria, const QString& typed, const QString& filtro) {
+    QString sql = QStringLiteral("SELECT Cognome,Nome,ID_Ana FROM Anagrafica WHERE ((Categoria=") +
+                  parties::ApiciSQL(categoria) + QStringLiteral(") OR (Categoria IS NULL)) AND (Id_Ana <> 1)") +
+                  filtro;
+    if (!typed.isEmpty()) sql += QStringLiteral(" AND (Cognome LIKE ") + parties::searchPattern(typed) + u')';
+    return sql + QStringLiteral(" ORDER BY Cognome, Nome");
+}
+
+QString CaseHeader::sqlPratiche(const QString& typed, int userId, const QStringList& groups) {
+    QString sql = QStringLiteral(
+        "SELECT p.Posizione, a.Cognome, p.ID_Pra FROM Pratica p LEFT JOIN Anagrafica a ON a.ID_Ana = p.ID_Cliente "
+        "WHERE (p.ID_Pra <> 1)");
+    if (userId != parties::kUtenteSenzaFiltro) {
+        sql += QStringLiteral(" AND (p.ID_Riservata IN (0,") + QString::number(userId) +
+               QStringLiteral(")) AND (p.Fk_Gruppo IS NULL");
+        QStringList quoted;
+        for (const QString& g : groups) quoted.append(parties::ApiciSQL(g));
+        if (!quoted.isEmpty()) sql += QStringLiteral(" OR p.Fk_Gruppo IN (") + quoted.join(u',') + u')';
+        sql += u')';
+    }
+    if (!typed.isEmpty()) {
+        const QString pattern = parties::searchPattern(typed);
+        sql += QStringLiteral(" AND ((p.Posizione LIKE ") + pattern + QStringLiteral(") OR (a.Cognome LIKE ") +
+               pattern + QStringLiteral("))");
+    }
+    return sql + QStringLiteral(" ORDER BY p.Posizione, a.Cognome");
+}
+
+void CaseHeader::riempie(form::ListControl& list, const QString& sql, const QStringList& columns,
+                         const QString& action) {
+    list.clear();
+    const ConnectionPtr conn = connection();
+    if (!conn) return;
+    const auto fill = [&] { parties::riempieLista(list, conn, sql, columns, parties::kRigheLookup); };
+    if (!m_services) {
+        try {
+            fill();
+        } catch (const DbError&) {
+            list.clear();  // without the component there is nobody to report to
+        }
+        return;
+    }
+    m_services->trap(action, [&] {
+        form::BusyPointer busy(m_services->ui());
+        fill();
+    });
+}
+
+void CaseHeader::cercaClienti() {
+    const platform::FixedUser user = utente();
+    riempie(m_ui.txtCognomeCliente,
+            sqlParti(QStringLiteral("Cliente"), m_ui.txtCognomeCliente.text(), parties::FiltroRiservate(user)),
+            kColonneParti, QStringLiteral("Ricerca Clienti"));
+}
+
+void CaseHeader::cercaControparti() {
+    const platform::FixedUser user = utente();
+    riempie(m_ui.txtCognomeControparte,
+            sqlParti(QStringLiteral("Controparte"), m_ui.txtCognomeControparte.text(), parties::FiltroRiservate(user)),
+            kColonneParti, QStringLiteral("Ricerca Controparti"));
+}
+
+void CaseHeader::cercaPratiche() {
+    const platform::FixedUser user = utente();
+    riempie(m_ui.cmbPratica, sqlPratiche(m_ui.cmbPratica.text(), user.id(), user.groups()),
+            {QStringLiteral("Posizione"), QStringLiteral("Cognome"), QStringLiteral("ID_Pra")},
+            QStringLiteral("Ricerca Pratiche"));
+}
+
+void CaseHeader::attachParty(form::ListControl& cognome, form::Control& nome, int* id, int idDigitato) {
+    cognome.on(EventKind::Choose, [this, &cognome, &nome, id](ControlEvent& e) {
+        if (e.row < 0 || e.row >= cognome.rowCount()) return;
+        *id = cognome.cell(e.row, 2).toInt();
+        quietly(nome, cognome.cell(e.row, 1).trimmed());
+    });
+    cognome.on(EventKind::Change, [this, id, idDigitato](ControlEvent&) {
+        if (!quiet()) *id = idDigitato;
+    });
+}
+
+void CaseHeader::attach() {
+    m_ui.txtCognomeCliente.on(EventKind::DropDown, [this](ControlEvent&) { cercaClienti(); });
+    m_ui.txtCognomeControparte.on(EventKind::DropDown, [this](ControlEvent&) { cercaControparti(); });
+    m_ui.cmbPratica.on(EventKind::DropDown, [this](ControlEvent&) { cercaPratiche(); });
+    attachParty(m_ui.txtCognomeCliente, m_ui.txtNomeCliente, &m_idCliente, kClienteNonRegistrato);
+    attachParty(m_ui.txtCognomeControparte, m_ui.txtNomeControparte, &m_idControparte, kControparteDigitata);
+    m_ui.cmbPratica.on(EventKind::Choose, [this](ControlEvent& e) {
+        const int id = m_ui.cmbPratica.cell(e.row, 2).toInt();
+        if (id > 0) emit praticaScelta(id);
+    });
 }
 
 }  // namespace tolmo::core

@@ -6,6 +6,10 @@
 namespace tolmo {
 
 namespace {
+// The id column of the referent and responsible lists is column 1 (name, id); the procurer
+// list shows surname, first name and id.
+constexpr int kColonnaId[] = {1, 1, 2};
+
 QString joinColumns(Recordset& rs, const QStringList& fields) {
     QStringList cols;
     for (const QString& f : fields) cols << rs.text(f);
@@ -28,23 +32,26 @@ void TolmoPratica::RiempieClassificatore() {
     trap(QStringLiteral("Caricamento Classificatori"), [&] {
         m_header.setConnection(m_connReadOnly, currentUserId());
         riempieLista(m_form.cmbClassificatore,
-                     QStringLiteral("SELECT Descrizione,ID_Cla FROM Classificatore") + QStringLiteral(" ORDER BY Descrizione"));
+                     QStringLiteral("SELECT Descrizione,ID_Cla FROM Classificatore") +
+                         QStringLiteral(" ORDER BY Descrizione"));
     });
 }
 
 void TolmoPratica::RiempieSottoarea() {
     trap(QStringLiteral("Caricamento Aree"), [&] {
         m_header.setConnection(m_connReadOnly, currentUserId());
-        riempieLista(m_form.cmbSottoarea, QStringLiteral("SELECT DescrizioneArea,ID_Area FROM SottoClassificazione") +
-                                              QStringLiteral(" ORDER BY DescrizioneArea"));
+        riempieLista(m_form.cmbSottoarea,
+                     QStringLiteral("SELECT DescrizioneArea,ID_Area FROM SottoClassificazione") +
+                         QStringLiteral(" ORDER BY DescrizioneArea"));
     });
 }
 
 void TolmoPratica::RiempieTipologia() {
     trap(QStringLiteral("Caricamento Tipologie"), [&] {
         m_header.setConnection(m_connReadOnly, currentUserId());
-        riempieLista(m_form.cmbTipologia, QStringLiteral("SELECT Tipologia,ID_Tipologia FROM TipologiaPratica") +
-                                              QStringLiteral(" ORDER BY Tipologia"));
+        riempieLista(m_form.cmbTipologia,
+                     QStringLiteral("SELECT Tipologia,ID_Tipologia FROM TipologiaPratica") +
+                         QStringLiteral(" ORDER BY Tipologia"));
     });
 }
 
@@ -56,26 +63,29 @@ void TolmoPratica::CaricaFasiPenale() {
         dati.Apri(m_connReadOnly, QStringLiteral("SELECT * FROM PraPenaleFasi"), adLockReadOnly);
         Recordset& rs = dati.recordset();
         for (; !rs.Eof(); rs.MoveNext())
-            m_form.cmbFase.addRow(joinColumns(rs, {QStringLiteral("id_fase"), QStringLiteral("fase"),
-                                                   QStringLiteral("NumFase")}));
+            m_form.cmbFase.addRow(joinColumns(
+                rs, {QStringLiteral("id_fase"), QStringLiteral("fase"), QStringLiteral("NumFase")}));
         dati.Chiudi();
     });
 }
 
-void TolmoPratica::CaricaProcacciatori() {
-    trap(QStringLiteral("Caricamento Procacciatori"), [&] {
-        m_form.cmbProcacciatore.clear();
-        AccessoDati dati;
-        dati.Apri(m_connReadOnly,
-                  QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica") +
-                      QStringLiteral(" WHERE (Id_Ana <> 1) AND (Categoria='PROCACCIATORE') ORDER BY Cognome,Nome"),
-                  adLockReadOnly);
-        Recordset& rs = dati.recordset();
-        for (; !rs.Eof(); rs.MoveNext())
-            m_form.cmbProcacciatore.addRow(
-                joinColumns(rs, {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")}));
-        dati.Chiudi();
+int TolmoPratica::GetIdPenale() {
+    AccessoDati dati;
+    dati.Apri(m_connReadOnly,
+              QStringLiteral("SELECT ID_Cla FROM Classificatore WHERE Descrizione = 'PENALE'"),
+              adLockReadOnly);
+    const int id = dati.recordset().Eof() ? 0 : dati.recordset().value(QStringLiteral("ID_Cla")).toInt();
+    dati.Chiudi();
+    return id;
+}
+
+void TolmoPratica::sceltaClassificatore(int row) {
+    m_idClassificatore = m_form.cmbClassificatore.cell(row, 1).toInt();
+    trap(QStringLiteral("Caricamento Campi Liberi"), [&] {
+        m_freeFields.RipristinaCampiLiberi();
+        m_freeFields.SelezionaClassificatore(m_idClassificatore);
     });
+    classifierChosenExtensions(m_idClassificatore);
 }
 
 void TolmoPratica::riempieContabilita(ConnectionPtr conn, bool blankAlways, int preselect, int* found) {
@@ -83,7 +93,8 @@ void TolmoPratica::riempieContabilita(ConnectionPtr conn, bool blankAlways, int 
     list.clear();
     AccessoDati dati;
     dati.Apri(conn,
-              QStringLiteral("SELECT Id_Utente, NomeUtente FROM Utenti WHERE TitContabilita = TRUE ORDER BY NomeUtente"),
+              QStringLiteral(
+                  "SELECT Id_Utente, NomeUtente FROM Utenti WHERE TitContabilita = TRUE ORDER BY NomeUtente"),
               adLockReadOnly);
     Recordset& rs = dati.recordset();
     if (rs.Eof() && !blankAlways) return;
@@ -117,7 +128,8 @@ bool TolmoPratica::SettaContabilita(int idUt) {
             l->addRow(QString());
         }
         AccessoDati utenti;
-        utenti.Apri(m_connReadWrite, QStringLiteral("SELECT Id_Utente, NomeUtente FROM Utenti ORDER BY NomeUtente"),
+        utenti.Apri(m_connReadWrite,
+                    QStringLiteral("SELECT Id_Utente, NomeUtente FROM Utenti ORDER BY NomeUtente"),
                     adLockReadOnly);
         for (Recordset& rs = utenti.recordset(); !rs.Eof(); rs.MoveNext()) {
             const QString nome = rs.text(QStringLiteral("NomeUtente")).toUpper();
@@ -155,9 +167,34 @@ void TolmoPratica::sceltaRiservata(int row) {
 void TolmoPratica::SbloccaRiferimentiStorico() {
     trap(QStringLiteral("Caricamento Utenti titolari di Contabilita Tolmo Studio"),
          [&] { riempieContabilita(m_connTolmo, true, 0, nullptr); });
+    // The tab first: selecting it in consultation disables its frames, which are unlocked here.
+    m_form.SSTabPratica.setCurrent(core::TabRiferimenti);
     for (form::Control* c : {&m_form.frameRiferimenti, &m_form.frameResponsabile, &m_form.FrameProcacciatore})
         c->setEnabled(true);
-    m_form.SSTabPratica.setCurrent(core::TabRiferimenti);
+}
+
+void TolmoPratica::attachSelezioni() {
+    form::ListControl* lists[SelCount] = {&m_form.cmbReferente, &m_form.cmbResponsabile,
+                                          &m_form.cmbProcacciatore};
+    for (int which = 0; which < SelCount; ++which) {
+        form::ListControl* list = lists[which];
+        list->on(form::EventKind::Choose, [this, list, which](form::ControlEvent& e) {
+            Selezione& s = m_selezioni[which];
+            s.nuova = list->cell(e.row, kColonnaId[which]);
+            // While a stored case is modified the choice replaces the stored one, so the save
+            // keeps what the person picked.
+            if (m_editState == Modifica_) s.memorizzata = s.nuova;
+        });
+    }
+}
+
+void TolmoPratica::resetSelezioni() {
+    for (Selezione& s : m_selezioni) s = {};
+}
+
+int TolmoPratica::idSelezione(SelezioneIndex which, bool nuova) const {
+    const Selezione& s = m_selezioni[which];
+    return (nuova ? s.nuova : s.memorizzata).toInt();
 }
 
 }  // namespace tolmo

@@ -57,7 +57,7 @@ public:
     Control lblAutorita{this, QStringLiteral("lblAutorita"), ControlKind::Label};
     ListControl cmbAutorita{this, QStringLiteral("cmbAutorita"), ControlKind::ComboBox, 1};
     Control lblOggetto{this, QStringLiteral("lblOggetto"), ControlKind::Label};
-    ListControl cmbOggetto{this, QStringLiteral("cmbOggetto"), ControlKind::ComboBox, 2};
+    ListControl cmbOggetto{this, QStringLiteral("cmbOggetto"), ControlKind::ComboBox, 4};
     Control Label1{this, QStringLiteral("Label1"), ControlKind::Label};
     ListControl cmbCodOggetto{this, QStringLiteral("cmbCodOggetto"), ControlKind::ComboBox, 2};
     Control lblStato{this, QStringLiteral("lblStato"), ControlKind::Label};

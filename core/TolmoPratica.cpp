@@ -37,7 +37,12 @@ QString plainItalian(Currency value) {
 }  // namespace
 
 TolmoPratica::TolmoPratica(form::Interaction& ui, platform::Settings& settings, QObject* parent)
-    : QObject(parent), m_ui(ui), m_settings(settings) {
+    : QObject(parent),
+      m_ui(ui),
+      m_settings(settings),
+      m_parties(*this, m_form),
+      m_catalogues(*this, m_form),
+      m_freeFields(*this, m_form) {
     initialize();
 }
 
@@ -55,10 +60,26 @@ void TolmoPratica::initialize() {
     m_form.fraAltri.setVisible(true);
 
     // The three catalogue lists are read again each time they drop down.
-    m_form.cmbClassificatore.on(form::EventKind::DropDown, [this](form::ControlEvent&) { RiempieClassificatore(); });
+    m_form.cmbClassificatore.on(form::EventKind::DropDown,
+                                [this](form::ControlEvent&) { RiempieClassificatore(); });
     m_form.cmbSottoarea.on(form::EventKind::DropDown, [this](form::ControlEvent&) { RiempieSottoarea(); });
     m_form.cmbTipologia.on(form::EventKind::DropDown, [this](form::ControlEvent&) { RiempieTipologia(); });
-    m_form.cmbRiservata.on(form::EventKind::Choose, [this](form::ControlEvent& e) { sceltaRiservata(e.row); });
+    m_form.cmbRiservata.on(form::EventKind::Choose,
+                           [this](form::ControlEvent& e) { sceltaRiservata(e.row); });
+    // The accounting owner chosen is the one the case is saved with (the blank row: none).
+    m_form.cmbContabilita.on(form::EventKind::Choose, [this](form::ControlEvent& e) {
+        m_idContab = m_form.cmbContabilita.cell(e.row, 1).toInt();
+    });
+    m_form.cmbClassificatore.on(form::EventKind::Choose,
+                                [this](form::ControlEvent& e) { sceltaClassificatore(e.row); });
+    m_form.SSTabPratica.on(form::EventKind::Click, [this](form::ControlEvent& e) { cambiaScheda(e.index); });
+    m_form.TEDNumRilevanza.on(form::EventKind::LostFocus,
+                              [this](form::ControlEvent&) { controllaRilevanza(); });
+    attachSelezioni();
+    m_header.setServices(this);
+    m_parties.attach();
+    m_catalogues.attach();
+    m_freeFields.attach();
     connect(&m_header, &core::CaseHeader::praticaScelta, this, [this](int id) {
         emit SettaPratica(id);
         emit ChangePratica();
@@ -138,13 +159,13 @@ void TolmoPratica::Start() {
     DisabilitaInput();
 
     m_form.SSTabPratica.setCurrent(core::TabGenerale);
-    for (form::Control* c : {&m_form.cmdPiuCli, &m_form.cmdPiuContro, &m_form.cmdMenoCli, &m_form.cmdMenoContro,
-                             &m_form.fraCampiLiberi}) {
+    for (form::Control* c : {&m_form.cmdPiuCli, &m_form.cmdPiuContro, &m_form.cmdMenoCli,
+                             &m_form.cmdMenoContro, &m_form.fraCampiLiberi}) {
         c->setEnabled(false);
     }
 
     CaricaFasiPenale();
-    CaricaProcacciatori();
+    m_parties.CaricaProcacciatori();
 }
 
 void TolmoPratica::Terminate() {
@@ -154,10 +175,8 @@ void TolmoPratica::Terminate() {
     m_form.DropControparti.setTable({});
     m_editState = NotStarted;
     m_currentId = 0;
-    m_idCliente = m_idControparte = m_idAcp = m_idFatturareA = m_idClassificatore = m_idCorrispondente = 0;
-    m_nomeAcp.clear();
-    m_nomeCorrispondente.clear();
-    m_cognomeCorrispondente.clear();
+    m_idCliente = m_idControparte = m_idClassificatore = 0;
+    m_parties.reset();
     m_title.clear();
 }
 
@@ -199,7 +218,8 @@ MsgAnswer TolmoPratica::message(const QString& text, MsgButtons buttons, MsgIcon
 bool TolmoPratica::IsExport(int Id) {
     bool exported = false;
     trap(QStringLiteral("Tabella Pratica"), [&] {
-        Recordset rs(m_connReadWrite, QStringLiteral("SELECT Export FROM Pratica WHERE ID_Pra = ") + QString::number(Id),
+        Recordset rs(m_connReadWrite,
+                     QStringLiteral("SELECT Export FROM Pratica WHERE ID_Pra = ") + QString::number(Id),
                      adLockReadOnly);
         exported = !rs.Eof() && rs.value(QStringLiteral("Export")).toBool();
     });
@@ -243,9 +263,11 @@ void TolmoPratica::FuocoPosizione() { emit SetDummy(); }
 void TolmoPratica::CambiaIntestazione(bool IntStorico) {
     m_form.HIStorico.setVisible(IntStorico);
     m_form.TolDataArch.setVisible(IntStorico);
-    for (form::Control* c : {&m_form.cmdAR, &m_form.cmdPratCollegate, &m_form.TedDataInizio, &m_form.TolDataChiusura})
+    for (form::Control* c :
+         {&m_form.cmdAR, &m_form.cmdPratCollegate, &m_form.TedDataInizio, &m_form.TolDataChiusura})
         c->setVisible(!IntStorico);
-    m_form.lblDataInizio.setCaption(IntStorico ? QStringLiteral("Data Arch.") : QStringLiteral("Data Inizio"));
+    m_form.lblDataInizio.setCaption(IntStorico ? QStringLiteral("Data Arch.")
+                                               : QStringLiteral("Data Inizio"));
 }
 
 QVariant TolmoPratica::RedimensioningUserControl(bool b800) {
@@ -266,9 +288,12 @@ QString TolmoPratica::GetUtenteContabStorico() { return m_form.cmbContabilita.te
 
 QString TolmoPratica::CreaStringaRecenti() {
     const QString registro = m_header.isPenale() ? m_form.txtnRg.text() : m_header.numeroRegGenerale();
-    return QStringList{QString::number(m_currentId), m_header.posizione(), registro,
+    return QStringList{QString::number(m_currentId),
+                       m_header.posizione(),
+                       registro,
                        m_header.descrizione() + QLatin1Char('\\') + m_header.cognomeControparte(),
-                       m_form.cmbContabilita.text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))}
+                       m_form.cmbContabilita.text(),
+                       QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))}
         .join(QLatin1Char('|'));
 }
 
@@ -279,7 +304,8 @@ const platform::CurrentUser& TolmoPratica::currentUser() {
 }
 
 int TolmoPratica::currentUserId() const {
-    return m_settings.value(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QStringLiteral("1")).toInt();
+    return m_settings.value(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QStringLiteral("1"))
+        .toInt();
 }
 
 }  // namespace tolmo

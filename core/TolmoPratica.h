@@ -3,21 +3,26 @@
 // headless form, talks to the person through an Interaction and tells the host what
 // happened through its signals.
 
-#include "CaseHeader.h"
-#include "ComponentServices.h"
-#include "FirmUser.h"
-#include "ErrorReport.h"
-#include "PraticaForm.h"
-#include "PropertyBag.h"
-#include "access/TolmoAccess.h"
-#include "form/Interaction.h"
-#include "platform/Settings.h"
-
 #include <QObject>
 #include <QSet>
 #include <QString>
 #include <QVariant>
 #include <functional>
+#include <memory>
+
+#include "CaseHeader.h"
+#include "ComponentServices.h"
+#include "ErrorReport.h"
+#include "FirmUser.h"
+#include "PraticaForm.h"
+#include "PropertyBag.h"
+#include "access/TolmoAccess.h"
+#include "core/lists/CatalogueLists.h"
+#include "extras/FreeFields.h"
+#include "fees/ClsTariffa.h"
+#include "form/Interaction.h"
+#include "parties/PartyLookups.h"
+#include "platform/Settings.h"
 
 namespace tolmo {
 
@@ -67,6 +72,20 @@ public:
     Q_INVOKABLE void Terminate();
     /// Empties every field, the header first; selects the general tab and hides the criminal one.
     Q_INVOKABLE void ClearAllForm();
+    /// Shows case `Id` read-only, with its additional parties; the edit state does not change.
+    Q_INVOKABLE void VisualizzaPratica(int Id);
+    /// Empties the form for a new case (position proposed, today's start date) and enters insertion.
+    Q_INVOKABLE void Inserimento();
+    /// Opens the current case for modification; false when no case is selected.
+    Q_INVOKABLE bool Modifica();
+    /// Makes `Id` (when greater than 1) the current case and opens it for modification.
+    Q_INVOKABLE bool Modifica(int Id);
+    /// Checks and saves the case being inserted or modified; true when it was saved.
+    Q_INVOKABLE bool Conferma();
+    /// Abandons the insertion or modification and shows the stored case again.
+    Q_INVOKABLE void Annulla();
+    /// Deletes the current case and its dependent rows after asking; true when it was deleted.
+    Q_INVOKABLE bool Elimina();
     /// Shows the error report for the pending run-time error with the given action text.
     Q_INVOKABLE void GestTolmoErrors(const QString& szOriginatoDa);
     /// The Export flag of case `Id`, false when the case does not exist.
@@ -101,6 +120,9 @@ public:
     int riservataUtente() const { return m_riservataUtente; }
     const QString& riservataGruppo() const { return m_riservataGruppo; }
 
+    /// The tariff of the case on screen, null until a case is shown.
+    const clsTariffa* tariffa() const { return m_tariffa.get(); }
+
     core::PraticaForm& form() { return m_form; }
     core::CaseHeader& header() { return m_header; }
     form::Interaction& interaction() { return m_ui; }
@@ -132,7 +154,8 @@ private:
     // connection and shows the report with `action`. False when it failed.
     bool trap(const QString& action, const std::function<void()>& body) override;
     void markChanged(const QString& property) { m_changed.insert(property); }
-    form::MsgAnswer message(const QString& text, form::MsgButtons buttons, form::MsgIcon icon, int defaultButton = 0);
+    form::MsgAnswer message(const QString& text, form::MsgButtons buttons, form::MsgIcon icon,
+                            int defaultButton = 0);
 
     // Lists.
     void riempieLista(form::ListControl& list, const QString& sql);
@@ -140,7 +163,8 @@ private:
     void RiempieSottoarea();
     void RiempieTipologia();
     void CaricaFasiPenale();
-    void CaricaProcacciatori();
+    /// The id of the classifier described 'PENALE', 0 when there is none.
+    int GetIdPenale();
     /// Fills cmbContabilita with the blank row and the accounting owners read on `conn`
     /// (with no owner the list stays empty unless `blankAlways`); the row of `preselect`
     /// (when not 0) is noted in `*found`.
@@ -148,18 +172,95 @@ private:
     int currentUserId() const;
     /// A row of cmbRiservata chosen: a user or a group may see the case.
     void sceltaRiservata(int row);
+    /// A row of cmbClassificatore chosen: the classifier of the case and its free fields.
+    void sceltaClassificatore(int row);
 
-    // Free fields.
-    void RipristinaCampiLiberi();
-    // Form states.
+    // Referent, responsible user and procurer: the selection stored with the case and the one
+    // chosen since, each an id as text ("" when none).
+    struct Selezione {
+        QString memorizzata, nuova;
+    };
+    enum SelezioneIndex { SelReferente, SelResponsabile, SelProcacciatore, SelCount };
+    void attachSelezioni();
+    void resetSelezioni();
+    /// The id the save writes for a selection: the new one for an insertion, the stored one otherwise.
+    int idSelezione(SelezioneIndex which, bool nuova) const;
+
+    // Showing a case (Show.cpp).
+    /// Copies an open case record into every field; the filling flag is up meanwhile.
+    void RiempeCampiAVideo(Recordset& rs);
+    void riempieRiferimenti(Recordset& rs);
+    void riempieParti(Recordset& rs);
+    void riempieClassificatore(Recordset& rs, int idPenale);
+    void riempieValori(Recordset& rs);
+    void riempieCampiLiberi(Recordset& rs);
+    void riempieTariffa(Recordset& rs);
+    /// The two tariff labels from the tariff object.
+    void mostraTariffa();
+    /// Reads the current case again (the query of VisualizzaPratica) into the header and the form.
+    void ricaricaPratica();
+
+    // Form states (FormStates.cpp, TabRules.cpp).
     void ClearForm();
     void DisabilitaInput();
+    /// Hides the criminal tab, moving to the general tab when it was the one shown.
+    void nascondiSchedaPenale();
+    /// The frames an edit opens: general, court fee, location, criminal, and the phase list.
+    void abilitaModifica();
+    /// What selecting tab `tab` of SSTabPratica enables, disables and refills.
+    void cambiaScheda(int tab);
+    /// The relevance field refuses more than 400% when it loses the focus.
+    void controllaRilevanza();
     void initialize();
+
+    // Editing (Editing.cpp).
+    void NuovaPratica();
+    void SettaNumAuto();
+    bool GetIsNumAuto();
+    /// Opens the current case's row for update and refills the form; false when it is gone.
+    bool ModificaPratica();
+    bool modifica(int Id);
+
+    // Confirming and saving (Confirm.cpp, Save.cpp).
+    bool VerificaInput();
+    /// The client/counterparty cross-check; true with the question in `messaggio` on a conflict.
+    bool ControllaClienteControparte(QString& messaggio);
+    /// True when another case than `idPratica` holds the position (0: every stored case is another).
+    bool EsistePosizione(const QString& posizione, int idPratica);
+    /// Offers to add the subject to its catalogue; may change the first of the question flags.
+    void SaveOggetto(QString& bitRichiedi);
+    /// Validates and writes the case; true when the row was written and committed.
+    bool RegistraPratica(bool nuova);
+    bool registra(bool nuova);
+    /// The first free field whose text does not fit its kind, -1 when all do.
+    int campoLiberoNonValido() const;
+    void scriviPratica(Recordset& rs, const QString& bitRichiedi);
+    void scriviParti(Recordset& rs);
+    void scriviValori(Recordset& rs);
+    void scriviRiferimenti(Recordset& rs, bool nuova);
+    /// Classifier and authority; returns the authority text handed to RicalcoloParcella.
+    QString scriviClassificatore(Recordset& rs);
+
+    // Hand-overs to the subsystems that plug into the show/save cycle (Extensions.cpp).
+    void commitGridEdits();
+    void showCaseExtensions(int idPra, Recordset& multiIntesta);
+    void fillCriminalFields(Recordset& rs);
+    void loadInvolvedSubjects(int idPra);
+    void clearCaseExtensions();
+    void newCaseExtensions();
+    void classifierChosenExtensions(int idCla);
+    void rememberCaseFolder();
+    void saveCaseExtensions(int idPra, bool nuova);
+    void createCaseFolder(const QString& posizione);
+    void abandonInsertionExtensions();
 
     form::Interaction& m_ui;
     platform::Settings& m_settings;
     core::PraticaForm m_form;
     core::CaseHeader m_header;
+    parties::PartyLookups m_parties;
+    core::CatalogueLists m_catalogues;
+    extras::FreeFields m_freeFields;
 
     ConnectionPtr m_connTolmo, m_connReadOnly, m_connReadWrite;
     bool m_anagIns = false;
@@ -174,10 +275,16 @@ private:
     QString m_title;
     core::RunTimeError m_error;
 
-    // Cached ids of the case on screen.
-    int m_idCliente = 0, m_idControparte = 0, m_idAcp = 0, m_idFatturareA = 0, m_idClassificatore = 0,
-        m_idCorrispondente = 0;
-    QString m_nomeAcp, m_nomeCorrispondente, m_cognomeCorrispondente;
+    // The case record: the row opened by Modifica, or the whole table opened by Conferma of a
+    // new case. Kept until the next edit replaces it.
+    std::unique_ptr<AccessoDati> m_pratica;
+    std::unique_ptr<clsTariffa> m_tariffa;  // created by the first case shown
+    QString m_ufficioModifica;              // office text when the modification began
+
+    // Cached ids of the case on screen (the party lists keep the lawyers', the correspondent's
+    // and the invoice party's).
+    int m_idCliente = 0, m_idControparte = 0, m_idClassificatore = 0;
+    Selezione m_selezioni[SelCount];
     int m_idContab = 0;
     int m_utenteContabilita = 0;  // the user last passed to SettaContabilita
     int m_riservataUtente = -1;   // -1 when a group (or nothing) was chosen

@@ -1,1 +1,149 @@
 #include "FreeFields.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include "access/TolmoAccess.h"
+#include "form/Interaction.h"
+
+namespace tolmo::extras {
+
+namespace {
+
+using form::ControlEvent;
+using form::EventKind;
+
+constexpr int kBackspace = 8;
+constexpr int kPrimaPagina = 10;  ///< fields 1-10 sit on the first free-fields page
+
+struct Formato {
+    QString format, mask;
+};
+
+Formato formatoDi(const QString& kind) {
+    if (kind == kKindDate) return {QStringLiteral("ddddd"), QStringLiteral("##/##/####")};
+    if (kind == kKindMoney) return {QStringLiteral("€ #,##0.00;(€ #,##0.00)"), QString()};
+    if (kind == kKindNumber) return {QStringLiteral("0"), QString()};
+    return {};
+}
+
+// Dates are typed through their mask, whose separators are typed too.
+bool tastoAmmesso(const QString& kind, int key) {
+    if (kind != kKindDate && kind != kKindMoney && kind != kKindNumber) return true;
+    if (key == kBackspace || (key >= '0' && key <= '9')) return true;
+    if (kind == kKindMoney) return key == ',' || key == '.';
+    if (kind == kKindDate) return key == '/';
+    return false;
+}
+
+// A number in the Italian form ("1.234,56") or the C form ("1234.56"); a money field may
+// still show the euro sign of its display format.
+bool numerico(const QString& text) {
+    const QString numero = QString(text).remove(QChar(0x20AC)).trimmed();
+    bool ok = false;
+    QLocale(QLocale::Italian).toDouble(numero, &ok);
+    if (!ok) QLocale::c().toDouble(numero, &ok);
+    return ok;
+}
+
+/// True when the caption "n. ..." has nothing but blanks after its first ".".
+bool didascaliaVuota(const QString& caption) {
+    const qsizetype dot = caption.indexOf(QLatin1Char('.'));
+    return caption.isEmpty() || (dot >= 0 && caption.mid(dot + 1).trimmed().isEmpty());
+}
+
+}  // namespace
+
+bool valoreValido(const QString& kind, const QString& text) {
+    if (kind == kKindDate)
+        return text.isEmpty() || text == kEmptyDateMask ||
+               QDate::fromString(text, QStringLiteral("dd/MM/yyyy")).isValid();
+    if (kind == kKindMoney || kind == kKindNumber) return text.isEmpty() || numerico(text);
+    return true;
+}
+
+FreeFields::FreeFields(core::ComponentServices& services, core::PraticaForm& form)
+    : m_services(services), m_form(form) {}
+
+QString FreeFields::kind(int i) const {
+    if (i < 0 || i >= core::PraticaForm::kCampiLiberi) return {};
+    return m_form.txtCampo[i]->tag();
+}
+
+QString FreeFields::GetClassificatore(int id) {
+    AccessoDati dati;
+    dati.Apri(m_services.connReadOnly(),
+              QStringLiteral("SELECT Descrizione FROM Classificatore WHERE ID_Cla = ") + QString::number(id),
+              adLockReadOnly);
+    QString descrizione;
+    if (!dati.recordset().Eof()) descrizione = dati.recordset().text(QStringLiteral("Descrizione")).trimmed();
+    dati.Chiudi();
+    return descrizione;
+}
+
+void FreeFields::SelezionaClassificatore(int id) {
+    if (id == 0) return;
+    AccessoDati dati;
+    dati.Apri(m_services.connReadOnly(),
+              QStringLiteral("SELECT * FROM Classificatore WHERE ") + QStringLiteral("ID_Cla = ") +
+                  QString::number(id),
+              adLockReadOnly);
+    Recordset& rs = dati.recordset();
+    const bool trovato = !rs.Eof();
+    bool primaPagina = false, secondaPagina = false;
+    for (int n = 1; n <= core::PraticaForm::kCampiLiberi; ++n) {
+        const int i = n - 1;
+        const QString campo = trovato ? rs.text(QStringLiteral("Campo%1").arg(n)) : QString();
+        const QString tipo = trovato ? rs.text(QStringLiteral("TipoCampo%1").arg(n)).trimmed() : QString();
+        m_form.lblCampo[i]->setCaption(QString::number(n) + QStringLiteral(". ") + campo);
+        m_form.txtCampo[i]->setTag(tipo);
+        const Formato formato = formatoDi(tipo);
+        m_form.txtCampo[i]->setFormat(formato.format, formato.mask);
+        if (!campo.isEmpty()) (n <= kPrimaPagina ? primaPagina : secondaPagina) = true;
+    }
+    dati.Chiudi();
+    m_form.SSTabPratica.setTabVisible(core::TabCampiLiberi2, secondaPagina);
+    if (!primaPagina) {
+        RipristinaCampiLiberi();
+        return;
+    }
+    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
+        const bool visibile = !didascaliaVuota(m_form.lblCampo[i]->caption());
+        m_form.lblCampo[i]->setVisible(visibile);
+        m_form.txtCampo[i]->setVisible(visibile);
+    }
+}
+
+void FreeFields::RipristinaCampiLiberi() {
+    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
+        m_form.lblCampo[i]->setVisible(true);
+        m_form.txtCampo[i]->setVisible(true);
+        m_form.lblCampo[i]->setCaption(QStringLiteral("CAMPO ") + QString::number(i + 1));
+        m_form.txtCampo[i]->setTag(QString());
+        m_form.txtCampo[i]->setFormat(QString(), QString());
+    }
+    m_form.SSTabPratica.setTabVisible(core::TabCampiLiberi2, true);
+}
+
+// Entering a field selects its text in the view; the headless form keeps no selection.
+void FreeFields::attach() {
+    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
+        form::Control& campo = *m_form.txtCampo[i];
+        campo.on(EventKind::KeyPress, [&campo](ControlEvent& e) {
+            if (!tastoAmmesso(campo.tag(), e.key)) e.key = 0;
+        });
+        campo.on(EventKind::LostFocus, [this, &campo](ControlEvent& e) {
+            const QString testo = campo.text().trimmed();
+            if (!valoreValido(campo.tag(), testo)) {
+                m_services.ui().messageBox(QStringLiteral("Valore non valido per il campo."),
+                                           m_services.messageTitle(), form::MsgButtons::OK,
+                                           form::MsgIcon::Information);
+                e.cancel = true;
+                return;
+            }
+            campo.setText(testo);
+        });
+    }
+}
+
+}  // namespace tolmo::extras

@@ -3,42 +3,16 @@
 #include <QRegularExpression>
 
 #include "DbError.h"
+#include "detail/SqlWords.h"
 
 namespace tolmo::detail {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr auto kOptions =
     QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption;
-
-/// The statement with literals, quoted names and parenthesised text blanked out (same length),
-/// so the keywords left are the statement's own top-level ones.
-QString topLevelOnly(const QString& sql) {
-    QString out = sql;
-    QChar quote;
-    int depth = 0;
-    for (qsizetype i = 0; i < sql.size(); ++i) {
-        const QChar c = sql.at(i);
-        if (!quote.isNull()) {
-            if (c == quote) quote = QChar();
-            out[i] = u' ';
-        } else if (c == u'\'' || c == u'"') {
-            quote = c;
-            out[i] = u' ';
-        } else if (c == u'(') {
-            ++depth;
-        } else if (c == u')') {
-            --depth;
-        } else if (depth > 0) {
-            out[i] = u' ';
-        }
-    }
-    return out;
-}
-
-bool has(const QString& text, const QString& pattern) {
-    return QRegularExpression(pattern, kOptions).match(text).hasMatch();
-}
 
 }  // namespace
 
@@ -46,8 +20,7 @@ SqlSource::SqlSource(const QString& source) {
     QString text = source.trimmed();
     while (text.endsWith(u';')) text = text.chopped(1).trimmed();
 
-    static const QRegularExpression kTableName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    if (kTableName.match(text).hasMatch()) {
+    if (isPlainIdentifier(text)) {
         m_isTable = true;
         m_baseTable = text;
         m_selectList = QStringLiteral("*");
@@ -55,25 +28,25 @@ SqlSource::SqlSource(const QString& source) {
         m_select = QStringLiteral("SELECT * FROM ") + text;
         return;
     }
-    const QString top = topLevelOnly(text);
-    if (!has(top, QStringLiteral("^\\s*(SELECT|WITH)\\b")))
+    const SqlWords words(text);
+    if (!words.startsWithAny({"SELECT"_L1, "WITH"_L1}))
         throw DbError(
             QStringLiteral("Origine del record set non valida: «%1». Indicare una tabella o una SELECT.")
                 .arg(source),
             QStringLiteral("Recordset: open"), -1);
     m_select = text;
-    m_hasOrderBy = has(top, QStringLiteral("\\bORDER\\s+BY\\b"));
-    m_hasLimit = has(top, QStringLiteral("\\b(LIMIT|OFFSET|FETCH)\\b"));
-
-    if (has(top,
-            QStringLiteral("\\b(JOIN|GROUP\\s+BY|HAVING|UNION|INTERSECT|EXCEPT|DISTINCT|WINDOW|WITH)\\b")))
+    m_hasOrderBy = words.hasPair("ORDER"_L1, "BY"_L1);
+    m_hasLimit = words.hasAny({"LIMIT"_L1, "OFFSET"_L1, "FETCH"_L1});
+    if (words.hasPair("GROUP"_L1, "BY"_L1) ||
+        words.hasAny({"JOIN"_L1, "HAVING"_L1, "UNION"_L1, "INTERSECT"_L1, "EXCEPT"_L1, "DISTINCT"_L1,
+                      "WINDOW"_L1, "WITH"_L1}))
         return;
     static const QRegularExpression kSingleTable(
         QStringLiteral("^\\s*SELECT\\s+(.*?)\\s+FROM\\s+([A-Za-z_][A-Za-z0-9_]*)"
                        "(\\s+(?:AS\\s+)?(?!(?:WHERE|ORDER|LIMIT)\\b)[A-Za-z_][A-Za-z0-9_]*)?"
                        "\\s*(?:(?:WHERE|ORDER\\s+BY|LIMIT)\\b.*)?$"),
         kOptions);
-    const QRegularExpressionMatch match = kSingleTable.match(top);
+    const QRegularExpressionMatch match = kSingleTable.match(words.topLevel());
     if (!match.hasMatch()) return;
     // An aggregate folds the rows into one that belongs to no row of the table.
     static const QRegularExpression kAggregate(

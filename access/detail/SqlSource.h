@@ -18,6 +18,8 @@ public:
     /// "SELECT ... FROM T [alias] [WHERE ...] [ORDER BY ...]"; empty for joins, groupings and the like.
     const QString& baseTable() const { return m_baseTable; }
     bool isTable() const { return m_isTable; }
+    /// True when every row is a whole row of baseTable(): the table itself or "SELECT * FROM T ...".
+    bool selectsWholeRows() const { return !m_baseTable.isEmpty() && m_selectList == u"*"; }
 
     /// The source in a total order: `keyColumns` (the base table's key) are appended to its
     /// ORDER BY, so consecutive windows neither skip nor repeat rows that tie on the source's own.

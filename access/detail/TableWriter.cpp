@@ -7,74 +7,80 @@
 namespace tolmo::detail {
 
 TableWriter::TableWriter(ConnectionPtr conn, QString table)
-    : m_conn(std::move(conn)), m_table(std::move(table)), m_columns(m_conn->columns(m_table)) {
-    if (m_columns.isEmpty())
+    : m_conn(std::move(conn)), m_table(std::move(table)), m_layout(m_conn->layout(m_table)) {
+    if (m_layout->columns().isEmpty())
         throw DbError(QStringLiteral("La tabella «%1» non esiste.").arg(m_table),
                       QStringLiteral("Recordset: ") + m_table, -1);
-    m_keys = m_conn->primaryKeyColumns(m_table);
 }
 
-const Connection::ColumnInfo& TableWriter::column(const QString& field) const {
-    for (const Connection::ColumnInfo& column : m_columns)
-        if (column.name.compare(field, Qt::CaseInsensitive) == 0) return column;
-    throw DbError(QStringLiteral("Il campo «%1» non appartiene alla tabella «%2».").arg(field, m_table),
-                  QStringLiteral("Recordset: ") + m_table, -1);
-}
-
-QVariant TableWriter::bind(const PendingValue& value) const {
-    const Connection::ColumnInfo& info = column(value.column);
-    return bindValue(value.value, info.kind, m_conn->dialect(), info.name);
+PendingValue TableWriter::pendingValue(const QString& field, const QVariant& value) const {
+    const Connection::ColumnInfo* column = m_layout->column(field);
+    if (!column)
+        throw DbError(QStringLiteral("Il campo «%1» non appartiene alla tabella «%2».").arg(field, m_table),
+                      QStringLiteral("Recordset: ") + m_table, -1);
+    return {column->name, value, bindValue(value, column->kind, m_conn->dialect(), column->name)};
 }
 
 QVariantList TableWriter::keyParams(const QVariantList& key) const {
     QVariantList params;
-    for (qsizetype i = 0; i < m_keys.size() && i < key.size(); ++i)
-        params.append(bind({m_keys.at(i), key.at(i)}));
+    const QStringList& keys = keyColumns();
+    for (qsizetype i = 0; i < keys.size() && i < key.size(); ++i)
+        params.append(pendingValue(keys.at(i), key.at(i)).bound);
     return params;
 }
 
-QVariantList TableWriter::insert(const PendingValues& values) {
+StoredRow TableWriter::insert(const PendingValues& values) {
     QStringList names, marks;
     QVariantList params;
     for (const PendingValue& value : values) {
-        names.append(quoteIdentifier(column(value.column).name));
+        names.append(quoteIdentifier(value.column));
         marks.append(QStringLiteral("?"));
-        params.append(bind(value));
+        params.append(value.bound);
     }
     QString sql = QStringLiteral("INSERT INTO ") + m_table;
     sql += names.isEmpty() ? QStringLiteral(" DEFAULT VALUES")
                            : QStringLiteral(" (%1) VALUES (%2)").arg(names.join(u", "), marks.join(u", "));
-    if (m_keys.isEmpty()) {
-        m_conn->Execute(sql, params);
-        return {};
-    }
-    QStringList returning;
-    for (const QString& key : m_keys) returning.append(quoteIdentifier(key));
-    // RETURNING (SQLite 3.35 and later, PostgreSQL) gives the identity the database chose.
-    sql += QStringLiteral(" RETURNING ") + returning.join(u", ");
-    QSqlQuery q = m_conn->query(sql, params);
-    QVariantList key;
-    if (q.next())
-        for (qsizetype i = 0; i < m_keys.size(); ++i) key.append(q.value(static_cast<int>(i)));
-    return key;
+    // RETURNING (SQLite 3.35 and later, PostgreSQL) gives the row with what the database chose.
+    // SQLite keeps the statement for the next row only when it names its columns.
+    sql += QStringLiteral(" RETURNING ") +
+           (m_conn->dialect() == Dialect::SQLite ? m_layout->columnList() : QStringLiteral("*"));
+    StoredRow row;
+    m_conn->withQuery(sql, params, [&row](QSqlQuery& q) {
+        const QSqlRecord columns = q.record();  // before next(): on a row it would copy the values too
+        if (!q.next()) return;
+        row.columns = columns;
+        row.values.reserve(row.columns.count());
+        for (int i = 0; i < row.columns.count(); ++i) row.values.append(q.value(i));
+    });
+    if (row.values.isEmpty())
+        throw DbError(QStringLiteral("Il database non ha restituito il record inserito nella tabella «%1».")
+                          .arg(m_table),
+                      QStringLiteral("Recordset: ") + m_table, -1);
+    return row;
 }
 
 int TableWriter::update(const PendingValues& values, const QVariantList& key) {
     QStringList assignments;
     QVariantList params;
     for (const PendingValue& value : values) {
-        assignments.append(quoteIdentifier(column(value.column).name) + QStringLiteral(" = ?"));
-        params.append(bind(value));
+        assignments.append(quoteIdentifier(value.column) + QStringLiteral(" = ?"));
+        params.append(value.bound);
     }
     params += keyParams(key);
-    return m_conn->Execute(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                               .arg(m_table, assignments.join(u", "), keyCondition(m_keys)),
-                           params);
+    return run(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                   .arg(m_table, assignments.join(u", "), keyCondition(keyColumns())),
+               params);
 }
 
 int TableWriter::remove(const QVariantList& key) {
-    return m_conn->Execute(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_table, keyCondition(m_keys)),
-                           keyParams(key));
+    return run(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_table, keyCondition(keyColumns())),
+               keyParams(key));
+}
+
+int TableWriter::run(const QString& sql, const QVariantList& params) {
+    int changed = 0;
+    m_conn->withQuery(sql, params, [&changed](QSqlQuery& q) { changed = q.numRowsAffected(); });
+    return changed;
 }
 
 }  // namespace tolmo::detail

@@ -1,11 +1,9 @@
 #include "MainWindow.h"
 
-#include "apps/common/HostKit.h"
-#include "ui/case/PraticaView.h"
-
 #include <QDockWidget>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -14,23 +12,25 @@
 #include <QTime>
 #include <QToolBar>
 
+#include "CaseActions.h"
+#include "apps/common/CaseCommands.h"
+#include "apps/common/CaseFinder.h"
+#include "apps/common/ClientRegistration.h"
+#include "apps/common/HostKit.h"
+#include "ui/case/PraticaView.h"
+
 namespace tolmo::studio {
 
 namespace {
+
+const QString kTitolo = QStringLiteral("Tolmo Studio");
+
 QString describe(const QVariant& v) {
     if (v.metaType() == QMetaType::fromType<Currency>()) return v.value<Currency>().toItalian(2);
     if (v.metaType().id() == QMetaType::QString) return QLatin1Char('"') + v.toString() + QLatin1Char('"');
     return v.toString();
 }
 
-const char* stateName(short state) {
-    switch (state) {
-        case 1: return "Consultazione";
-        case 2: return "Modifica";
-        case 3: return "Inserimento";
-        default: return "Non avviato";
-    }
-}
 }  // namespace
 
 MainWindow::MainWindow(TolmoPratica& component, int userId, QWidget* parent)
@@ -40,6 +40,7 @@ MainWindow::MainWindow(TolmoPratica& component, int userId, QWidget* parent)
     auto* scroll = new QScrollArea;
     scroll->setWidget(m_view);
     scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
     setCentralWidget(scroll);
 
     m_events = new QListWidget;
@@ -48,12 +49,22 @@ MainWindow::MainWindow(TolmoPratica& component, int userId, QWidget* parent)
     dock->setObjectName(QStringLiteral("dockEventi"));
     dock->setWidget(m_events);
     addDockWidget(Qt::BottomDockWidgetArea, dock);
-    resizeDocks({dock}, {90}, Qt::Vertical);
+    resizeDocks({dock}, {56}, Qt::Vertical);
 
     m_state = new QLabel;
+    m_state->setObjectName(QStringLiteral("lblStatoFinestra"));
     statusBar()->addPermanentWidget(m_state);
-    hostkit::watchEvents(component, [this](const QString& name, const QVariantList& args) { logEvent(name, args); });
-    buildActions();
+
+    // A host answers the component's requests once the call that raised them has returned.
+    connect(&component, &TolmoPratica::SettaPratica, this, &MainWindow::mostraPratica, Qt::QueuedConnection);
+    connect(&component, &TolmoPratica::InserisciCliente, this, &MainWindow::inserisciCliente,
+            Qt::QueuedConnection);
+    connect(&component, &TolmoPratica::EnableConferma, this, [this](bool on) { m_confermaConsentita = on; });
+    hostkit::watchEvents(component,
+                         [this](const QString& name, const QVariantList& args) { logEvent(name, args); });
+
+    buildCaseActions();
+    buildToolActions();
     menuBar()->addMenu(QStringLiteral("&Visualizza"))->addAction(dock->toggleViewAction());
     refreshStatus();
 }
@@ -61,66 +72,138 @@ MainWindow::MainWindow(TolmoPratica& component, int userId, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::start() {
-    m_component.Start();
-    m_component.SettaContabilita(m_userId);
-    m_component.SetCambioLiraEuro();
+    run([this] {
+        m_component.Start();
+        m_component.SettaContabilita(m_userId);
+        m_component.SetCambioLiraEuro();
+    });
+}
+
+void MainWindow::run(const std::function<void()>& command) {
+    command();
     refreshStatus();
 }
 
-void MainWindow::buildActions() {
+void MainWindow::mostraPratica(int id) {
+    if (m_component.editState() != TolmoPratica::Consultazione) return;  // a host never drops an edit
+    run([this, id] { m_component.VisualizzaPratica(id); });
+}
+
+void MainWindow::buildCaseActions() {
     QToolBar* bar = addToolBar(QStringLiteral("Pratica"));
     bar->setObjectName(QStringLiteral("tbPratica"));
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Pratica"));
-    auto add = [&](const QString& text, const QString& tip, const QKeySequence& keys, std::function<void()> run) {
+    CaseActions::Handlers h;
+    h.apri = [this] { apriPratica(); };
+    h.nuova = [this] { run([this] { m_component.Inserimento(); }); };
+    h.modifica = [this] { run([this] { m_component.Modifica(); }); };
+    h.conferma = [this] { run([this] { m_component.Conferma(); }); };
+    h.annulla = [this] { run([this] { m_component.Annulla(); }); };
+    h.elimina = [this] { run([this] { m_component.Elimina(); }); };
+    m_actions = new CaseActions(menu, bar, h, this);
+}
+
+void MainWindow::buildToolActions() {
+    QToolBar* bar = addToolBar(QStringLiteral("Strumenti"));
+    bar->setObjectName(QStringLiteral("tbStrumenti"));
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Strumenti"));
+    auto add = [&](const QString& text, const QString& tip, const QKeySequence& keys,
+                   std::function<void()> command) {
         QAction* a = bar->addAction(text);
         a->setToolTip(tip);
+        a->setStatusTip(tip);
         a->setShortcut(keys);
         menu->addAction(a);
-        connect(a, &QAction::triggered, this, [this, run] {
-            run();
-            refreshStatus();
-        });
+        connect(a, &QAction::triggered, this, [this, command] { run(command); });
         return a;
     };
-    add(QStringLiteral("Svuota"), QStringLiteral("Svuota tutti i campi della maschera"), QKeySequence(Qt::Key_F5),
-        [this] { m_component.ClearAllForm(); });
-    add(QStringLiteral("Cambio lira/euro"), QStringLiteral("Rilegge il cambio lira/euro dalla configurazione"), {},
-        [this] {
+    add(QStringLiteral("Svuota"), QStringLiteral("Svuota tutti i campi della maschera"),
+        QKeySequence(Qt::Key_F5), [this] { m_component.ClearAllForm(); });
+    add(QStringLiteral("Cambio lira/euro"),
+        QStringLiteral("Rilegge il cambio lira/euro dalla configurazione"), {}, [this] {
             m_component.SetCambioLiraEuro();
             statusBar()->showMessage(QStringLiteral("Cambio lira/euro: ") + m_component.CambioLiraEuro, 5000);
         });
-    QAction* storico = add(QStringLiteral("Archivio storico"), QStringLiteral("Intestazione dell'archivio storico"),
-                           QKeySequence(Qt::CTRL | Qt::Key_H), [] {});
+    QAction* storico =
+        add(QStringLiteral("Archivio storico"), QStringLiteral("Intestazione dell'archivio storico"),
+            QKeySequence(Qt::CTRL | Qt::Key_H), [] {});
     storico->setCheckable(true);
-    connect(storico, &QAction::toggled, this, [this](bool on) { m_component.CambiaIntestazione(on); });
-    add(QStringLiteral("Sblocca riferimenti"), QStringLiteral("Riabilita i riferimenti e il titolare di contabilità"),
-        {}, [this] { m_component.SbloccaRiferimentiStorico(); });
-    add(QStringLiteral("Titolari contabilità"), QStringLiteral("Ricarica titolari, referenti e riservatezza"), {},
-        [this] { m_component.SettaContabilita(m_userId); });
+    connect(storico, &QAction::toggled, this,
+            [this](bool on) { run([this, on] { m_component.CambiaIntestazione(on); }); });
+    add(QStringLiteral("Sblocca riferimenti"),
+        QStringLiteral("Riabilita i riferimenti e il titolare di contabilità"), {},
+        [this] { m_component.SbloccaRiferimentiStorico(); });
+    add(QStringLiteral("Titolari contabilità"), QStringLiteral("Ricarica titolari, referenti e riservatezza"),
+        {}, [this] { m_component.SettaContabilita(m_userId); });
     add(QStringLiteral("Valuta"), QStringLiteral("Imposta valuta e cambio dei campi importo"), {}, [this] {
         bool ok = false;
-        const QString valuta = QInputDialog::getItem(this, QStringLiteral("Valuta"), QStringLiteral("Valuta della pratica:"),
-                                                     {QStringLiteral("EURO"), QStringLiteral("LIRA")}, 0, true, &ok);
+        const QString valuta =
+            QInputDialog::getItem(this, QStringLiteral("Valuta"), QStringLiteral("Valuta della pratica:"),
+                                  {QStringLiteral("EURO"), QStringLiteral("LIRA")}, 0, true, &ok);
         if (ok) m_component.SettaValuta(valuta, m_component.CAMBIO());
     });
-    add(QStringLiteral("Recenti"), QStringLiteral("Voce per l'elenco delle pratiche recenti"), {}, [this] {
-        QMessageBox::information(this, QStringLiteral("Tolmo Studio"), m_component.CreaStringaRecenti());
-    });
+    add(QStringLiteral("Recenti"), QStringLiteral("Voce per l'elenco delle pratiche recenti"), {},
+        [this] { QMessageBox::information(this, kTitolo, m_component.CreaStringaRecenti()); });
     add(QStringLiteral("Schermo grande"), QStringLiteral("Sposta la maschera per uno schermo grande"), {},
         [this] { m_component.RedimensioningUserControl(false); });
+}
+
+void MainWindow::apriPratica() {
+    bool ok = false;
+    const QString posizione =
+        QInputDialog::getText(this, QStringLiteral("Apri pratica"),
+                              QStringLiteral("Posizione della pratica:"), QLineEdit::Normal, QString(), &ok)
+            .trimmed();
+    if (!ok || posizione.isEmpty()) return;
+    int id = 0;
+    try {
+        id = hostkit::findCaseByPosition(m_component.ConnReadOnly(), posizione);
+    } catch (const DbError& e) {
+        QMessageBox::critical(this, kTitolo, e.description());
+        return;
+    }
+    if (id == 0) {
+        QMessageBox::information(this, kTitolo,
+                                 QStringLiteral("Nessuna pratica con la posizione %1.").arg(posizione));
+        return;
+    }
+    mostraPratica(id);
+}
+
+void MainWindow::inserisciCliente(const QString& cognome, const QString& nome) {
+    const int id = hostkit::registraCliente(m_component, cognome, nome);
+    if (id > 0)
+        statusBar()->showMessage(
+            QStringLiteral("Cliente registrato in anagrafica: confermare di nuovo la pratica."), 8000);
+    refreshStatus();
 }
 
 void MainWindow::logEvent(const QString& name, const QVariantList& args) {
     QStringList parts;
     for (const QVariant& v : args) parts << describe(v);
-    m_events->addItem(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") + name +
-                      QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')'));
+    m_events->addItem(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("  ") +
+                      name + QLatin1Char('(') + parts.join(QStringLiteral(", ")) + QLatin1Char(')'));
     m_events->scrollToBottom();
+    refreshStatus();
 }
 
 void MainWindow::refreshStatus() {
-    m_state->setText(QStringLiteral("Stato: ") + QString::fromLatin1(stateName(m_component.editState())) +
-                     QStringLiteral("   Pratica: ") + QString::number(m_component.currentId()));
+    const short state = m_component.editState();
+    if (state != m_lastState) m_confermaConsentita = true;  // a new edit starts with Conferma offered
+    m_lastState = state;
+
+    QString text = QStringLiteral("Stato: ") + hostkit::editStateName(state);
+    const int id = m_component.currentId();
+    if (id > 0) {
+        text += QStringLiteral("   Pratica: ") + QString::number(id);
+        const QString posizione = m_component.header().posizione().trimmed();
+        if (!posizione.isEmpty()) text += QStringLiteral(" (posizione ") + posizione + QLatin1Char(')');
+    } else {
+        text += QStringLiteral("   Nessuna pratica");
+    }
+    if (!m_confermaConsentita) text += QStringLiteral("   Conferma non disponibile");
+    m_state->setText(text);
+    if (m_actions) m_actions->update(hostkit::commandStates(state, id, m_confermaConsentita));
 }
 
 }  // namespace tolmo::studio

@@ -1,10 +1,11 @@
 #pragma once
-// The studio's main window: the case form, a toolbar for the component's public
-// methods, and a pane listing the events the component raises.
-
-#include "core/TolmoPratica.h"
+// The studio's main window: the case form, the case commands and the component's other
+// public methods as menu and toolbar actions, a pane listing the events the component
+// raises, and a status bar with the edit state and the case on screen.
 
 #include <QMainWindow>
+
+#include "core/TolmoPratica.h"
 
 class QListWidget;
 class QLabel;
@@ -15,6 +16,8 @@ class PraticaView;
 
 namespace tolmo::studio {
 
+class CaseActions;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -22,10 +25,22 @@ public:
     ~MainWindow() override;
     /// Starts the component for the user: lists, accounting owners, exchange rate.
     void start();
+    /// Shows case `id` in consultation, as a host does when the header picks a case.
+    void mostraPratica(int id);
+
+    ui::PraticaView& view() { return *m_view; }
+    CaseActions& actions() { return *m_actions; }
+    TolmoPratica& component() { return m_component; }
 
 private:
-    void buildActions();
+    void buildCaseActions();
+    void buildToolActions();
+    /// Runs a command of the component, then shows the state it left.
+    void run(const std::function<void()>& command);
+    void apriPratica();
+    void inserisciCliente(const QString& cognome, const QString& nome);
     void logEvent(const QString& name, const QVariantList& args);
+    /// Status bar and enabled commands after every action and every event.
     void refreshStatus();
 
     TolmoPratica& m_component;
@@ -33,6 +48,9 @@ private:
     ui::PraticaView* m_view = nullptr;
     QListWidget* m_events = nullptr;
     QLabel* m_state = nullptr;
+    CaseActions* m_actions = nullptr;
+    bool m_confermaConsentita = true;  // the last EnableConferma, until the edit state changes
+    short m_lastState = -1;
 };
 
 }  // namespace tolmo::studio

@@ -1,14 +1,15 @@
 // tolmo-studio: the desktop host of the case-file component.
 
-#include "MainWindow.h"
-#include "UserChooser.h"
-#include "apps/common/HostKit.h"
-#include "ui/binder/QtInteraction.h"
-
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
-#include <QTimer>
+
+#include "MainWindow.h"
+#include "StartupScript.h"
+#include "UserChooser.h"
+#include "apps/common/HostKit.h"
+#include "ui/binder/QtInteraction.h"
+#include "ui/dialogs/DialogViews.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,21 +17,25 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tolmo Studio: la pratica dello studio legale."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("db"), QStringLiteral("Database: sqlite:PERCORSO o postgresql://UTENTE@HOST:PORTA/DB."),
+    parser.addOption({QStringLiteral("db"),
+                      QStringLiteral("Database: sqlite:PERCORSO o postgresql://UTENTE@HOST:PORTA/DB."),
                       QStringLiteral("url")});
-    parser.addOption({QStringLiteral("settings"), QStringLiteral("File INI delle impostazioni utente."), QStringLiteral("file")});
-    parser.addOption({QStringLiteral("user"), QStringLiteral("Utente corrente, senza chiederlo."), QStringLiteral("id")});
-    parser.addOption({QStringLiteral("screenshot"), QStringLiteral("Salva un'immagine della finestra ed esce."),
-                      QStringLiteral("png")});
+    parser.addOption({QStringLiteral("settings"), QStringLiteral("File INI delle impostazioni utente."),
+                      QStringLiteral("file")});
+    parser.addOption(
+        {QStringLiteral("user"), QStringLiteral("Utente corrente, senza chiederlo."), QStringLiteral("id")});
+    tolmo::studio::StartupScript::addOptions(parser);
     parser.process(app);
+    const tolmo::studio::StartupScript script = tolmo::studio::StartupScript::fromParser(parser);
 
     tolmo::platform::QtSettings settings(parser.value(QStringLiteral("settings")));
     tolmo::ui::QtInteraction interaction;
+    tolmo::ui::registerDialogViews(interaction);
     tolmo::TolmoPratica component(interaction, settings);
     tolmo::hostkit::restoreProperties(component, settings);
 
-    const QString url =
-        parser.isSet(QStringLiteral("db")) ? parser.value(QStringLiteral("db")) : tolmo::hostkit::defaultDatabaseUrl();
+    const QString url = parser.isSet(QStringLiteral("db")) ? parser.value(QStringLiteral("db"))
+                                                           : tolmo::hostkit::defaultDatabaseUrl();
     try {
         tolmo::hostkit::connect(component, url);
     } catch (const tolmo::DbError& e) {
@@ -42,7 +47,7 @@ int main(int argc, char* argv[]) {
     int userId = settings.value(shared, idKey, QStringLiteral("1")).toInt();
     if (parser.isSet(QStringLiteral("user")))
         userId = parser.value(QStringLiteral("user")).toInt();
-    else if (!parser.isSet(QStringLiteral("screenshot")))
+    else if (script.screenshot.isEmpty())
         userId = tolmo::studio::chooseUser(nullptr, component.ConnReadOnly(), userId);
     settings.setValue(shared, idKey, QString::number(userId));
 
@@ -51,13 +56,8 @@ int main(int argc, char* argv[]) {
     window.start();
     window.resize(1366, 768);
     window.show();
+    tolmo::studio::runStartupScript(window, script);
 
-    if (parser.isSet(QStringLiteral("screenshot"))) {
-        QTimer::singleShot(500, &window, [&] {
-            window.grab().save(parser.value(QStringLiteral("screenshot")));
-            app.quit();
-        });
-    }
     const int rc = app.exec();
     tolmo::core::PropertyBag bag;
     component.WriteProperties(bag);

@@ -1,1 +1,102 @@
 #include "CatalogueLists.h"
+
+#include "form/Interaction.h"
+#include "parties/ListFill.h"
+#include "parties/SqlText.h"
+
+namespace tolmo::core {
+
+namespace {
+
+using form::ControlEvent;
+using form::EventKind;
+
+const QString kOrdine = QStringLiteral("ORDER BY IdRuolo, IdMateria, IdOggetto, Oggetto");
+const QString kCodiceSomma = QStringLiteral("010001");
+constexpr int kValoreStretto = 1575;  ///< twips, beside the injunction sum
+constexpr int kValoreLargo = 2415;
+
+}  // namespace
+
+CatalogueLists::CatalogueLists(ComponentServices& services, PraticaForm& form)
+    : m_services(services), m_form(form) {}
+
+QString CatalogueLists::sqlOggetto(const QString& typed, bool penale) {
+    QString sql = QStringLiteral("SELECT * FROM OggettoPratica");
+    if (!typed.isEmpty()) {
+        sql += QStringLiteral(" WHERE Oggetto LIKE ") + parties::likePattern(typed);
+        if (penale) sql += QStringLiteral(" AND idruolo=0 AND idmateria=0 AND idoggetto=0 ");
+    } else if (penale) {
+        sql += QStringLiteral(" WHERE idruolo=0 AND idmateria=0 AND idoggetto=0 ");
+    }
+    return sql + QLatin1Char(' ') + kOrdine;
+}
+
+QString CatalogueLists::sqlCodiceOggetto(const QString& typed) {
+    QString sql = QStringLiteral("SELECT * FROM OggettoPratica WHERE ");
+    if (!typed.isEmpty())
+        sql += QStringLiteral("Codice LIKE ") + parties::likePattern(typed) + QStringLiteral(" AND ");
+    return sql + QStringLiteral("Codice <> '' ") + kOrdine;
+}
+
+void CatalogueLists::riempie(form::ListControl& list, const QString& sql, const QStringList& columns,
+                             const QString& action) {
+    list.clear();
+    m_services.trap(action, [&] {
+        form::BusyPointer busy(m_services.ui());
+        parties::riempieLista(list, m_services.connReadOnly(), sql, columns, parties::kTutteLeRighe);
+    });
+}
+
+void CatalogueLists::RiempieOggetto() {
+    const bool penale = m_form.cmbClassificatore.text().trimmed() == QStringLiteral("PENALE");
+    riempie(m_form.cmbOggetto, sqlOggetto(m_form.cmbOggetto.text(), penale),
+            {QStringLiteral("Codice"), QStringLiteral("Ruolo"), QStringLiteral("Materia"),
+             QStringLiteral("Oggetto")},
+            QStringLiteral("Caricamento Tabella Oggetto Pratica"));
+}
+
+void CatalogueLists::RiempieCodiceOggetto() {
+    riempie(m_form.cmbCodOggetto, sqlCodiceOggetto(m_form.cmbCodOggetto.text()),
+            {QStringLiteral("Codice"), QStringLiteral("Oggetto")},
+            QStringLiteral("Caricamento Codici Pratica"));
+}
+
+void CatalogueLists::RiempieStati() {
+    riempie(m_form.fpStatoPra,
+            QStringLiteral("SELECT * FROM StatiPratica") + QStringLiteral(" ORDER BY StatoPrat"),
+            {QStringLiteral("StatoPrat")}, QStringLiteral("Caricamento Stati Pratica"));
+}
+
+void CatalogueLists::regolaSommaIngiunta(const QString& codice) {
+    QString compatto = codice;
+    compatto.removeIf([](QChar c) { return c.isSpace(); });
+    const bool somma = compatto == kCodiceSomma;
+    m_form.TEDDenaroValore.setWidth(somma ? kValoreStretto : kValoreLargo);
+    m_form.TedDenaroSommaIng.setVisible(somma);
+    m_form.lblSommaIng.setVisible(somma);
+}
+
+void CatalogueLists::attach() {
+    PraticaForm& f = m_form;
+    f.cmbOggetto.on(EventKind::DropDown, [this](ControlEvent&) { RiempieOggetto(); });
+    f.cmbCodOggetto.on(EventKind::DropDown, [this](ControlEvent&) { RiempieCodiceOggetto(); });
+    f.fpStatoPra.on(EventKind::DropDown, [this](ControlEvent&) { RiempieStati(); });
+    f.cmbOggetto.on(EventKind::Choose, [&f](ControlEvent& e) {
+        if (e.row < 0 || e.row >= f.cmbOggetto.rowCount()) return;
+        const QString codice = f.cmbOggetto.cell(e.row, 0).trimmed();
+        const QString oggetto = f.cmbOggetto.cell(e.row, 3).trimmed();
+        f.cmbCodOggetto.setText(codice);
+        f.cmbOggetto.setText(oggetto);
+    });
+    f.cmbCodOggetto.on(EventKind::Choose, [this, &f](ControlEvent& e) {
+        if (e.row < 0 || e.row >= f.cmbCodOggetto.rowCount()) return;
+        const QString codice = f.cmbCodOggetto.cell(e.row, 0).trimmed();
+        const QString oggetto = f.cmbCodOggetto.cell(e.row, 1).trimmed();
+        f.cmbCodOggetto.setText(codice);
+        f.cmbOggetto.setText(oggetto);
+        regolaSommaIngiunta(codice);
+    });
+}
+
+}  // namespace tolmo::core

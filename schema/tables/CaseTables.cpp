@@ -11,12 +11,12 @@ TableInfo pratica() {
     TableInfo t{QStringLiteral("Pratica"), QStringLiteral("ID_Pra"), {}, {}};
     t.columns = {
         id("ID_Pra"),
-        blank("Posizione", 50),
+        blank("Posizione", 400),
         integer("NumPos").required().initially(0),
         ref("ID_Contab"),
         ref("ID_Cliente"),
         integer("ID_Controparte").required().initially(1),
-        blank("ControCognome", 100),
+        blank("ControCognome", 400),
         blank("ControNome", 100),
         blank("NumeroRegGenerale", 50),
         blank("UfficioGiudiziario", 255),
@@ -24,14 +24,14 @@ TableInfo pratica() {
         blank("Sezione", 50),
         blank("Istruttore", 100),
         ref("Id_Istruttore"),
-        blank("Oggetto", 255),
+        blank("Oggetto", 400),
         blank("CodiceOggetto", 10),
         text("BitRichiedi", 2),
         integer("ID_Acp").required().initially(1),
-        blank("AcpCognome", 100),
+        blank("AcpCognome", 400),
         blank("AcpNome", 100),
         integer("ID_Corrispondente").required().initially(1),
-        blank("CognomeCorrispondente", 100),
+        blank("CognomeCorrispondente", 400),
         blank("NomeCorrispondente", 100),
         integer("ID_FatturareA").required().initially(1),
         ref("ID_Referente"),
@@ -56,7 +56,7 @@ TableInfo pratica() {
         blank("Collocazione", 100),
         memo("Note"),
     };
-    t.columns += numbered("Campo", 1, 20, [](const QString& n) { return blank(n, 255); });
+    t.columns += numbered("Campo", 1, 20, [](const QString& n) { return blank(n, 400); });
     t.columns += {
         boolean("IsStraordinariaImportanza"),
         text("TipoContributo", 2),
@@ -135,7 +135,7 @@ TableInfo multiIntesta() {
     return {QStringLiteral("MultiIntesta"),
             QStringLiteral("ID_Multi"),
             {id("ID_Multi"), integer("ID_Pra").required(), integer("ID_Ana").required().initially(1),
-             boolean("IsCliente"), blank("Cognome", 100), blank("Nome", 100)},
+             boolean("IsCliente"), blank("Cognome", 400), blank("Nome", 100)},
             {indexOn({"ID_Pra"}), indexOn({"ID_Ana"})}};
 }
 

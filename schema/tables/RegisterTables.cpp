@@ -13,7 +13,7 @@ TableInfo anagrafica() {
     TableInfo t{QStringLiteral("Anagrafica"), QStringLiteral("ID_Ana"), {}, {}};
     t.columns = {
         id("ID_Ana"),
-        blank("Cognome", 150).required(),
+        blank("Cognome", 400).required(),
         blank("Nome", 100),
         text("Categoria", 30),   // null: listed under every category
         smallint("StatoPolis"),  // 2 or more: left out of the client and counterparty grids

@@ -46,6 +46,63 @@ TEST_P(RecordsetWriteTest, AddNewStoresTheRowAndShowsIdentityAndDefaults) {
     EXPECT_EQ(countRows(), 2);
 }
 
+TEST_P(RecordsetWriteTest, TheNewRowComesBackWithTheInsertItself) {
+    Recordset rs(conn, QStringLiteral("Pratica"), adLockBatchOptimistic);
+    rs.AddNew();
+    rs.Update();
+    QStringList statements;
+    conn->setStatementObserver([&](const QString& sql) { statements.append(sql); });
+    for (int i = 0; i < 2; ++i) {
+        statements.clear();
+        rs.AddNew();
+        rs.setValue(QStringLiteral("Oggetto"), QStringLiteral("nuova"));
+        rs.Update();
+        EXPECT_EQ(rs.value(QStringLiteral("ID_Pra")).toInt(), i + 2);
+        EXPECT_EQ(rs.text(QStringLiteral("Stato")), QStringLiteral("aperta"));
+        ASSERT_EQ(statements.size(), 1) << statements.join(u'\n').toStdString();
+        EXPECT_TRUE(statements.first().startsWith(QStringLiteral("INSERT INTO Pratica")));
+    }
+}
+
+TEST_P(RecordsetWriteTest, ANewRowOfSomeColumnsOrExpressionsIsReadBackThroughTheQuery) {
+    Recordset rs(
+        conn, QStringLiteral("SELECT ID_Pra, Stato AS S, Numero * 2 AS Doppio FROM Pratica WHERE Numero = ?"),
+        adLockOptimistic, {21});
+    rs.AddNew();
+    rs.setValue(QStringLiteral("Numero"), 21);
+    rs.Update();
+    EXPECT_GT(rs.value(QStringLiteral("ID_Pra")).toInt(), 0);
+    EXPECT_EQ(rs.text(QStringLiteral("s")), QStringLiteral("aperta"));
+    EXPECT_EQ(rs.value(QStringLiteral("Doppio")).toInt(), 42);
+    EXPECT_EQ(rs.fieldNames().size(), 3);
+}
+
+TEST_P(RecordsetWriteTest, ANewRowOfATableWithoutKeyShowsItsDefaults) {
+    conn->Execute(QStringLiteral("CREATE TABLE Nota (Testo TEXT, Stato VARCHAR(20) DEFAULT 'nuova')"));
+    Recordset rs(conn, QStringLiteral("Nota"), adLockOptimistic);
+    rs.AddNew();
+    rs.setValue(QStringLiteral("Testo"), QStringLiteral("da richiamare"));
+    rs.Update();
+    EXPECT_EQ(rs.text(QStringLiteral("Testo")), QStringLiteral("da richiamare"));
+    EXPECT_EQ(rs.text(QStringLiteral("Stato")), QStringLiteral("nuova"));
+    EXPECT_THROW(rs.Delete(), DbError);  // no key to find the row by
+}
+
+TEST_P(RecordsetWriteTest, AddingGoesOnWhenAnotherClientChangesTheTable) {
+    Recordset rs(conn, QStringLiteral("Pratica"), adLockBatchOptimistic);
+    rs.AddNew();
+    rs.setValue(QStringLiteral("Oggetto"), QStringLiteral("prima"));
+    rs.Update();
+    db().connect()->Execute(QStringLiteral("ALTER TABLE Pratica ADD COLUMN Nota VARCHAR(20) DEFAULT 'x'"));
+    rs.AddNew();
+    rs.setValue(QStringLiteral("Oggetto"), QStringLiteral("dopo"));
+    rs.Update();
+    EXPECT_EQ(rs.value(QStringLiteral("ID_Pra")).toInt(), 2);
+    EXPECT_EQ(rs.text(QStringLiteral("Oggetto")), QStringLiteral("dopo"));
+    EXPECT_EQ(rs.text(QStringLiteral("Stato")), QStringLiteral("aperta"));
+    EXPECT_EQ(countRows(QStringLiteral("Oggetto = 'dopo' AND Nota = 'x'")), 1);
+}
+
 TEST_P(RecordsetWriteTest, UpdateWritesOnlyChangedColumnsAndResyncRereads) {
     fillPratica(1);
     Recordset rs(conn, QStringLiteral("Pratica"), adLockPessimistic);

@@ -60,6 +60,35 @@ TEST_F(BoundView, TextFlowsBothWays) {
     EXPECT_EQ(form.txtNote.text(), QStringLiteral("scritta"));
 }
 
+TEST_F(BoundView, ComboLeavesOutTheColumnsTheViewHides) {
+    ui.cmbStato->setProperty("hiddenColumns", QStringLiteral("1"));
+    form.cmbStato.setRows({QStringLiteral("Aperta\tA"), QStringLiteral("Chiusa\tC")});
+    bind();
+    auto* table = qobject_cast<QTableView*>(ui.cmbStato->view());
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(table->isColumnHidden(0));
+    EXPECT_TRUE(table->isColumnHidden(1));
+    EXPECT_EQ(ui.cmbStato->model()->index(1, 1).data().toString(), QStringLiteral("C"));  // still there
+    form.cmbStato.setRows({QStringLiteral("Sospesa\tS")});
+    EXPECT_TRUE(table->isColumnHidden(1));
+}
+
+TEST_F(BoundView, LongTextShownByTheFormReadsFromItsStart) {
+    bind();
+    const QString name = QStringLiteral("Immobiliare Le Querce S.r.l. in liquidazione volontaria");
+    form.txtNome.setText(name);
+    EXPECT_EQ(ui.txtNome->cursorPosition(), 0);
+    form.cmbStato.setText(name);
+    EXPECT_EQ(ui.cmbStato->lineEdit()->cursorPosition(), 0);
+    form.cmbStato.setRows({name + QStringLiteral("\tA")});
+    form.cmbStato.setSelectedRow(0);
+    EXPECT_EQ(ui.cmbStato->lineEdit()->cursorPosition(), 0);
+
+    ui.cmbStato->lineEdit()->clear();
+    QTest::keyClicks(ui.cmbStato, QStringLiteral("Edil"));  // typing still goes on at the end
+    EXPECT_EQ(form.cmbStato.text(), QStringLiteral("Edil"));
+}
+
 TEST_F(BoundView, LabelShowsWhicheverOfCaptionAndTextCameLast) {
     bind();
     form.lblNome.setText(QStringLiteral("Bianchi"));

@@ -9,9 +9,11 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 #include "core/PraticaForm.h"
+#include "form/Control.h"
 #include "ui/case/PraticaView.h"
 
 namespace tolmo::ui::test {
@@ -104,6 +106,32 @@ TEST_F(CaseView, AuthorityRowSelectionFlowsBothWays) {
     EXPECT_EQ(form.cmbAutorita.text(), QStringLiteral("Tribunale di Milano"));
 }
 
+// Consultation disables the frames; what stays usable must not sit inside one of them.
+TEST_F(CaseView, FramesDisabledLeaveInformationAndConsultationButtonsUsable) {
+    for (const form::Control* c : form.controls())
+        if (c->kind() == form::ControlKind::Frame && c->name() != QStringLiteral("ctlTestata1"))
+            const_cast<form::Control*>(c)->setEnabled(false);
+    for (const char* name : {"cmdInfoIstruttore", "cmdInfoAvvCp", "cmdInfoFatt", "cmdAR", "cmdPratCollegate",
+                             "txtNOTE", "optCU_0", "optCU_1"})
+        EXPECT_TRUE(widget(QString::fromLatin1(name))->isEnabled()) << name;
+    for (const char* name :
+         {"txtUfficioIscrizione", "txtIstruttore", "cmdTariffa", "cmbCorrispondente", "txtCampo(0)"})
+        EXPECT_FALSE(widget(QString::fromLatin1(name))->isEnabled()) << name;
+}
+
+TEST_F(CaseView, JudgeInformationSitsBesideTheJudge) {
+    view.resize(1300, 600);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QWidget* judge = widget(QStringLiteral("txtIstruttore"));
+    const QWidget* info = widget(QStringLiteral("cmdInfoIstruttore"));
+    const QRect j(judge->mapTo(&view, QPoint(0, 0)), judge->size());
+    const QRect i(info->mapTo(&view, QPoint(0, 0)), info->size());
+    EXPECT_LE(std::abs(j.center().y() - i.center().y()), 3);
+    EXPECT_GE(i.left(), j.right());
+    EXPECT_LE(i.left() - j.right(), 20);
+}
+
 TEST_F(CaseView, CriminalTabShowsAndHides) {
     auto* tabs = widget<QTabWidget>(QStringLiteral("SSTabPratica"));
     form.SSTabPratica.setTabVisible(core::TabPenale, false);
@@ -145,7 +173,7 @@ TEST_F(CaseView, HeaderStripSitsInItsPlace) {
 
     header.txtPosizione.setText(QStringLiteral("2024/0012"));
     EXPECT_EQ(posizione->text(), QStringLiteral("2024/0012"));
-    QTest::keyClicks(widget<QLineEdit>(QStringLiteral("txtCognomeCliente")), QStringLiteral("Rossi"));
+    QTest::keyClicks(widget<QComboBox>(QStringLiteral("txtCognomeCliente")), QStringLiteral("Rossi"));
     EXPECT_EQ(header.txtCognomeCliente.text(), QStringLiteral("Rossi"));
 
     auto* penale = widget<QLabel>(QStringLiteral("lblPenale"));
@@ -158,14 +186,78 @@ TEST_F(CaseView, HeaderStripSitsInItsPlace) {
 TEST_F(CaseView, HeaderFieldsComeFirstInTheTabOrder) {
     QWidget* w = widget(QStringLiteral("TolDataArch"));
     for (const char* name : {"txtPosizione", "txtNumeroRegGenerale", "txtCognomeCliente", "txtNomeCliente",
-                             "txtCognomeControparte", "txtNomeControparte"}) {
+                             "txtCognomeControparte", "txtNomeControparte", "cmbPratica"}) {
         w = w->nextInFocusChain();
+        while (w->parentWidget() && qobject_cast<QComboBox*>(w->parentWidget())) w = w->nextInFocusChain();
         EXPECT_EQ(w->objectName(), QString::fromLatin1(name));
     }
 }
 
-TEST_F(CaseView, FitsInThirteenHundredBySixHundredForty) {
-    const QRect screen(0, 0, 1300, 640);
+TEST_F(CaseView, HeaderListsAreTypeAheadCombos) {
+    for (const char* name : {"txtCognomeCliente", "txtCognomeControparte", "cmbPratica"}) {
+        auto* combo = widget<QComboBox>(QString::fromLatin1(name));
+        ASSERT_NE(combo, nullptr) << name;
+        EXPECT_TRUE(combo->isEditable()) << name;
+        EXPECT_FALSE(combo->lineEdit()->placeholderText().isEmpty()) << name;
+    }
+    auto* caption = widget<QLabel>(QStringLiteral("capPratica"));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->text(), QStringLiteral("Cerca pratica"));
+}
+
+TEST_F(CaseView, PartyListsShowNamesButNotIds) {
+    form.cmbCorrispondente.addRow(
+        QStringList{QStringLiteral("Caruso"), QStringLiteral("Giovanni"), QStringLiteral("23")});
+    header.txtCognomeCliente.addRow(
+        QStringList{QStringLiteral("Bianco"), QStringLiteral("Alessandro"), QStringLiteral("4")});
+    for (const char* name : {"cmbCorrispondente", "cmbCognomeLegaleCP", "txtCognomeCliente", "cmbPratica"}) {
+        auto* table = qobject_cast<QTableView*>(widget<QComboBox>(QString::fromLatin1(name))->view());
+        ASSERT_NE(table, nullptr) << name;
+        EXPECT_FALSE(table->isColumnHidden(0)) << name;
+        EXPECT_FALSE(table->isColumnHidden(1)) << name;
+        EXPECT_TRUE(table->isColumnHidden(2)) << name;
+    }
+}
+
+TEST_F(CaseView, PartyGridsKeepTheirIdsOutOfSight) {
+    form.GridClienti.setTable({{QStringLiteral("Conti"), QStringLiteral("Elena"), 7, 41}});
+    auto* grid = widget<QTableView>(QStringLiteral("GridClienti"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_FALSE(grid->isColumnHidden(1));
+    EXPECT_TRUE(grid->isColumnHidden(2));
+    EXPECT_TRUE(grid->isColumnHidden(3));
+    EXPECT_EQ(grid->model()->index(0, 3).data().toInt(), 41);  // kept, only not shown
+    EXPECT_TRUE(widget<QTableView>(QStringLiteral("DropControparti"))->isColumnHidden(2));
+}
+
+TEST_F(CaseView, CasePickerOpensAfterItsDropDownAndReportsTheChoice) {
+    auto* picker = widget<QComboBox>(QStringLiteral("cmbPratica"));
+    int dropDowns = 0, chosen = -1;
+    header.cmbPratica.on(form::EventKind::DropDown, [&](form::ControlEvent&) {
+        ++dropDowns;
+        header.cmbPratica.clear();
+        header.cmbPratica.addRow(
+            QStringList{QStringLiteral("101"), QStringLiteral("ESPOSITO"), QStringLiteral("2")});
+        header.cmbPratica.addRow(
+            QStringList{QStringLiteral("102"), QStringLiteral("EDILNORD"), QStringLiteral("3")});
+    });
+    header.cmbPratica.on(form::EventKind::Choose, [&](form::ControlEvent& e) { chosen = e.row; });
+    view.show();
+    QTest::keyClicks(picker, QStringLiteral("10"));
+    EXPECT_EQ(header.cmbPratica.text(), QStringLiteral("10"));
+    QTest::keyClick(picker, Qt::Key_F4);
+    EXPECT_EQ(dropDowns, 1);
+    EXPECT_EQ(picker->count(), 2);  // filled before the popup showed
+    picker->hidePopup();
+    emit picker->activated(1);  // the person picks the second row
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(header.cmbPratica.selectedCell(2), QStringLiteral("3"));
+}
+
+// What the studio leaves to the form at 1366x768, below its menu and toolbar and above its
+// events pane and status bar.
+TEST_F(CaseView, FitsInTheStudioAtThirteenSixtySixBySevenSixtyEight) {
+    const QRect screen(0, 0, 1300, 600);
     view.resize(screen.size());
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));

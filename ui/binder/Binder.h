@@ -10,7 +10,9 @@
 //  - an option group "optTipo" -> a container (QGroupBox, QFrame, QWidget) "optTipo" holding
 //    option buttons "optTipo_0", "optTipo_1", ...;
 //  - a combo box -> a plain QComboBox (no promotion needed): presses and keys that open its
-//    popup fire DropDown before the popup opens;
+//    popup fire DropDown before the popup opens; a string property "hiddenColumns" ("2",
+//    "1,2") keeps those columns of a multi-column list out of the popup;
+//  - a grid -> a QTableWidget or any QAbstractItemView; "hiddenColumns" hides columns too;
 //  - a tab strip -> a QTabWidget whose tabs are in the tab strip's order.
 // The form must outlive the binder; the view may go first.
 

@@ -26,6 +26,8 @@ ComboBinding::ComboBinding(form::ListControl& control, QComboBox* combo, EchoGua
         auto* table = new QTableView;
         table->horizontalHeader()->hide();
         table->verticalHeader()->hide();
+        // Rows as tight as a one-column list's.
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
         table->setShowGrid(false);
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -46,23 +48,34 @@ void ComboBinding::show(Prop prop) {
             show(Prop::Selection);
             break;
         case Prop::Selection:
-            if (m_combo->currentIndex() != m_list.selectedRow())
+            if (m_combo->currentIndex() != m_list.selectedRow()) {
                 m_combo->setCurrentIndex(m_list.selectedRow());
+                showFromStart();
+            }
             show(Prop::Text);
             break;
         case Prop::Text:
-            if (m_combo->isEditable() && m_combo->currentText() != m_list.text())
+            if (m_combo->isEditable() && m_combo->currentText() != m_list.text()) {
                 m_combo->setEditText(m_list.text());
+                showFromStart();
+            }
             break;
         default:
             break;
     }
 }
 
-// Columns as wide as their contents, the popup as wide as the columns.
+// A long name the form shows, rather than one being typed, reads from its start.
+void ComboBinding::showFromStart() {
+    if (m_combo->isEditable() && !m_combo->hasFocus()) m_combo->lineEdit()->setCursorPosition(0);
+}
+
+// Columns as wide as their contents, the popup as wide as the columns; the columns the view
+// names in its "hiddenColumns" property (ids the person need not read) are left out.
 void ComboBinding::fitPopup() {
     auto* table = qobject_cast<QTableView*>(m_combo->view());
     if (!table) return;
+    hideNamedColumns(*table, *m_combo);
     table->resizeColumnsToContents();
     table->setMinimumWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
 }

@@ -22,6 +22,7 @@ protected:
 private:
     bool opensPopup(QEvent* event) const;
     void fitPopup();
+    void showFromStart();
     form::ListControl& m_list;
     QComboBox* m_combo;
 };

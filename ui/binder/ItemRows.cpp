@@ -1,5 +1,7 @@
 #include "ui/binder/ItemRows.h"
 
+#include <QTableView>
+#include <QTreeView>
 #include <algorithm>
 
 namespace tolmo::ui {
@@ -53,6 +55,17 @@ QStringList readRows(const QAbstractItemModel& model) {
         rows.append(columns.join(QLatin1Char('\t')));
     }
     return rows;
+}
+
+void hideNamedColumns(QAbstractItemView& view, const QObject& named) {
+    const QStringList hidden = named.property("hiddenColumns").toString().split(u',', Qt::SkipEmptyParts);
+    for (const QString& text : hidden) {
+        const int column = text.trimmed().toInt();
+        if (auto* table = qobject_cast<QTableView*>(&view))
+            table->setColumnHidden(column, true);
+        else if (auto* tree = qobject_cast<QTreeView*>(&view))
+            tree->setColumnHidden(column, true);
+    }
 }
 
 }  // namespace tolmo::ui

@@ -3,6 +3,7 @@
 // the cells that differ (an open editor or the current row survive an unchanged cell).
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
@@ -17,5 +18,8 @@ void showTable(QAbstractItemModel& model, int rows, int columns,
 void showRows(QAbstractItemModel& model, const QStringList& rows, int columns);
 /// The rows a model holds, columns joined by TAB.
 QStringList readRows(const QAbstractItemModel& model);
+/// Hides in a table or tree `view` the columns that `named` (the widget of the .ui) lists in
+/// its string property "hiddenColumns" ("2", "2,3"): ids the person need not read.
+void hideNamedColumns(QAbstractItemView& view, const QObject& named);
 
 }  // namespace tolmo::ui

@@ -37,6 +37,7 @@ void ListBinding::adopt() {
 void ListBinding::show(Prop prop) {
     if (prop == Prop::Rows) {
         showRows(*m_model, m_list.rows(), m_list.columnCount());
+        hideNamedColumns(*m_view, *m_view);
         show(Prop::Selection);
     } else if (prop == Prop::Selection) {
         QItemSelectionModel* selection = m_view->selectionModel();
@@ -74,6 +75,7 @@ void GridBinding::show(Prop prop) {
         showTable(*m_model, m_grid.rowCount(), m_grid.columnCount(),
                   [this](int r, int c) { return m_grid.cell(r, c); });
         showCaptions();
+        hideNamedColumns(*m_view, *m_view);
     } else if (prop == Prop::CurrentCell) {
         const QModelIndex cell = m_model->index(m_grid.row(), m_grid.col());
         if (m_view->currentIndex() != cell)

@@ -32,7 +32,10 @@ void TextBinding::show(Prop prop) {
         const int cursor = line->cursorPosition();
         const bool sameLength = line->text().size() == text.size();
         line->setText(text);
-        if (sameLength) line->setCursorPosition(cursor);
+        if (sameLength)
+            line->setCursorPosition(cursor);
+        else if (!line->hasFocus())
+            line->setCursorPosition(0);  // a long text the form shows reads from its start
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget())) {
         plain->setPlainText(text);
     } else if (auto* rich = qobject_cast<QTextEdit*>(widget())) {

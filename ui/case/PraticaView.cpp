@@ -1,5 +1,6 @@
 #include "ui/case/PraticaView.h"
 
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
@@ -40,12 +41,18 @@ PraticaView::PraticaView(core::PraticaForm& form, core::CaseHeader::Controls& he
 
     // The header's fields come right after the archive date, before the tabs.
     QWidget* previous = m_ui->TolDataArch;
-    for (QWidget* w :
-         {m_headerUi->txtPosizione, m_headerUi->txtNumeroRegGenerale, m_headerUi->txtCognomeCliente,
-          m_headerUi->txtNomeCliente, m_headerUi->txtCognomeControparte, m_headerUi->txtNomeControparte}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             m_headerUi->txtPosizione, m_headerUi->txtNumeroRegGenerale, m_headerUi->txtCognomeCliente,
+             m_headerUi->txtNomeCliente, m_headerUi->txtCognomeControparte, m_headerUi->txtNomeControparte,
+             m_headerUi->cmbPratica}) {
         setTabOrder(previous, w);
         previous = w;
     }
+
+    // Designer gives an editable combo box no placeholder of its own.
+    m_headerUi->txtCognomeCliente->lineEdit()->setPlaceholderText(QStringLiteral("Cognome"));
+    m_headerUi->txtCognomeControparte->lineEdit()->setPlaceholderText(QStringLiteral("Cognome"));
+    m_headerUi->cmbPratica->lineEdit()->setPlaceholderText(QStringLiteral("Posizione o cliente"));
 
     nameArrayElements(this, form);
     m_binder = std::make_unique<Binder>(form, this);
@@ -60,6 +67,11 @@ QStringList PraticaView::unboundControls() const {
 
 QStringList PraticaView::mismatchedControls() const {
     return m_binder->mismatchedControls() + m_headerBinder->mismatchedControls();
+}
+
+QWidget* PraticaView::widgetFor(const QString& controlName) const {
+    if (QWidget* w = m_binder->widgetFor(controlName)) return w;
+    return m_headerBinder->widgetFor(controlName);
 }
 
 }  // namespace tolmo::ui

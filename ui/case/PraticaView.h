@@ -31,6 +31,8 @@ public:
     QStringList unboundControls() const;
     /// Controls whose widget cannot show their kind (a list drawn as a line edit...).
     QStringList mismatchedControls() const;
+    /// The widget that shows a control of the case form or of the header, nullptr when none.
+    QWidget* widgetFor(const QString& controlName) const;
 
 private:
     std::unique_ptr<Ui::PraticaForm> m_ui;

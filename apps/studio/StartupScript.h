@@ -1,0 +1,31 @@
+#pragma once
+// What the studio does by itself once its window shows, for documentation screenshots:
+// show a case, modify it, select a tab, type into a list and open it, grab the screen.
+
+#include <QString>
+
+class QCommandLineParser;
+
+namespace tolmo::studio {
+
+class MainWindow;
+
+struct StartupScript {
+    int pratica = 0;        ///< --pratica ID: the case shown
+    bool modifica = false;  ///< --modifica: then Modifica
+    int tab = -1;           ///< --tab N: the tab selected
+    QString apriLista;      ///< --apri-lista CONTROL: the type-ahead list opened
+    QString testo;          ///< --testo TEXT: typed into that list first
+    QString screenshot;     ///< --screenshot FILE: the whole screen saved, then the studio quits
+
+    static void addOptions(QCommandLineParser& parser);
+    static StartupScript fromParser(const QCommandLineParser& parser);
+    bool isEmpty() const {
+        return pratica == 0 && !modifica && tab < 0 && apriLista.isEmpty() && screenshot.isEmpty();
+    }
+};
+
+/// Runs `script` on `window`, which must be shown; nothing happens for an empty script.
+void runStartupScript(MainWindow& window, const StartupScript& script);
+
+}  // namespace tolmo::studio

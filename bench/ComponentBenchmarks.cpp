@@ -1,0 +1,204 @@
+#include "ComponentBenchmarks.h"
+
+#include <QSqlQuery>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "Results.h"
+#include "core/TolmoPratica.h"
+#include "form/ScriptedInteraction.h"
+
+namespace tolmo::bench {
+
+namespace {
+
+constexpr int kSampledCases = 512;
+// The firm's accounting owner the sessions work as (a user who sees every party).
+constexpr int kUser = 2;
+
+/// One component started on the firm, as a host would hold it.
+struct Session {
+    form::ScriptedInteraction ui;
+    platform::MemorySettings settings;
+    std::unique_ptr<TolmoPratica> pratica;
+    ConnectionPtr rw;
+    std::vector<int> threePartyCases;
+
+    explicit Session(const QString& url) {
+        settings.setValue(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QString::number(kUser));
+        pratica = std::make_unique<TolmoPratica>(ui, settings);
+        rw = Connection::open(url);
+        pratica->setConnTolmo(Connection::open(url));
+        pratica->setConnReadOnly(Connection::open(url));
+        pratica->setConnReadWrite(rw);
+        pratica->Start();
+        pratica->SettaContabilita(kUser);
+        forEachRow(*rw,
+                   QStringLiteral("SELECT ID_Pra FROM MultiIntesta GROUP BY ID_Pra HAVING COUNT(*) = 3 "
+                                  "ORDER BY ID_Pra LIMIT ") +
+                       QString::number(kSampledCases),
+                   {}, [this](const QSqlQuery& q) { threePartyCases.push_back(q.value(0).toInt()); });
+        if (threePartyCases.empty()) throw std::runtime_error("the firm has no case with three additional parties");
+    }
+    int nextCase(std::size_t& i) const { return threePartyCases[i++ % threePartyCases.size()]; }
+};
+
+void showCase(benchmark::State& state, Session& s) {
+    std::size_t i = 0;
+    for (auto _ : state) s.pratica->VisualizzaPratica(s.nextCase(i));
+}
+
+// What showing a case reads at the least: the case, its additional parties and the names of
+// its client, counterparty and their lawyers.
+void showCaseBare(benchmark::State& state, Session& s) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const int id = s.nextCase(i);
+        QSqlQuery pratica(s.rw->database());
+        pratica.setForwardOnly(true);
+        pratica.prepare(QStringLiteral("SELECT * FROM Pratica WHERE ID_Pra = ?"));
+        pratica.addBindValue(id);
+        pratica.exec();
+        pratica.next();
+        QSqlQuery multi(s.rw->database());
+        multi.setForwardOnly(true);
+        multi.prepare(QStringLiteral("SELECT * FROM MultiIntesta WHERE ID_Pra = ?"));
+        multi.addBindValue(id);
+        multi.exec();
+        while (multi.next()) benchmark::DoNotOptimize(multi.value(0));
+        for (const char* column : {"ID_Cliente", "ID_Controparte", "ID_Acp"}) {
+            QSqlQuery name(s.rw->database());
+            name.setForwardOnly(true);
+            name.prepare(QStringLiteral("SELECT Cognome, Nome FROM Anagrafica WHERE ID_Ana = ?"));
+            name.addBindValue(pratica.value(QString::fromLatin1(column)));
+            name.exec();
+            if (name.next()) benchmark::DoNotOptimize(name.value(0));
+        }
+    }
+}
+
+// New cases carry this position, so that they can be told apart and removed afterwards.
+const QString kBenchPosition = QStringLiteral("BENCH");
+
+void confirmNew(benchmark::State& state, Session& s) {
+    for (auto _ : state) {
+        s.pratica->Inserimento();
+        core::CaseHeader& h = s.pratica->header();
+        h.setPosizione(kBenchPosition);
+        h.setIdCliente(2);
+        s.pratica->form().txtNOTE.setText(QStringLiteral("Nuova pratica di prova"));
+        if (!s.pratica->Conferma()) {
+            state.SkipWithError("the new case was not saved");
+            break;
+        }
+    }
+    s.rw->Execute(QStringLiteral("DELETE FROM Pratica WHERE Posizione = ?"), {kBenchPosition});
+}
+
+void confirmNewBare(benchmark::State& state, Session& s) {
+    for (auto _ : state) {
+        Transaction t(*s.rw);
+        QSqlQuery q(s.rw->database());
+        q.prepare(QStringLiteral("INSERT INTO Pratica (Posizione, NumPos, ID_Cliente, ID_Controparte, Note, ID_Contab, "
+                                 "Stato, Rilevanza) VALUES (?, 0, 2, 1, ?, ?, 'In corso', 100) RETURNING ID_Pra"));
+        q.addBindValue(kBenchPosition);
+        q.addBindValue(QStringLiteral("Nuova pratica di prova"));
+        q.addBindValue(kUser);
+        q.exec();
+        q.next();
+        benchmark::DoNotOptimize(q.value(0));
+        t.commit();
+    }
+    s.rw->Execute(QStringLiteral("DELETE FROM Pratica WHERE Posizione = ?"), {kBenchPosition});
+}
+
+void confirmModified(benchmark::State& state, Session& s) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        s.pratica->VisualizzaPratica(s.nextCase(i));
+        if (!s.pratica->Modifica()) {
+            state.SkipWithError("the case could not be opened for modification");
+            break;
+        }
+        s.pratica->form().txtNOTE.setText(QStringLiteral("Nota aggiornata ") + QString::number(i));
+        if (!s.pratica->Conferma()) {
+            state.SkipWithError("the modified case was not saved");
+            break;
+        }
+    }
+}
+
+void confirmModifiedBare(benchmark::State& state, Session& s) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const int id = s.nextCase(i);
+        Transaction t(*s.rw);
+        s.rw->Execute(QStringLiteral("UPDATE Pratica SET Note = ? WHERE ID_Pra = ?"),
+                      {QStringLiteral("Nota aggiornata ") + QString::number(i), id});
+        t.commit();
+    }
+}
+
+// Three letters typed in the correspondent's surname, then the list opened.
+void openCorrespondents(benchmark::State& state, Session& s, const QString& typed) {
+    form::ListControl& list = s.pratica->form().cmbCorrispondente;
+    for (auto _ : state) {
+        list.setText(typed);
+        list.fire(form::EventKind::DropDown);
+        benchmark::DoNotOptimize(list.rowCount());
+    }
+    state.counters["rows"] = list.rowCount();
+}
+
+void openCorrespondentsBare(benchmark::State& state, Session& s, const QString& typed) {
+    for (auto _ : state) {
+        QSqlQuery q(s.rw->database());
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica WHERE (Cognome LIKE ?) AND "
+                                 "(Categoria = 'Corrispondente' OR Categoria Is Null) ORDER BY Cognome LIMIT 500"));
+        q.addBindValue(typed + QLatin1Char('%'));
+        q.exec();
+        int rows = 0;
+        while (q.next()) ++rows;
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
+using Body = std::function<void(benchmark::State&, Session&)>;
+
+void registerPair(const std::shared_ptr<Session>& s, int cases, const std::string& engine, const std::string& measure,
+                  Body component, Body bare, RatioReporter& reporter, int iterations = 0) {
+    const std::string suffix = "/" + engine + "/" + std::to_string(cases);
+    const std::string componentName = measure + "/access" + suffix;
+    const std::string bareName = measure + "/bare" + suffix;
+    for (const auto& [name, body] : {std::pair{componentName, component}, std::pair{bareName, bare}}) {
+        auto* b = benchmark::RegisterBenchmark(name.c_str(), [s, body = body](benchmark::State& st) { body(st, *s); })
+                      ->Unit(benchmark::kMillisecond)
+                      ->UseRealTime();
+        if (iterations > 0) b->Iterations(iterations);
+    }
+    reporter.addPair(measure, cases, componentName, bareName);
+}
+
+}  // namespace
+
+void registerComponentBenchmarks(const QString& url, int cases, const std::string& engine, RatioReporter& reporter) {
+    auto s = std::make_shared<Session>(url);
+    registerPair(s, cases, engine, "show-case", showCase, showCaseBare, reporter);
+    // A bounded number of new cases, so that the small firm stays small.
+    registerPair(s, cases, engine, "confirm-new", confirmNew, confirmNewBare, reporter, 200);
+    registerPair(s, cases, engine, "confirm-modified", confirmModified, confirmModifiedBare, reporter, 200);
+    const QString typed = QStringLiteral("Ros");
+    registerPair(
+        s, cases, engine, "correspondents-3-letters",
+        [typed](benchmark::State& st, Session& ss) { openCorrespondents(st, ss, typed); },
+        [typed](benchmark::State& st, Session& ss) { openCorrespondentsBare(st, ss, typed); }, reporter);
+    registerPair(
+        s, cases, engine, "correspondents-nothing-typed",
+        [](benchmark::State& st, Session& ss) { openCorrespondents(st, ss, QString()); },
+        [](benchmark::State& st, Session& ss) { openCorrespondentsBare(st, ss, QString()); }, reporter);
+}
+
+}  // namespace tolmo::bench

@@ -1,0 +1,72 @@
+#include "CaseValues.h"
+
+#include <stdexcept>
+
+namespace tolmo::core {
+
+namespace {
+const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
+const QString kTipiContributo[] = {QStringLiteral("ES"), QStringLiteral("NV"), QStringLiteral("VE")};
+constexpr int kOpzioniContributo = 3;
+}  // namespace
+
+QString testoData(const QVariant& value) {
+    if (value.isNull()) return {};
+    return value.toDate().toString(kFormatoData);
+}
+
+QDate dataDigitata(const QString& text, const QString& campo) {
+    const QDate day = QDate::fromString(text.trimmed(), kFormatoData);
+    if (!day.isValid())
+        throw std::invalid_argument(QStringLiteral("La data «%1» del campo %2 non è valida.")
+                                        .arg(text.trimmed(), campo)
+                                        .toStdString());
+    return day;
+}
+
+Currency importoDigitato(const MoneyField& field) {
+    const std::optional<Currency> amount = field.amount();
+    if (!amount)
+        throw std::invalid_argument(QStringLiteral("L'importo «%1» del campo %2 non è valido.")
+                                        .arg(field.text().trimmed(), field.name())
+                                        .toStdString());
+    return *amount;
+}
+
+std::optional<Currency> numeroDigitato(const QString& text) { return Currency::parse(text.trimmed()); }
+
+qint64 numeroIniziale(const QString& text) {
+    const QString s = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = i < s.size() && s.at(i) == u'-';
+    if (negative || (i < s.size() && s.at(i) == u'+')) ++i;
+    constexpr qint64 kLimit = Q_INT64_C(100000000000000000);  // 18 digits: no overflow
+    qint64 n = 0;
+    for (; i < s.size() && s.at(i).isDigit() && n < kLimit; ++i) n = n * 10 + s.at(i).digitValue();
+    return negative ? -n : n;
+}
+
+int rilevanzaArrotondata(const QString& text) {
+    const std::optional<Currency> value = numeroDigitato(text);
+    if (!value) return 0;
+    const std::int64_t raw = value->raw();
+    const std::int64_t scale = Currency::kScale;
+    std::int64_t whole = raw / scale;
+    const std::int64_t rest = raw % scale;  // same sign as raw
+    const std::int64_t half = scale / 2;
+    if (rest > half || (rest == half && whole % 2 != 0)) ++whole;
+    if (rest < -half || (rest == -half && whole % 2 != 0)) --whole;
+    return static_cast<int>(whole);
+}
+
+QString codiceContributo(int option) {
+    return option >= 0 && option < kOpzioniContributo ? kTipiContributo[option] : QString();
+}
+
+int opzioneContributo(const QString& codice) {
+    for (int i = 0; i < kOpzioniContributo; ++i)
+        if (codice == kTipiContributo[i]) return i;
+    return -1;
+}
+
+}  // namespace tolmo::core

@@ -1,0 +1,34 @@
+#pragma once
+// The values a case travels with between its form and its row: dates as "dd/mm/yyyy" text on
+// the form, amounts and numbers as typed, the position's number and the rounded relevance.
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+#include <optional>
+
+#include "MoneyField.h"
+#include "access/Currency.h"
+
+namespace tolmo::core {
+
+/// A date column as the form shows it, "dd/mm/yyyy"; "" for null.
+QString testoData(const QVariant& value);
+/// The day typed in the field `campo`; throws std::invalid_argument when it is not a real day.
+QDate dataDigitata(const QString& text, const QString& campo);
+/// The amount of a money field that is not empty; throws std::invalid_argument when its text is
+/// not an amount.
+Currency importoDigitato(const MoneyField& field);
+/// A number typed the Italian or the C way ("150,5", "150.5"); nullopt when it is none.
+std::optional<Currency> numeroDigitato(const QString& text);
+/// The leading whole number of a text, as a position's NumPos: "12/A" gives 12; "" and "A12" 0.
+qint64 numeroIniziale(const QString& text);
+/// The relevance typed, rounded to a whole percentage with halves to even ("150,5" gives 150,
+/// "151,5" 152); 0 when the text is not a number.
+int rilevanzaArrotondata(const QString& text);
+/// The court-fee type of option `option` of optContributo: "ES", "NV", "VE"; "" for none.
+QString codiceContributo(int option);
+/// The option of optContributo for a stored court-fee type, -1 for any other text.
+int opzioneContributo(const QString& codice);
+
+}  // namespace tolmo::core

@@ -1,0 +1,169 @@
+// Starting an edit: a new case, or the stored one opened for update.
+
+#include <QDate>
+
+#include "CaseSql.h"
+#include "TolmoPratica.h"
+
+namespace tolmo {
+
+namespace {
+const QString kStartup = QStringLiteral("startup");
+}  // namespace
+
+void TolmoPratica::Inserimento() {
+    resetSelezioni();
+    m_editState = Inserimento_;
+    // A new case starts with an empty header.
+    m_header.clear();
+    m_header.setMode(core::CaseHeader::Insertion);
+
+    const QString contabilita = m_form.cmbContabilita.text();
+    NuovaPratica();
+    m_form.cmbContabilita.setText(contabilita);
+
+    for (form::Control* c :
+         {&m_form.cmdPiuCli, &m_form.cmdPiuContro, &m_form.cmdMenoCli, &m_form.cmdMenoContro})
+        c->setEnabled(false);
+}
+
+void TolmoPratica::NuovaPratica() {
+    core::PraticaForm& f = m_form;
+    m_ufficioModifica.clear();
+    m_idCliente = 0;
+    // Every party field is empty now: none of them holds a choice any more.
+    m_parties.reset();
+    ClearForm();
+
+    SettaNumAuto();
+
+    abilitaModifica();
+    newCaseExtensions();
+
+    if (m_settings.value(kStartup, QStringLiteral("ConfPenale")) == QStringLiteral("1")) {
+        f.SSTabPratica.setTabVisible(core::TabPenale, true);
+        f.SSTabPratica.setCurrent(core::TabPenale);
+        RiempieClassificatore();
+        const int penale = f.cmbClassificatore.findRow(0, QStringLiteral("PENALE"));
+        if (penale >= 0) {
+            f.cmbClassificatore.setSelectedRow(penale);
+            form::ControlEvent chosen;
+            chosen.kind = form::EventKind::Choose;
+            chosen.row = penale;
+            f.cmbClassificatore.fire(chosen);
+        }
+    } else {
+        f.cmbClassificatore.setSelectedRow(-1);
+        f.cmbClassificatore.setText(QString());
+        m_idClassificatore = 0;
+    }
+
+    for (form::ListControl* list : {&f.cmbSottoarea, &f.cmbTipologia}) {
+        list->setSelectedRow(-1);
+        list->setText(QString());
+    }
+    const int scheda = f.SSTabPratica.current();
+    f.SSTabPratica.setCurrent(core::TabGenerale);
+    f.txtNOTE.setLocked(false);
+    f.cmdAR.setEnabled(false);
+    f.SSTabPratica.setCurrent(scheda);
+
+    f.TedDataInizio.setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    const QString rilevanza = m_settings.value(kStartup, QStringLiteral("Rilevanza"));
+    f.TEDNumRilevanza.setText(rilevanza.isEmpty() ? QStringLiteral("100") : rilevanza);
+    f.cmdTariffa.setEnabled(true);
+    // A new case starts from the default tariff, as its empty labels say, not from the tariff
+    // of the case shown before.
+    if (m_tariffa) *m_tariffa = clsTariffa();
+    f.lblTariffaImpostata.setCaption(QString());
+    f.lblTarDati.setCaption(QString());
+}
+
+void TolmoPratica::SettaNumAuto() {
+    const bool ok = trap(QStringLiteral("Caricamento Numero di Posizione"), [&] {
+        if (!GetIsNumAuto()) return;
+        AccessoDati dati;
+        dati.Apri(m_connReadWrite, QStringLiteral("SELECT NumPos FROM Pratica ORDER BY NumPos DESC"),
+                  adLockPessimistic);
+        const qint64 ultima =
+            dati.recordset().Eof() ? 0 : dati.recordset().value(QStringLiteral("NumPos")).toLongLong();
+        dati.Chiudi();
+        m_header.setPosizione(QString::number(ultima + 1));
+    });
+    if (!ok) m_header.setPosizione(QString());
+}
+
+bool TolmoPratica::GetIsNumAuto() {
+    AccessoDati dati;
+    dati.Apri(m_connReadWrite, QStringLiteral("SELECT * FROM ConfigGenerale"), adLockReadOnly);
+    const bool numAuto =
+        !dati.recordset().Eof() && dati.recordset().value(QStringLiteral("NumAuto")).toBool();
+    dati.Chiudi();
+    return numAuto;
+}
+
+bool TolmoPratica::Modifica() { return modifica(0); }
+
+bool TolmoPratica::Modifica(int Id) { return modifica(Id); }
+
+bool TolmoPratica::modifica(int Id) {
+    if (Id > 1) {
+        m_currentId = Id;
+        rememberCaseFolder();
+    }
+    m_ufficioModifica = m_form.txtUfficioIscrizione.text();
+    if (m_currentId == 0) {
+        message(QStringLiteral("Nessuna Pratica è Selezionata."), form::MsgButtons::OK,
+                form::MsgIcon::Information);
+        emit SetDummy();
+        return false;
+    }
+
+    resetSelezioni();
+    m_editState = Modifica_;
+    if (!ModificaPratica()) {
+        // The row could not be opened: nothing to edit.
+        m_editState = Consultazione;
+        m_header.setMode(core::CaseHeader::Consultation);
+        emit SetDummy();
+        return false;
+    }
+    abilitaModifica();
+    m_form.txtNOTE.setLocked(false);
+    m_form.cmdTariffa.setEnabled(true);
+    m_form.cmdAR.setEnabled(false);
+    emit SetDummy();
+    return true;
+}
+
+bool TolmoPratica::ModificaPratica() {
+    bool aperta = false;
+    trap(QStringLiteral("Lettura Pratica"), [&] {
+        auto pratica = std::make_unique<AccessoDati>();
+        pratica->Apri(m_connReadWrite, core::sqlPratica(m_currentId), adLockOptimistic);
+        if (pratica->recordset().Eof()) {
+            message(QStringLiteral("Nessuna Pratica è Selezionata."), form::MsgButtons::OK,
+                    form::MsgIcon::Information);
+            return;
+        }
+        m_pratica = std::move(pratica);
+        // The header shows the case being modified: the save writes its position and parties.
+        if (m_header.caseId() != m_currentId) m_header.caricaPratica(m_currentId);
+        m_header.setMode(core::CaseHeader::Modification);
+        aperta = true;
+        if (!m_header.isPenale()) {
+            RiempeCampiAVideo(m_pratica->recordset());
+            return;
+        }
+        // The access layer writes to one table only: the save writes through the Pratica row
+        // opened above, and the join with the criminal row is read for the form alone. A
+        // criminal case still without its criminal row shows its Pratica row.
+        AccessoDati penale;
+        penale.Apri(m_connReadWrite, core::sqlPraticaPenale(m_currentId), adLockOptimistic);
+        RiempeCampiAVideo(penale.recordset().Eof() ? m_pratica->recordset() : penale.recordset());
+        penale.Chiudi();
+    });
+    return aperta;
+}
+
+}  // namespace tolmo

@@ -1,0 +1,102 @@
+#include "CaseFixture.h"
+
+#include "schema/DemoFirm.h"
+
+namespace tolmo::test {
+
+namespace {
+/// The form a "FORM.CONTROL" name belongs to, for the dump.
+QString formOf(const QString& control) {
+    const int dot = control.indexOf('.');
+    return dot > 0 ? control.left(dot) : QStringLiteral("form");
+}
+QString bareName(const QString& control) { return control.mid(control.indexOf('.') + 1); }
+}  // namespace
+
+void CaseTest::SetUp() {
+    HostTest::SetUp();
+    call("Start");
+    call("SettaCambioValuta", {"1936,27", "EURO"});
+    ASSERT_TRUE(call("SettaContabilita", {schema::demo::kUtenteRossi}).value("result").toBool());
+}
+
+void CaseTest::type(const QString& control, const QString& text) {
+    const QJsonObject reply = send({{"set", control}, {"text", text}});
+    ASSERT_TRUE(reply.value("ok").toBool()) << control.toStdString();
+}
+
+void CaseTest::choose(const QString& control, int column, const QString& value) {
+    fire(control, "DropDown");
+    const QJsonArray list = field(control).value("rows").toArray();
+    for (int r = 0; r < list.size(); ++r) {
+        if (list.at(r).toString().split('\t').value(column) != value) continue;
+        const QJsonObject reply = send({{"set", control}, {"row", r}});
+        ASSERT_TRUE(reply.value("ok").toBool()) << control.toStdString();
+        return;
+    }
+    FAIL() << control.toStdString() << ": no row with " << value.toStdString();
+}
+
+void CaseTest::check(const QString& control, bool on) {
+    ASSERT_TRUE(send({{"set", control}, {"checked", on}}).value("ok").toBool()) << control.toStdString();
+}
+
+void CaseTest::fire(const QString& control, const QString& event) {
+    ASSERT_TRUE(send({{"fire", control}, {"event", event}}).value("ok").toBool()) << control.toStdString();
+}
+
+QJsonObject CaseTest::field(const QString& control) {
+    return send({{"dump", formOf(control)}}).value("form").toObject().value(bareName(control)).toObject();
+}
+
+void CaseTest::answer(const QStringList& answers) { send({{"answer", QJsonArray::fromStringList(answers)}}); }
+
+void CaseTest::whenAsked(const QString& button, bool nonRichiedere) {
+    const QJsonArray script = {QJsonObject{{"set", "chkNonRic"}, {"checked", nonRichiedere}},
+                               QJsonObject{{"fire", button}, {"event", "Click"}}};
+    send({{"onshow", "dlgRichiedi"}, {"script", script}});
+}
+
+QJsonArray CaseTest::rows(const QString& sql) {
+    const QJsonObject reply = send({{"sql", sql}});
+    EXPECT_FALSE(reply.contains("error")) << reply.value("error").toString().toStdString();
+    return reply.value("rows").toArray();
+}
+
+QJsonValue CaseTest::scalar(const QString& sql) { return rows(sql).at(0).toArray().at(0); }
+
+QJsonObject CaseTest::pratica(int id) {
+    const QJsonObject reply = send({{"sql", "SELECT * FROM Pratica WHERE ID_Pra = " + QString::number(id)}});
+    const QJsonArray columns = reply.value("columns").toArray();
+    const QJsonArray values = reply.value("rows").toArray().at(0).toArray();
+    QJsonObject row;
+    if (values.isEmpty()) return row;
+    for (int i = 0; i < columns.size(); ++i) row.insert(columns.at(i).toString().toLower(), values.at(i));
+    return row;
+}
+
+QList<QJsonObject> CaseTest::boxes() const {
+    QList<QJsonObject> out;
+    for (const QJsonObject& h : happened)
+        if (h.contains("msgbox")) out << h.value("msgbox").toObject();
+    return out;
+}
+
+QJsonArray CaseTest::eventArgs(const QString& name) const {
+    for (const QJsonObject& h : happened)
+        if (h.value("event").toString() == name) return h.value("args").toArray();
+    return {};
+}
+
+void CaseTest::nuovaPratica(int cliente, const QString& posizione) {
+    call("Inserimento");
+    type("ctlTestata1.txtPosizione", posizione);
+    choose("ctlTestata1.txtCognomeCliente", 2, cliente);
+    type("ctlTestata1.txtCognomeControparte", "Verdi");
+    type("ctlTestata1.txtNomeControparte", "Mario");
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, CaseTest, ::testing::ValuesIn(enginesUnderTest()),
+                         [](const auto& info) { return engineName(info.param).toStdString(); });
+
+}  // namespace tolmo::test

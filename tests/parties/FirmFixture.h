@@ -1,0 +1,153 @@
+#pragma once
+// The demo firm on every engine under test, the component's services as a test double and
+// the hostile strings the look-ups must survive. Shared by the party, list and free-field tests.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <map>
+#include <vector>
+
+#include "core/ComponentServices.h"
+#include "core/ErrorReport.h"
+#include "core/FirmUser.h"
+#include "core/PraticaForm.h"
+#include "form/ScriptedInteraction.h"
+#include "schema/DemoFirm.h"
+#include "schema/Schema.h"
+#include "support/TestDb.h"
+
+namespace tolmo::test {
+
+namespace demo = schema::demo;
+
+/// What the component gives its parts, scripted: failures are recorded and reported.
+class TestServices : public core::ComponentServices {
+public:
+    explicit TestServices(ConnectionPtr conn) : m_conn(std::move(conn)) {}
+    ConnectionPtr connTolmo() const override { return m_conn; }
+    ConnectionPtr connReadOnly() const override { return m_conn; }
+    ConnectionPtr connReadWrite() const override { return m_conn; }
+    form::Interaction& ui() override { return interaction; }
+    platform::Settings& settings() override { return store; }
+    const platform::CurrentUser& currentUser() override { return user; }
+    const QString& messageTitle() const override { return title; }
+    short editState() const override { return state; }
+    bool filling() const override { return isFilling; }
+    bool trap(const QString& action, const std::function<void()>& body) override {
+        try {
+            body();
+            return true;
+        } catch (const DbError& e) {
+            failures.push_back(action + QStringLiteral(": ") + e.description());
+            interaction.messageBox(
+                core::errorReportText(action, {e.description(), e.source(), e.number(), true}),
+                core::kErrorReportTitle, form::MsgButtons::OK, form::MsgIcon::Critical);
+            interaction.setPointer(form::PointerDefault);
+            return false;
+        }
+    }
+    void raiseSetDummy() override { ++dummies; }
+
+    form::ScriptedInteraction interaction;
+    platform::MemorySettings store;
+    platform::FixedUser user{demo::kUtenteRossi, {}};
+    QString title = QStringLiteral("Tolmo Studio");
+    short state = 2;
+    bool isFilling = false;
+    std::vector<QString> failures;  ///< "action: description" of every trapped error
+    int dummies = 0;
+
+private:
+    ConnectionPtr m_conn;
+};
+
+/// A test on the demo firm, once per engine; the firm is made once per process.
+class FirmTest : public ::testing::TestWithParam<Engine> {
+protected:
+    static ConnectionPtr firm(Engine e) {
+        auto& slot = firms()[e];
+        if (!slot.first) {
+            slot.first = std::make_unique<ScratchDatabase>(e);
+            slot.second = schema::openDatabase(slot.first->url());
+        }
+        return slot.second;
+    }
+    static void TearDownTestSuite() { firms().clear(); }
+
+    /// The current user becomes `id`, with its groups as the firm records them.
+    void setUser(int id) { services.user = platform::FixedUser(id, core::FirmUser(conn, id).groups()); }
+    /// Column `col` of every row of `list`.
+    static QStringList column(const form::ListControl& list, int col) {
+        QStringList values;
+        for (int r = 0; r < list.rowCount(); ++r) values.append(list.cell(r, col));
+        return values;
+    }
+    /// Types `text` into `list`, opens it and returns its surnames.
+    static QStringList open(form::ListControl& list, const QString& text) {
+        list.setText(text);
+        list.fire(form::EventKind::DropDown);
+        return column(list, 0);
+    }
+    static void choose(form::ListControl& list, int row) {
+        list.setSelectedRow(row);
+        form::ControlEvent e;
+        e.kind = form::EventKind::Choose;
+        e.row = row;
+        list.fire(e);
+    }
+    static void press(form::Control& c, int key) {
+        form::ControlEvent e;
+        e.kind = form::EventKind::KeyPress;
+        e.key = key;
+        c.fire(e);
+    }
+    /// Every statement run on the firm's connection while `body` runs.
+    QStringList statementsOf(const std::function<void()>& body) {
+        QStringList seen;
+        conn->setStatementObserver([&seen](const QString& sql) { seen.append(sql); });
+        body();
+        conn->setStatementObserver({});
+        return seen;
+    }
+    /// The first of `statements` that starts with `start`, "" when none does.
+    static QString firstStartingWith(const QStringList& statements, const QString& start) {
+        for (const QString& sql : statements)
+            if (sql.startsWith(start)) return sql;
+        return {};
+    }
+    bool isSqlite() const { return GetParam() == Engine::SQLite; }
+
+    ConnectionPtr conn = firm(GetParam());
+    TestServices services{conn};
+    core::PraticaForm form;
+
+private:
+    static std::map<Engine, std::pair<std::unique_ptr<ScratchDatabase>, ConnectionPtr>>& firms() {
+        static std::map<Engine, std::pair<std::unique_ptr<ScratchDatabase>, ConnectionPtr>> s;
+        return s;
+    }
+};
+
+// Test data: Big List of Naughty Strings, Copyright (c) 2015-2020 Max Woolf, MIT License.
+/// The strings a text column can hold on the engine (PostgreSQL holds no NUL; SQLite gives
+/// U+FFFE back as U+FFFD), each once.
+inline QStringList naughtyStrings(bool sqlite) {
+    QFile file(QStringLiteral(TOLMO_DATA_DIR "/naughty-strings.json"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList strings;
+    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QString text = value.toString();
+        const bool lost = text.contains(QChar(0)) || (sqlite && text.contains(QChar(0xFFFE)));
+        if (!lost && !strings.contains(text)) strings.append(text);
+    }
+    return strings;
+}
+
+inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info) {
+    return engineName(info.param).toStdString();
+}
+
+}  // namespace tolmo::test

@@ -1,0 +1,169 @@
+// The type-ahead lists of the case form: what they list, what a choice remembers and what
+// undoes it, driven as a person would.
+
+#include "parties/FirmFixture.h"
+#include "parties/PartyLookups.h"
+
+namespace tolmo::test {
+namespace {
+
+class PartyLists : public FirmTest {
+protected:
+    void SetUp() override { lookups.attach(); }
+    parties::PartyLookups lookups{services, form};
+    parties::PartyChoices& ids = lookups.choices();
+};
+
+TEST_P(PartyLists, ApostropheIsDoubledAndFindsTheSurnames) {
+    const QString base = QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica");
+    const QString sql =
+        firstStartingWith(statementsOf([&] { open(form.cmbFatturaACognome, QStringLiteral("D'")); }), base);
+    EXPECT_EQ(column(form.cmbFatturaACognome, 0), (QStringList{"D'Amico", "D'Angelo"}));
+    EXPECT_TRUE(
+        sql.startsWith(base + QStringLiteral(" WHERE Cognome LIKE 'D''%' ESCAPE '\\' ORDER BY Cognome")))
+        << sql.toStdString();
+
+    // A correspondent whose surname starts the same way.
+    conn->Execute(QStringLiteral("INSERT INTO Anagrafica (Cognome, Nome, Categoria) VALUES (?, ?, ?)"),
+                  {QStringLiteral("D'Alessio"), QStringLiteral("Marco"), QStringLiteral("Corrispondente")});
+    EXPECT_EQ(open(form.cmbCorrispondente, QStringLiteral("D'")), QStringList{QStringLiteral("D'Alessio")});
+    conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Cognome = ?"), {QStringLiteral("D'Alessio")});
+    EXPECT_TRUE(services.failures.empty());
+}
+
+TEST_P(PartyLists, OnlySpacesRunTheTypedQueryWithAPercentPattern) {
+    const QString sql =
+        firstStartingWith(statementsOf([&] { open(form.cmbCorrispondente, QStringLiteral("   ")); }),
+                          QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica"));
+    EXPECT_TRUE(
+        sql.contains(QStringLiteral(" WHERE (Cognome LIKE '%' ESCAPE '\\') AND (Categoria = 'Corrispondente' "
+                                    "OR Categoria Is Null) ORDER BY Cognome")))
+        << sql.toStdString();
+    const QStringList typed = column(form.cmbCorrispondente, 0);
+    EXPECT_TRUE(typed.contains(QStringLiteral("Caruso")));
+    EXPECT_TRUE(typed.contains(QStringLiteral("Santoro")));  // no category: listed everywhere
+    EXPECT_FALSE(typed.contains(QStringLiteral("Gallo")));
+    EXPECT_EQ(form.cmbCorrispondente.text(), QStringLiteral("   "));
+
+    const QStringList empty = open(form.cmbCorrispondente, QString());
+    EXPECT_EQ(empty.size(), typed.size());
+    EXPECT_EQ(form.cmbCorrispondente.cell(0, 2).toInt(), demo::kAnaBarbieriSilvia);  // by surname
+}
+
+TEST_P(PartyLists, EachListKeepsToItsCategory) {
+    const QStringList lawyers = open(form.cmbCognomeLegaleCP, QString());
+    EXPECT_TRUE(lawyers.contains(QStringLiteral("Dell'Acqua")));
+    EXPECT_TRUE(lawyers.contains(QStringLiteral("De Luca")));
+    EXPECT_FALSE(lawyers.contains(QStringLiteral("NULLO")));
+    EXPECT_FALSE(lawyers.contains(QStringLiteral("Caruso")));
+
+    EXPECT_EQ(open(form.txtIstruttore, QStringLiteral("Ma")), (QStringList{"Mancini", "Marchetti"}));
+
+    lookups.CaricaProcacciatori();
+    EXPECT_EQ(form.cmbProcacciatore.rowCount(), 2);  // exactly that category: no party without one
+    EXPECT_EQ(column(form.cmbProcacciatore, 2),
+              (QStringList{QString::number(demo::kAnaIlPortico), QString::number(demo::kAnaFerriMassimo)}));
+    choose(form.cmbProcacciatore, 0);
+    EXPECT_EQ(ids.idProcacciatore, demo::kAnaIlPortico);
+    EXPECT_EQ(services.interaction.pointerHistory().back(), form::PointerDefault);
+}
+
+TEST_P(PartyLists, LawyerChoiceLastsUntilAKeyOtherThanEnterOrEsc) {
+    open(form.cmbCognomeLegaleCP, QStringLiteral("Fon"));
+    ASSERT_EQ(form.cmbCognomeLegaleCP.rowCount(), 1);
+    choose(form.cmbCognomeLegaleCP, 0);
+    EXPECT_EQ(ids.idAcp, demo::kAnaFontanaLaura);
+    EXPECT_EQ(ids.nomeAcp, QStringLiteral("Laura"));
+    EXPECT_EQ(form.txtNomeLegaleControparte.text(), QStringLiteral("Laura"));
+
+    press(form.cmbCognomeLegaleCP, 13);
+    press(form.cmbCognomeLegaleCP, 27);
+    form.txtNomeLegaleControparte.setText(QStringLiteral("Laura"));
+    EXPECT_EQ(ids.idAcp, demo::kAnaFontanaLaura);
+    press(form.cmbCognomeLegaleCP, 40);  // the down arrow's key code
+    EXPECT_EQ(ids.idAcp, 1);
+
+    choose(form.cmbCognomeLegaleCP, 0);
+    form.txtNomeLegaleControparte.setText(QStringLiteral("Lauretta"));
+    EXPECT_EQ(ids.idAcp, 1);
+}
+
+TEST_P(PartyLists, CorrespondentAndInvoicePartyAreUndoneByEditing) {
+    open(form.cmbCorrispondente, QStringLiteral("Car"));
+    choose(form.cmbCorrispondente, 0);
+    EXPECT_EQ(ids.idCorrispondente, demo::kAnaCarusoGiovanni);
+    EXPECT_EQ(form.cmbCorrispondente.text(), QStringLiteral("Caruso"));
+    EXPECT_EQ(form.txtNomeCorrispondente.text(), QStringLiteral("Giovanni"));
+    form.txtNomeCorrispondente.setText(QStringLiteral("Gianni"));
+    EXPECT_EQ(ids.idCorrispondente, 0);
+    choose(form.cmbCorrispondente, 0);
+    form.cmbCorrispondente.setText(QStringLiteral("Carusi"));
+    EXPECT_EQ(ids.idCorrispondente, 0);
+
+    open(form.cmbFatturaACognome, QStringLiteral("Edil"));
+    choose(form.cmbFatturaACognome, 0);
+    EXPECT_EQ(ids.idFatturareA, demo::kAnaEdilnord);
+    form.cmbFatturaACognome.setText(QStringLiteral("Edilsud"));
+    EXPECT_EQ(ids.idFatturareA, 0);
+
+    open(form.txtIstruttore, QStringLiteral("Rin"));
+    choose(form.txtIstruttore, 0);
+    EXPECT_EQ(ids.idIstruttore, demo::kAnaRinaldiGiovanna);
+    EXPECT_EQ(form.txtIstruttore.text(), QStringLiteral("Rinaldi"));
+}
+
+TEST_P(PartyLists, FillingACaseLeavesTheRememberedIdsAlone) {
+    services.isFilling = true;
+    ids.idCorrispondente = demo::kAnaBarbieriSilvia;
+    ids.nomeCorrispondente = QStringLiteral("Silvia");
+    ids.idAcp = demo::kAnaGalloStefano;
+    ids.idFatturareA = demo::kAnaEdilnord;
+    form.cmbCorrispondente.setText(QStringLiteral("Barbieri"));
+    form.txtNomeCorrispondente.setText(QStringLiteral("Silvia B."));
+    form.txtNomeLegaleControparte.setText(QStringLiteral("Stefano"));
+    press(form.cmbCognomeLegaleCP, 'x');
+    form.cmbFatturaACognome.setText(QStringLiteral("Edilnord"));
+    EXPECT_EQ(ids.idCorrispondente, demo::kAnaBarbieriSilvia);
+    EXPECT_EQ(ids.idAcp, demo::kAnaGalloStefano);
+    EXPECT_EQ(ids.idFatturareA, demo::kAnaEdilnord);
+}
+
+TEST_P(PartyLists, NaughtyStringsNeverBreakAQueryAndFindTheirParty) {
+    const QStringList strings = naughtyStrings(isSqlite());
+    ASSERT_GT(strings.size(), 400);
+    for (const QString& s : strings)
+        for (form::ListControl* list :
+             {&form.cmbCognomeLegaleCP, &form.cmbCorrispondente, &form.cmbFatturaACognome,
+              &form.txtIstruttore, &form.cmbProcacciatore})
+            open(*list, s);
+    EXPECT_TRUE(services.failures.empty()) << services.failures.front().toStdString();
+
+    // Parties named by the strings are found by typing the start of their surname.
+    QStringList surnames;
+    for (const QString& s : strings)
+        if (!s.trimmed().isEmpty() && !s.front().isSpace() && s.size() <= 150) surnames.append(s);
+    {
+        Transaction batch(*conn);
+        for (const QString& s : surnames)
+            conn->Execute(
+                QStringLiteral("INSERT INTO Anagrafica (Cognome, Nome, Categoria) VALUES (?, 'Naughty', ?)"),
+                {s, QStringLiteral("Corrispondente")});
+        batch.commit();
+    }
+    for (const QString& s : surnames) {
+        const QList<uint> points = s.toUcs4();  // never half a surrogate pair
+        const QString start =
+            QString::fromUcs4(points.constData(), std::max<qsizetype>(1, points.size() / 2)).trimmed();
+        open(form.cmbCorrispondente, start);
+        const int row = form.cmbCorrispondente.findRow(0, QString(s).replace(u'\t', u' '));
+        ASSERT_GE(row, 0) << s.toStdString();
+        EXPECT_EQ(form.cmbCorrispondente.cell(row, 1), QStringLiteral("Naughty"));
+    }
+    conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Nome = 'Naughty'"));
+    EXPECT_TRUE(services.failures.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, PartyLists, ::testing::ValuesIn(enginesUnderTest()), engineParamName);
+
+}  // namespace
+}  // namespace tolmo::test

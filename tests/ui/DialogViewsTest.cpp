@@ -1,0 +1,152 @@
+// The Designer views of the modal forms, run through the on-screen Interaction: every
+// control has its widget, and what the person clicks or presses reaches the form.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "apps/common/QuickPartyForm.h"
+#include "links/DlgRichiedi.h"
+#include "schema/Schema.h"
+#include "ui/binder/QtInteraction.h"
+#include "ui/dialogs/DialogViews.h"
+
+namespace tolmo::ui::test {
+namespace {
+
+// Runs `act` on the modal dialog once it is up.
+void whenDialogShows(std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
+
+template <class W = QWidget>
+W* child(QDialog& dialog, const char* name) {
+    return dialog.findChild<W*>(QString::fromLatin1(name));
+}
+
+void expectEveryControlHasAWidget(const form::Form& form, QDialog& dialog) {
+    for (const form::Control* c : form.controls())
+        EXPECT_NE(dialog.findChild<QWidget*>(c->name()), nullptr) << c->name().toStdString();
+}
+
+class QuestionDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        registerDialogViews(ui);
+        answer.Risposta = 7;  // neither yes nor no until the person answers
+        answer.BloccaRichiedi = 7;
+        dlg.ImpostaMessaggio(
+            QStringLiteral("Vuoi inserire l'oggetto della Pratica nella Lista degli Oggetti di Pratica?"));
+        dlg.SettaDlg(&answer);
+    }
+
+    QtInteraction ui;
+    links::DlgRichiedi dlg;
+    clsIDToPrat answer;
+};
+
+TEST_F(QuestionDialog, ShowsTheQuestionWithItsCaptions) {
+    whenDialogShows([this](QDialog& d) {
+        expectEveryControlHasAWidget(dlg, d);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Tolmo Studio"));
+        EXPECT_EQ(
+            child<QLabel>(d, "lblMessaggio")->text(),
+            QStringLiteral("Vuoi inserire l'oggetto della Pratica nella Lista degli Oggetti di Pratica?"));
+        EXPECT_EQ(child<QPushButton>(d, "cmdOk")->text(), QStringLiteral("&Si"));
+        EXPECT_EQ(child<QPushButton>(d, "cmdAnnulla")->text(), QStringLiteral("&No"));
+        EXPECT_EQ(child<QCheckBox>(d, "chkNonRic")->text(), QStringLiteral("Non richiedere più"));
+        EXPECT_TRUE(child<QPushButton>(d, "cmdOk")->isDefault());
+        child<QPushButton>(d, "cmdAnnulla")->click();
+    });
+    ui.showModal(dlg);
+}
+
+TEST_F(QuestionDialog, YesWithTheTickAnswersOneAndStopsAsking) {
+    whenDialogShows([](QDialog& d) {
+        QTest::mouseClick(child<QCheckBox>(d, "chkNonRic"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(d, "cmdOk"), Qt::LeftButton);
+    });
+    ui.showModal(dlg);
+    EXPECT_EQ(answer.Risposta, 1);
+    EXPECT_EQ(answer.BloccaRichiedi, 1);
+    EXPECT_FALSE(dlg.isShown());
+    EXPECT_TRUE(dlg.chkNonRic.checked());
+}
+
+TEST_F(QuestionDialog, NoWithoutTheTickAnswersZero) {
+    whenDialogShows(
+        [](QDialog& d) { QTest::mouseClick(child<QPushButton>(d, "cmdAnnulla"), Qt::LeftButton); });
+    ui.showModal(dlg);
+    EXPECT_EQ(answer.Risposta, 0);
+    EXPECT_EQ(answer.BloccaRichiedi, 0);
+}
+
+TEST_F(QuestionDialog, EscAnswersNoAndKeepsTheTick) {
+    whenDialogShows([](QDialog& d) {
+        child<QCheckBox>(d, "chkNonRic")->click();
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    ui.showModal(dlg);
+    EXPECT_EQ(answer.Risposta, 0);
+    EXPECT_EQ(answer.BloccaRichiedi, 1);
+    EXPECT_FALSE(dlg.isShown());
+}
+
+TEST_F(QuestionDialog, ClosingTheWindowAnswersNo) {
+    whenDialogShows([](QDialog& d) { d.close(); });
+    ui.showModal(dlg);
+    EXPECT_EQ(answer.Risposta, 0);
+    EXPECT_EQ(answer.BloccaRichiedi, 0);
+}
+
+class QuickClientDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        registerDialogViews(ui);
+        rw = schema::openDatabase(QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("demo.sqlite")));
+        form = std::make_unique<hostkit::QuickPartyForm>(rw, ui);
+        form->prepara(QStringLiteral("Rinaldi"), QStringLiteral("Ada"), QStringLiteral("Cliente"));
+    }
+
+    QTemporaryDir dir;
+    QtInteraction ui;
+    ConnectionPtr rw;
+    std::unique_ptr<hostkit::QuickPartyForm> form;
+};
+
+TEST_F(QuickClientDialog, ShowsThePrefilledClientAndSavesWhatIsTyped) {
+    whenDialogShows([this](QDialog& d) {
+        expectEveryControlHasAWidget(*form, d);
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Nuovo cliente"));
+        EXPECT_EQ(child<QLineEdit>(d, "txtCognome")->text(), QStringLiteral("Rinaldi"));
+        EXPECT_EQ(child<QLineEdit>(d, "txtNome")->text(), QStringLiteral("Ada"));
+        EXPECT_EQ(child<QLineEdit>(d, "txtCategoria")->text(), QStringLiteral("Cliente"));
+        EXPECT_FALSE(child<QLineEdit>(d, "txtCategoria")->isEnabled());
+        QTest::keyClicks(child<QLineEdit>(d, "txtCitta"), QStringLiteral("Bari"));
+        QTest::mouseClick(child<QPushButton>(d, "cmdSalva"), Qt::LeftButton);
+    });
+    ui.showModal(*form);
+    EXPECT_GT(form->idAnagrafica(), 0);
+    EXPECT_EQ(form->txtCitta.text(), QStringLiteral("Bari"));
+}
+
+TEST_F(QuickClientDialog, EscGivesUpWithoutSaving) {
+    whenDialogShows([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    ui.showModal(*form);
+    EXPECT_EQ(form->idAnagrafica(), 0);
+    EXPECT_FALSE(form->isShown());
+}
+
+}  // namespace
+}  // namespace tolmo::ui::test

@@ -1,0 +1,31 @@
+#include "ui/dialogs/DialogViews.h"
+
+#include "ui/binder/QtInteraction.h"
+#include "ui/dialogs/AnswerDialog.h"
+#include "ui_DlgRichiedi.h"
+#include "ui_NuovaAnagrafica.h"
+
+namespace tolmo::ui {
+
+namespace {
+
+// Builds the dialog of a Designer class whose Esc presses `escape` of that class.
+template <class Ui, class Button>
+QDialog* makeDialog(Button* Ui::*escape) {
+    auto* dialog = new AnswerDialog;
+    Ui ui;
+    ui.setupUi(dialog);
+    dialog->setEscapeButton(ui.*escape);
+    return dialog;
+}
+
+}  // namespace
+
+void registerDialogViews(QtInteraction& interaction) {
+    interaction.registerView(QStringLiteral("dlgRichiedi"),
+                             [](form::Form&) { return makeDialog(&Ui::DlgRichiedi::cmdAnnulla); });
+    interaction.registerView(QStringLiteral("frmNuovaAnagrafica"),
+                             [](form::Form&) { return makeDialog(&Ui::NuovaAnagrafica::cmdAnnulla); });
+}
+
+}  // namespace tolmo::ui
