@@ -87,7 +87,8 @@ void TolmoPratica::DisabilitaInput() {
           static_cast<form::Control*>(&f.cmbFase), &f.cmdTariffa, &f.cmdPiuCli, &f.cmdPiuContro,
           &f.cmdMenoCli, &f.cmdMenoContro, &f.fraCampiLiberi, &f.fraCampiLiberi2, &f.fraSoggetti,
           &f.fraRappresentanti, &f.frameRiferimenti, &f.frameResponsabile, &f.FrameProcacciatore,
-          &f.frameCorrispondente, &f.FrameWeb})
+          &f.frameCorrispondente, &f.FrameWeb, static_cast<form::Control*>(&f.cmbCognomeLegaleCP),
+          &f.txtNomeLegaleControparte, static_cast<form::Control*>(&f.cmbFatturaACognome)})
         c->setEnabled(false);
     f.txtNOTE.setLocked(true);
     f.GridClienti.setLocked(true);
@@ -97,8 +98,10 @@ void TolmoPratica::DisabilitaInput() {
 
 void TolmoPratica::abilitaModifica() {
     core::PraticaForm& f = m_form;
+    // The counterparty's lawyer and the party to invoice belong with the general data.
     for (form::Control* c : {&f.FramePraticaGenerale, &f.FraContributo_2, &f.fraCollocazione, &f.fraPenale,
-                             static_cast<form::Control*>(&f.cmbFase)})
+                             static_cast<form::Control*>(&f.cmbFase), static_cast<form::Control*>(&f.cmbCognomeLegaleCP),
+                             &f.txtNomeLegaleControparte, static_cast<form::Control*>(&f.cmbFatturaACognome)})
         c->setEnabled(true);
 }
 
