@@ -4,7 +4,7 @@
 
 #include <QSqlQuery>
 
-#include "Introspection.h"
+#include "SchemaReader.h"
 #include "schema/Schema.h"
 #include "support/TestDb.h"
 

@@ -1,4 +1,4 @@
-#include "Introspection.h"
+#include "SchemaReader.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>
