@@ -25,6 +25,8 @@ struct Session {
     std::unique_ptr<TolmoPratica> pratica;
     ConnectionPtr rw;
     std::vector<int> threePartyCases;
+    // Out-of-court cases (no free fields to check), modified and confirmed again.
+    std::vector<int> modifiableCases;
 
     explicit Session(const QString& url) {
         settings.setValue(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QString::number(kUser));
@@ -41,8 +43,14 @@ struct Session {
                        QString::number(kSampledCases),
                    {}, [this](const QSqlQuery& q) { threePartyCases.push_back(q.value(0).toInt()); });
         if (threePartyCases.empty()) throw std::runtime_error("the firm has no case with three additional parties");
+        forEachRow(*rw,
+                   QStringLiteral("SELECT ID_Pra FROM Pratica WHERE ID_Cla = 7 ORDER BY ID_Pra LIMIT ") +
+                       QString::number(kSampledCases),
+                   {}, [this](const QSqlQuery& q) { modifiableCases.push_back(q.value(0).toInt()); });
+        if (modifiableCases.empty()) throw std::runtime_error("the firm has no out-of-court case");
     }
     int nextCase(std::size_t& i) const { return threePartyCases[i++ % threePartyCases.size()]; }
+    int nextModifiable(std::size_t& i) const { return modifiableCases[i++ % modifiableCases.size()]; }
 };
 
 void showCase(benchmark::State& state, Session& s) {
@@ -79,52 +87,70 @@ void showCaseBare(benchmark::State& state, Session& s) {
     }
 }
 
-// New cases carry this position, so that they can be told apart and removed afterwards.
-const QString kBenchPosition = QStringLiteral("BENCH");
+// New cases carry this note, so that they can be told apart and removed afterwards; their
+// position is left empty, which skips the shared-position question.
+const QString kBenchNote = QStringLiteral("Nuova pratica di prova del banco");
+
+// Why the last confirmation did not save: the last message the component showed.
+std::string lastMessage(const Session& s) {
+    return s.ui.messages().empty() ? std::string("no message") : s.ui.messages().back().text.toStdString();
+}
 
 void confirmNew(benchmark::State& state, Session& s) {
     for (auto _ : state) {
         s.pratica->Inserimento();
         core::CaseHeader& h = s.pratica->header();
-        h.setPosizione(kBenchPosition);
         h.setIdCliente(2);
-        s.pratica->form().txtNOTE.setText(QStringLiteral("Nuova pratica di prova"));
+        s.pratica->form().txtNOTE.setText(kBenchNote);
         if (!s.pratica->Conferma()) {
-            state.SkipWithError("the new case was not saved");
+            state.SkipWithError(("the new case was not saved: " + lastMessage(s)).c_str());
             break;
         }
     }
-    s.rw->Execute(QStringLiteral("DELETE FROM Pratica WHERE Posizione = ?"), {kBenchPosition});
+    s.rw->Execute(QStringLiteral("DELETE FROM Pratica WHERE Note = ?"), {kBenchNote});
 }
 
 void confirmNewBare(benchmark::State& state, Session& s) {
     for (auto _ : state) {
         Transaction t(*s.rw);
-        QSqlQuery q(s.rw->database());
-        q.prepare(QStringLiteral("INSERT INTO Pratica (Posizione, NumPos, ID_Cliente, ID_Controparte, Note, ID_Contab, "
-                                 "Stato, Rilevanza) VALUES (?, 0, 2, 1, ?, ?, 'In corso', 100) RETURNING ID_Pra"));
-        q.addBindValue(kBenchPosition);
-        q.addBindValue(QStringLiteral("Nuova pratica di prova"));
-        q.addBindValue(kUser);
-        q.exec();
-        q.next();
-        benchmark::DoNotOptimize(q.value(0));
+        {
+            QSqlQuery q(s.rw->database());
+            q.prepare(QStringLiteral("INSERT INTO Pratica (Posizione, NumPos, ID_Cliente, ID_Controparte, Note, "
+                                     "ID_Contab, Stato, Rilevanza) VALUES ('', 0, 2, 1, ?, ?, 'In corso', 100) "
+                                     "RETURNING ID_Pra"));
+            q.addBindValue(kBenchNote);
+            q.addBindValue(kUser);
+            q.exec();
+            q.next();
+            benchmark::DoNotOptimize(q.value(0));
+        }
         t.commit();
     }
-    s.rw->Execute(QStringLiteral("DELETE FROM Pratica WHERE Posizione = ?"), {kBenchPosition});
+    s.rw->Execute(QStringLiteral("DELETE FROM Pratica WHERE Note = ?"), {kBenchNote});
+}
+
+// Generated cases have no accounting owner: the session's user takes them on, as a person would
+// by choosing it on the references tab.
+void chooseAccountingOwner(Session& s) {
+    form::ListControl& owners = s.pratica->form().cmbContabilita;
+    form::ControlEvent choose{form::EventKind::Choose};
+    choose.row = owners.findRow(1, QString::number(kUser));
+    owners.setSelectedRow(choose.row);
+    owners.fire(choose);
 }
 
 void confirmModified(benchmark::State& state, Session& s) {
     std::size_t i = 0;
     for (auto _ : state) {
-        s.pratica->VisualizzaPratica(s.nextCase(i));
+        s.pratica->VisualizzaPratica(s.nextModifiable(i));
         if (!s.pratica->Modifica()) {
-            state.SkipWithError("the case could not be opened for modification");
+            state.SkipWithError(("the case could not be opened for modification: " + lastMessage(s)).c_str());
             break;
         }
+        chooseAccountingOwner(s);
         s.pratica->form().txtNOTE.setText(QStringLiteral("Nota aggiornata ") + QString::number(i));
         if (!s.pratica->Conferma()) {
-            state.SkipWithError("the modified case was not saved");
+            state.SkipWithError(("the modified case was not saved: " + lastMessage(s)).c_str());
             break;
         }
     }
@@ -133,7 +159,7 @@ void confirmModified(benchmark::State& state, Session& s) {
 void confirmModifiedBare(benchmark::State& state, Session& s) {
     std::size_t i = 0;
     for (auto _ : state) {
-        const int id = s.nextCase(i);
+        const int id = s.nextModifiable(i);
         Transaction t(*s.rw);
         s.rw->Execute(QStringLiteral("UPDATE Pratica SET Note = ? WHERE ID_Pra = ?"),
                       {QStringLiteral("Nota aggiornata ") + QString::number(i), id});
