@@ -70,12 +70,16 @@ QString createTable(const TableInfo& t, Dialect d) {
     return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(t.name, cols.join(QStringLiteral(",\n  ")));
 }
 
-QString createIndex(const TableInfo& t, const IndexInfo& ix) {
-    const QString name = (ix.unique ? QStringLiteral("UX_") : QStringLiteral("IX_")) + t.name +
-                         QLatin1Char('_') + ix.columns.join(QLatin1Char('_'));
+QString createIndex(const TableInfo& t, const IndexInfo& ix, Dialect d) {
+    QString name = (ix.unique ? QStringLiteral("UX_") : QStringLiteral("IX_")) + t.name + QLatin1Char('_') +
+                   ix.columns.join(QLatin1Char('_'));
+    QString columns = ix.columns.join(QStringLiteral(", "));
+    if (ix.prefixSearch) {
+        name += QStringLiteral("_Ricerca");
+        columns += d == Dialect::SQLite ? QStringLiteral(" COLLATE NOCASE") : QStringLiteral(" text_pattern_ops");
+    }
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), name, t.name,
-             ix.columns.join(QStringLiteral(", ")));
+        .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), name, t.name, columns);
 }
 
 }  // namespace
@@ -84,7 +88,7 @@ QStringList ddl(Dialect d) {
     QStringList statements;
     for (const TableInfo& t : tables()) {
         statements << createTable(t, d);
-        for (const IndexInfo& ix : t.indexes) statements << createIndex(t, ix);
+        for (const IndexInfo& ix : t.indexes) statements << createIndex(t, ix, d);
     }
     return statements;
 }

@@ -36,6 +36,9 @@ struct ColumnInfo {
 struct IndexInfo {
     QStringList columns;
     bool unique = false;
+    /// Serves "LIKE 'abc%'" searches on its one text column: NOCASE collation on SQLite (whose
+    /// LIKE ignores case), text_pattern_ops on PostgreSQL.
+    bool prefixSearch = false;
 };
 
 struct TableInfo {

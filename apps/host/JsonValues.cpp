@@ -88,8 +88,13 @@ QJsonValue toJson(const QVariant& value) {
 }
 
 bool invoke(QObject& target, const QMetaMethod& method, QVariantList& args, QVariant* result) {
+    // The type names must outlive the call: QGenericArgument keeps only the pointer.
+    std::array<QByteArray, 10> types;
     std::array<QGenericArgument, 10> a{};
-    for (int i = 0; i < args.size() && i < 10; ++i) a[i] = QGenericArgument(method.parameterTypeName(i).constData(), args[i].data());
+    for (int i = 0; i < args.size() && i < 10; ++i) {
+        types[i] = method.parameterTypeName(i);
+        a[i] = QGenericArgument(types[i].constData(), args[i].data());
+    }
     if (!result->isValid())
         return method.invoke(&target, Qt::DirectConnection, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
     QGenericReturnArgument ret(method.typeName(), result->data());

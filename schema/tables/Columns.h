@@ -50,6 +50,8 @@ QList<ColumnInfo> numbered(const QString& prefix, int first, int last, Make make
 }
 
 inline IndexInfo indexOn(const QStringList& columns) { return {columns, false}; }
+/// An index for type-ahead searches on one text column.
+inline IndexInfo prefixIndexOn(const QString& column) { return {{column}, false, true}; }
 inline IndexInfo uniqueOn(const QStringList& columns) { return {columns, true}; }
 
 }  // namespace tolmo::schema::def

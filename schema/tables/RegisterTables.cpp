@@ -40,7 +40,7 @@ TableInfo anagrafica() {
         text("R_id_token", 50),  // the party's token in the external practice system
         memo("Note"),
     };
-    t.indexes = {indexOn({"Cognome", "Nome"}), indexOn({"Categoria"})};
+    t.indexes = {indexOn({"Cognome", "Nome"}), indexOn({"Categoria"}), prefixIndexOn("Cognome")};
     return t;
 }
 
