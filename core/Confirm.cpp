@@ -1,6 +1,7 @@
 // Confirming an edit: the checks before the save, and the offer to add the subject to its
 // catalogue.
 
+#include "SaveTexts.h"
 #include "TolmoPratica.h"
 #include "links/DlgRichiedi.h"
 
@@ -12,8 +13,8 @@ using form::MsgAnswer;
 using form::MsgButtons;
 using form::MsgIcon;
 
-const QString kRegistrazione = QStringLiteral("Registrazione Pratica");
-const QString kCrLf = QStringLiteral("\r\n");
+using core::kCrLf;
+using core::kRegistrazione;
 constexpr int kFaseAppello = 4;
 
 /// True when `sql` finds at least one row on `conn`.

@@ -3,6 +3,7 @@
 
 #include "CaseValues.h"
 #include "FeeChanges.h"
+#include "SaveTexts.h"
 #include "TolmoPratica.h"
 
 namespace tolmo {
@@ -13,8 +14,8 @@ using form::MsgAnswer;
 using form::MsgButtons;
 using form::MsgIcon;
 
-const QString kRegistrazione = QStringLiteral("Registrazione Pratica");
-const QString kCrLf = QStringLiteral("\r\n");
+using core::kCrLf;
+using core::kRegistrazione;
 const QString kBitRichiediVuoto = QStringLiteral("00");
 
 /// The stored values the fee note depends on; an unreadable or null value counts as 0.
