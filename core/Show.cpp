@@ -132,6 +132,31 @@ void TolmoPratica::riempieRiferimenti(Recordset& rs) {
 }
 
 // Counterparty, counterparty's lawyer, invoice party and correspondent.
+namespace {
+
+struct NomiParte {
+    int id = 1;
+    QString cognome, nome;
+};
+
+// A party of the case that is either registered (its names come from the register) or typed
+// by hand (id 1, the names stored in the case row).
+NomiParte nomiParte(parties::PartyLookups& parties, Recordset& rs, const QString& idColumn,
+                    const QString& cognomeColumn, const QString& nomeColumn) {
+    NomiParte p;
+    const int id = rs.value(idColumn).toInt();
+    if (id > 1) {
+        p.id = id;
+        parties.nomiAnagrafica(id, &p.cognome, &p.nome);
+    } else {
+        p.cognome = rs.text(cognomeColumn);
+        p.nome = rs.text(nomeColumn);
+    }
+    return p;
+}
+
+}  // namespace
+
 void TolmoPratica::riempieParti(Recordset& rs) {
     core::PraticaForm& f = m_form;
     parties::PartyChoices& scelte = m_parties.choices();
@@ -143,21 +168,12 @@ void TolmoPratica::riempieParti(Recordset& rs) {
         m_header.setNomeControparte(nome);
     }
 
-    const int idAcp = rs.value(QStringLiteral("ID_Acp")).toInt();
-    if (idAcp <= 1) {
-        scelte.idAcp = 1;
-        scelte.nomeAcp = rs.text(QStringLiteral("AcpNome"));
-        f.cmbCognomeLegaleCP.setText(rs.text(QStringLiteral("AcpCognome")));
-        f.txtNomeLegaleControparte.setText(scelte.nomeAcp);
-    } else {
-        scelte.idAcp = idAcp;
-        cognome.clear();
-        nome.clear();
-        m_parties.nomiAnagrafica(idAcp, &cognome, &nome);
-        scelte.nomeAcp = nome;
-        f.cmbCognomeLegaleCP.setText(cognome);
-        f.txtNomeLegaleControparte.setText(nome);
-    }
+    const NomiParte acp = nomiParte(m_parties, rs, QStringLiteral("ID_Acp"), QStringLiteral("AcpCognome"),
+                                    QStringLiteral("AcpNome"));
+    scelte.idAcp = acp.id;
+    scelte.nomeAcp = acp.nome;
+    f.cmbCognomeLegaleCP.setText(acp.cognome);
+    f.txtNomeLegaleControparte.setText(acp.nome);
 
     // No invoice party (1) shows nothing: the fields keep no name of the case shown before.
     scelte.idFatturareA = rs.value(QStringLiteral("ID_FatturareA")).toInt();
@@ -167,21 +183,13 @@ void TolmoPratica::riempieParti(Recordset& rs) {
     f.cmbFatturaACognome.setText(cognome);
     f.lblNomeFatturareA.setCaption(nome);
 
-    const int idCorrispondente = rs.value(QStringLiteral("ID_Corrispondente")).toInt();
-    if (idCorrispondente > 1) {
-        scelte.idCorrispondente = idCorrispondente;
-        cognome.clear();
-        nome.clear();
-        m_parties.nomiAnagrafica(idCorrispondente, &cognome, &nome);
-        scelte.nomeCorrispondente = nome;
-        f.cmbCorrispondente.setText(cognome);
-        f.txtNomeCorrispondente.setText(nome);
-    } else {
-        scelte.idCorrispondente = 1;
-        scelte.nomeCorrispondente = rs.text(QStringLiteral("NomeCorrispondente"));
-        f.cmbCorrispondente.setText(rs.text(QStringLiteral("CognomeCorrispondente")));
-        f.txtNomeCorrispondente.setText(scelte.nomeCorrispondente);
-    }
+    const NomiParte corrispondente =
+        nomiParte(m_parties, rs, QStringLiteral("ID_Corrispondente"), QStringLiteral("CognomeCorrispondente"),
+                  QStringLiteral("NomeCorrispondente"));
+    scelte.idCorrispondente = corrispondente.id;
+    scelte.nomeCorrispondente = corrispondente.nome;
+    f.cmbCorrispondente.setText(corrispondente.cognome);
+    f.txtNomeCorrispondente.setText(corrispondente.nome);
 }
 
 // Which sections a case of this classifier shows: the criminal tab for "PENALE", the court fee
