@@ -78,8 +78,15 @@ QString createIndex(const TableInfo& t, const IndexInfo& ix, Dialect d) {
         name += QStringLiteral("_Ricerca");
         columns += d == Dialect::SQLite ? QStringLiteral(" COLLATE NOCASE") : QStringLiteral(" text_pattern_ops");
     }
-    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-        .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), name, t.name, columns);
+    QString include;
+    if (!ix.carried.isEmpty()) {
+        if (d == Dialect::SQLite)
+            columns += QStringLiteral(", ") + ix.carried.join(QStringLiteral(", "));
+        else
+            include = QStringLiteral(" INCLUDE (") + ix.carried.join(QStringLiteral(", ")) + QLatin1Char(')');
+    }
+    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)%5")
+        .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), name, t.name, columns, include);
 }
 
 }  // namespace

@@ -39,6 +39,9 @@ struct IndexInfo {
     /// Serves "LIKE 'abc%'" searches on its one text column: NOCASE collation on SQLite (whose
     /// LIKE ignores case), text_pattern_ops on PostgreSQL.
     bool prefixSearch = false;
+    /// Columns the index carries besides its keys, so that the look-ups filtering on them read
+    /// the index alone: trailing keys on SQLite, INCLUDE on PostgreSQL. Not part of the name.
+    QStringList carried = {};
 };
 
 struct TableInfo {

@@ -49,9 +49,13 @@ QList<ColumnInfo> numbered(const QString& prefix, int first, int last, Make make
     return cols;
 }
 
-inline IndexInfo indexOn(const QStringList& columns) { return {columns, false}; }
+inline IndexInfo indexOn(const QStringList& columns, const QStringList& carried = {}) {
+    return {columns, false, false, carried};
+}
 /// An index for type-ahead searches on one text column.
-inline IndexInfo prefixIndexOn(const QString& column) { return {{column}, false, true}; }
+inline IndexInfo prefixIndexOn(const QString& column, const QStringList& carried = {}) {
+    return {{column}, false, true, carried};
+}
 inline IndexInfo uniqueOn(const QStringList& columns) { return {columns, true}; }
 
 }  // namespace tolmo::schema::def

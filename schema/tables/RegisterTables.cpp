@@ -40,7 +40,11 @@ TableInfo anagrafica() {
         text("R_id_token", 50),  // the party's token in the external practice system
         memo("Note"),
     };
-    t.indexes = {indexOn({"Cognome", "Nome"}), indexOn({"Categoria"}), prefixIndexOn("Cognome")};
+    // The party look-ups filter on category and reserved visibility: both search indexes carry
+    // those columns, so a list reads its rows from the index without visiting the table.
+    const QStringList filtered = {"Categoria", "IdRiservata", "fkGruppo"};
+    t.indexes = {indexOn({"Cognome", "Nome"}, filtered), indexOn({"Categoria"}),
+                 prefixIndexOn("Cognome", QStringList{"Nome"} + filtered)};
     return t;
 }
 
