@@ -40,6 +40,20 @@ QString note(FirmDraft& d) {
     return d.rng.pick(kNotes) + d.rng.pick(vocabulary::surnames());
 }
 
+/// Free field 1 as a person would have typed it for the case's classifier: NULL when the
+/// classifier does not use it, a day, an amount or a number for those kinds, else a policy number.
+QVariant freeField(Prng& rng, const Catalogue::Classifier& classifier, const QDate& opened) {
+    if (!classifier.firstFieldUsed || !rng.percent(60)) return QVariant();
+    if (classifier.firstFieldKind == QLatin1String("1"))
+        return opened.addDays(-rng.between(1, 3000)).toString(QStringLiteral("dd/MM/yyyy"));
+    if (classifier.firstFieldKind == QLatin1String("2"))
+        return QStringLiteral("%1,%2")
+            .arg(rng.between(100, 90000))
+            .arg(rng.below(100), 2, 10, QLatin1Char('0'));
+    if (classifier.firstFieldKind == QLatin1String("3")) return QString::number(rng.between(1, 400));
+    return QStringLiteral("Polizza n. %1").arg(rng.between(100000, 999999));
+}
+
 }  // namespace
 
 namespace pratica {
@@ -97,6 +111,7 @@ QVariantList row(FirmDraft& d, const CaseDraft& c) {
     const Catalogue::User& owner = rng.pick(d.catalogue.users);
     const QString state = rng.pick(d.catalogue.states);
     const bool inCourt = rng.percent(70);
+    const Catalogue::Classifier& classifier = rng.pick(d.catalogue.classifiers);
     return {
         c.id,
         QStringLiteral("%1/%2").arg(c.opened.year()).arg(c.id, 6, 10, QLatin1Char('0')),
@@ -120,12 +135,12 @@ QVariantList row(FirmDraft& d, const CaseDraft& c) {
         isClosed(state) ? QVariant(std::min(c.opened.addDays(rng.between(100, 1500)), firmToday()))
                         : QVariant(),
         state,
-        rng.pick(d.catalogue.classifiers),
+        classifier.id,
         rng.between(500, 250000) + rng.below(100) / 100.0,
         QStringLiteral("EURO"),
         rng.pick(kRelevance),
         note(d),
-        rng.percent(40) ? QStringLiteral("Polizza n. %1").arg(rng.between(100000, 999999)) : QString(),
+        freeField(rng, classifier, c.opened),
     };
 }
 

@@ -25,8 +25,8 @@ struct Session {
     std::unique_ptr<TolmoPratica> pratica;
     ConnectionPtr rw;
     std::vector<int> threePartyCases;
-    // Out-of-court cases (no free fields to check), modified and confirmed again.
-    std::vector<int> modifiableCases;
+    // The first cases of the firm, of every classifier, modified and confirmed again.
+    std::vector<int> firstCases;
 
     explicit Session(const QString& url) {
         settings.setValue(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QString::number(kUser));
@@ -42,15 +42,16 @@ struct Session {
                                   "ORDER BY ID_Pra LIMIT ") +
                        QString::number(kSampledCases),
                    {}, [this](const QSqlQuery& q) { threePartyCases.push_back(q.value(0).toInt()); });
-        if (threePartyCases.empty()) throw std::runtime_error("the firm has no case with three additional parties");
+        if (threePartyCases.empty())
+            throw std::runtime_error("the firm has no case with three additional parties");
         forEachRow(*rw,
-                   QStringLiteral("SELECT ID_Pra FROM Pratica WHERE ID_Cla = 7 ORDER BY ID_Pra LIMIT ") +
+                   QStringLiteral("SELECT ID_Pra FROM Pratica ORDER BY ID_Pra LIMIT ") +
                        QString::number(kSampledCases),
-                   {}, [this](const QSqlQuery& q) { modifiableCases.push_back(q.value(0).toInt()); });
-        if (modifiableCases.empty()) throw std::runtime_error("the firm has no out-of-court case");
+                   {}, [this](const QSqlQuery& q) { firstCases.push_back(q.value(0).toInt()); });
+        if (firstCases.empty()) throw std::runtime_error("the firm has no case");
     }
     int nextCase(std::size_t& i) const { return threePartyCases[i++ % threePartyCases.size()]; }
-    int nextModifiable(std::size_t& i) const { return modifiableCases[i++ % modifiableCases.size()]; }
+    int nextFirst(std::size_t& i) const { return firstCases[i++ % firstCases.size()]; }
 };
 
 void showCase(benchmark::State& state, Session& s) {
@@ -126,9 +127,10 @@ void confirmNewBare(benchmark::State& state, Session& s) {
         Transaction t(*s.rw);
         {
             QSqlQuery q(s.rw->database());
-            q.prepare(QStringLiteral("INSERT INTO Pratica (Posizione, NumPos, ID_Cliente, ID_Controparte, Note, "
-                                     "ID_Contab, Stato, Rilevanza) VALUES ('', 0, 2, 1, ?, ?, 'In corso', 100) "
-                                     "RETURNING ID_Pra"));
+            q.prepare(
+                QStringLiteral("INSERT INTO Pratica (Posizione, NumPos, ID_Cliente, ID_Controparte, Note, "
+                               "ID_Contab, Stato, Rilevanza) VALUES ('', 0, 2, 1, ?, ?, 'In corso', 100) "
+                               "RETURNING ID_Pra"));
             q.addBindValue(kBenchNote);
             q.addBindValue(kUser);
             q.exec();
@@ -143,7 +145,7 @@ void confirmNewBare(benchmark::State& state, Session& s) {
 void confirmModified(benchmark::State& state, Session& s) {
     std::size_t i = 0;
     for (auto _ : state) {
-        s.pratica->VisualizzaPratica(s.nextModifiable(i));
+        s.pratica->VisualizzaPratica(s.nextFirst(i));
         if (!s.pratica->Modifica()) {
             state.SkipWithError(("the case could not be opened for modification: " + lastMessage(s)).c_str());
             break;
@@ -160,7 +162,7 @@ void confirmModified(benchmark::State& state, Session& s) {
 void confirmModifiedBare(benchmark::State& state, Session& s) {
     std::size_t i = 0;
     for (auto _ : state) {
-        const int id = s.nextModifiable(i);
+        const int id = s.nextFirst(i);
         Transaction t(*s.rw);
         s.rw->Execute(QStringLiteral("UPDATE Pratica SET Note = ? WHERE ID_Pra = ?"),
                       {QStringLiteral("Nota aggiornata ") + QString::number(i), id});
@@ -183,8 +185,9 @@ void openCorrespondentsBare(benchmark::State& state, Session& s, const QString& 
     for (auto _ : state) {
         QSqlQuery q(s.rw->database());
         q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica WHERE (Cognome LIKE ?) AND "
-                                 "(Categoria = 'Corrispondente' OR Categoria Is Null) ORDER BY Cognome LIMIT 500"));
+        q.prepare(
+            QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica WHERE (Cognome LIKE ?) AND "
+                           "(Categoria = 'Corrispondente' OR Categoria Is Null) ORDER BY Cognome LIMIT 500"));
         q.addBindValue(typed + QLatin1Char('%'));
         q.exec();
         int rows = 0;
@@ -195,13 +198,15 @@ void openCorrespondentsBare(benchmark::State& state, Session& s, const QString& 
 
 using Body = std::function<void(benchmark::State&, Session&)>;
 
-void registerPair(const std::shared_ptr<Session>& s, int cases, const std::string& engine, const std::string& measure,
-                  Body component, Body bare, RatioReporter& reporter, int iterations = 0) {
+void registerPair(const std::shared_ptr<Session>& s, int cases, const std::string& engine,
+                  const std::string& measure, Body component, Body bare, RatioReporter& reporter,
+                  int iterations = 0) {
     const std::string suffix = "/" + engine + "/" + std::to_string(cases);
     const std::string componentName = measure + "/access" + suffix;
     const std::string bareName = measure + "/bare" + suffix;
     for (const auto& [name, body] : {std::pair{componentName, component}, std::pair{bareName, bare}}) {
-        auto* b = benchmark::RegisterBenchmark(name.c_str(), [s, body = body](benchmark::State& st) { body(st, *s); })
+        auto* b = benchmark::RegisterBenchmark(name.c_str(),
+                                               [s, body = body](benchmark::State& st) { body(st, *s); })
                       ->Unit(benchmark::kMillisecond)
                       ->UseRealTime();
         if (iterations > 0) b->Iterations(iterations);
@@ -211,7 +216,8 @@ void registerPair(const std::shared_ptr<Session>& s, int cases, const std::strin
 
 }  // namespace
 
-void registerComponentBenchmarks(const QString& url, int cases, const std::string& engine, RatioReporter& reporter) {
+void registerComponentBenchmarks(const QString& url, int cases, const std::string& engine,
+                                 RatioReporter& reporter) {
     auto s = std::make_shared<Session>(url);
     registerPair(s, cases, engine, "show-case", showCase, showCaseBare, reporter);
     // A bounded number of new cases, so that the small firm stays small.

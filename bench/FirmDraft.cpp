@@ -9,9 +9,14 @@ namespace tolmo::bench {
 Catalogue Catalogue::read(Connection& conn) {
     Catalogue c;
     // Classifier 1 stands for "no classifier".
-    forEachRow(conn, QStringLiteral("SELECT ID_Cla FROM Classificatore WHERE ID_Cla > ? ORDER BY ID_Cla"),
-               {1}, [&c](const QSqlQuery& q) { c.classifiers << q.value(0).toInt(); });
-    if (c.classifiers.isEmpty()) c.classifiers << 1;
+    forEachRow(conn,
+               QStringLiteral("SELECT ID_Cla, Campo1, TipoCampo1 FROM Classificatore WHERE ID_Cla > ? "
+                              "ORDER BY ID_Cla"),
+               {1}, [&c](const QSqlQuery& q) {
+                   c.classifiers.append({q.value(0).toInt(), !q.value(1).toString().trimmed().isEmpty(),
+                                         q.value(2).toString().trimmed()});
+               });
+    if (c.classifiers.isEmpty()) c.classifiers.append({1, false, QString()});
 
     forEachRow(conn, QStringLiteral("SELECT StatoPrat FROM StatiPratica ORDER BY ID_Stato"), {},
                [&c](const QSqlQuery& q) { c.states << q.value(0).toString(); });

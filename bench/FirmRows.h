@@ -20,7 +20,12 @@ inline QDate firmToday() { return QDate(2024, 9, 17); }
 
 /// The catalogue rows of the database that generated rows point to.
 struct Catalogue {
-    QList<int> classifiers;  ///< ID_Cla; {1} when the catalogue is empty
+    struct Classifier {
+        int id;
+        bool firstFieldUsed;     ///< free field 1 has a caption
+        QString firstFieldKind;  ///< its kind code: "" text, "1" date, "2" money, "3" number
+    };
+    QList<Classifier> classifiers;  ///< {1, no free field} when the catalogue is empty
     QList<QString> states;
     struct User {
         int id;

@@ -9,12 +9,7 @@ namespace tolmo {
 
 namespace {
 
-using form::MsgAnswer;
-using form::MsgButtons;
-using form::MsgIcon;
-
-using core::kCrLf;
-using core::kRegistrazione;
+using namespace core::saving;
 constexpr int kFaseAppello = 4;
 
 /// True when `sql` finds at least one row on `conn`.

@@ -10,12 +10,7 @@ namespace tolmo {
 
 namespace {
 
-using form::MsgAnswer;
-using form::MsgButtons;
-using form::MsgIcon;
-
-using core::kCrLf;
-using core::kRegistrazione;
+using namespace core::saving;
 const QString kBitRichiediVuoto = QStringLiteral("00");
 
 /// The stored values the fee note depends on; an unreadable or null value counts as 0.

@@ -1,7 +1,9 @@
 #pragma once
-// Texts the confirmation and the save share.
+// Texts and names the confirmation and the save share.
 
 #include <QString>
+
+#include "form/Interaction.h"
 
 namespace tolmo::core {
 
@@ -11,3 +13,14 @@ inline const QString kRegistrazione = QStringLiteral("Registrazione Pratica");
 inline const QString kCrLf = QStringLiteral("\r\n");
 
 }  // namespace tolmo::core
+
+namespace tolmo::core::saving {
+
+// What both files speak of: the message boxes and the two texts above.
+using core::kCrLf;
+using core::kRegistrazione;
+using form::MsgAnswer;
+using form::MsgButtons;
+using form::MsgIcon;
+
+}  // namespace tolmo::core::saving

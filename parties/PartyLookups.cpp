@@ -182,10 +182,6 @@ void PartyLookups::attachChoices() {
         m_choices.idFatturareA = idOf(f.cmbFatturaACognome, e.row);
         f.lblNomeFatturareA.setCaption(f.cmbFatturaACognome.cell(e.row, 1));
     });
-    f.cmbProcacciatore.on(EventKind::Choose, [this, &f](ControlEvent& e) {
-        if (e.row < 0 || e.row >= f.cmbProcacciatore.rowCount()) return;
-        m_choices.idProcacciatore = idOf(f.cmbProcacciatore, e.row);
-    });
     f.txtIstruttore.on(EventKind::Choose, [this, &f](ControlEvent& e) {
         if (e.row < 0 || e.row >= f.txtIstruttore.rowCount()) return;
         m_choices.idIstruttore = idOf(f.txtIstruttore, e.row);

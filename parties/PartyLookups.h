@@ -22,9 +22,9 @@ struct PartyChoices {
     QString nomeAcp;           ///< the lawyer's first name as chosen
     int idCorrispondente = 0;  ///< correspondent; 0 or 1 = none or typed by hand
     QString nomeCorrispondente;
-    int idFatturareA = 0;     ///< party to invoice; 0 = none
-    int idProcacciatore = 0;  ///< procurer chosen in cmbProcacciatore; 0 = none
-    int idIstruttore = 0;     ///< judge chosen in txtIstruttore; 0 = none
+    int idFatturareA = 0;  ///< party to invoice; 0 = none
+    int idIstruttore = 0;  ///< judge chosen in txtIstruttore; 0 = none
+    // The procurer is remembered by the component with the referent and the responsible user.
 };
 
 /// The SQL of a type-ahead list: base + (typed ? before + pattern + after : empty).

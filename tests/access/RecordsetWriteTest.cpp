@@ -1,10 +1,8 @@
 #include <QDate>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSet>
 
 #include "AccessFixture.h"
+#include "support/NaughtyStrings.h"
 
 namespace tolmo::test {
 namespace {
@@ -224,21 +222,6 @@ TEST_P(RecordsetWriteTest, WritesAreRefusedWhereTheyCannotGo) {
     EXPECT_THROW(keyless.Update(), DbError);
     EXPECT_THROW(keyless.setValue(QStringLiteral("Inesistente"), 1), DbError);
     EXPECT_EQ(countRows(QStringLiteral("Oggetto = 'senza chiave'")), 0);
-}
-
-// Test data: Big List of Naughty Strings, Copyright (c) 2015-2020 Max Woolf, MIT License.
-QStringList naughtyStrings(bool sqlite) {
-    QFile file(QStringLiteral(TOLMO_DATA_DIR "/naughty-strings.json"));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QStringList strings;
-    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
-        const QString text = value.toString();
-        // PostgreSQL text cannot hold NUL, and SQLite hands the noncharacter U+FFFE back as
-        // U+FFFD when it converts text to UTF-16 for Qt; everything else must survive.
-        const bool lost = text.contains(QChar(0)) || (sqlite && text.contains(QChar(0xFFFE)));
-        if (!lost && !strings.contains(text)) strings.append(text);
-    }
-    return strings;
 }
 
 TEST_P(RecordsetWriteTest, NaughtyStringsAreStoredAndFoundExactly) {

@@ -1,37 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-
 #include "SampleForm.h"
+#include "support/NaughtyStrings.h"
 
 namespace tolmo::form::test {
 namespace {
-
-// A few lines from the "Big List of Naughty Strings",
-// Copyright (c) 2015-2020 Max Woolf, MIT License.
-const char* const kNaughty[] = {
-    "undefined",
-    "\\\\",
-    "1'000'000,00",
-    "<>?:\"{}|_+",
-    "Ω≈ç√∫˜µ≤≥÷",
-    "'; DROP TABLE pratiche; --",
-    "\xe2\x80\xaa\xe2\x80\xaetest\xe2\x80\xaa",
-    "👾 🙇 💁 🙅 🙆 🙋 🙎 🙍",
-    "<script>alert(123)</script>",
-    "Ṱ̺̺̕o͞ ̷i̲̬͇̪͙n̝̗͕v̟̜̘̦͟o̶̙̰̠kè͚̮̺̪̹̱̤",
-};
-
-// The whole list shipped in data/ (same attribution as above).
-QStringList allNaughtyStrings() {
-    QFile file(QStringLiteral(TOLMO_DATA_DIR "/naughty-strings.json"));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QStringList out;
-    for (const QJsonValue& v : QJsonDocument::fromJson(file.readAll()).array()) out.append(v.toString());
-    return out;
-}
 
 TEST(ListControl, CellsComeFromTabSeparatedColumns) {
     SampleForm f;
@@ -69,9 +42,8 @@ TEST(ListControl, SelectingShowsFirstColumnAndChangesOnlyWhenTextDiffers) {
 }
 
 TEST(ListControl, HostileStringsKeepTheirColumns) {
-    QStringList strings = allNaughtyStrings();
+    const QStringList strings = tolmo::test::allNaughtyStrings();
     ASSERT_GT(strings.size(), 500);
-    for (const char* s : kNaughty) strings.append(QString::fromUtf8(s));
     SampleForm f;
     for (int i = 0; i < strings.size(); ++i) f.cmbStato.addRow(QStringList{strings[i], QString::number(i)});
     for (int i = 0; i < strings.size(); ++i) {

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <map>
 #include <vector>
 
@@ -17,6 +14,7 @@
 #include "form/ScriptedInteraction.h"
 #include "schema/DemoFirm.h"
 #include "schema/Schema.h"
+#include "support/NaughtyStrings.h"
 #include "support/TestDb.h"
 
 namespace tolmo::test {
@@ -130,21 +128,6 @@ private:
         return s;
     }
 };
-
-// Test data: Big List of Naughty Strings, Copyright (c) 2015-2020 Max Woolf, MIT License.
-/// The strings a text column can hold on the engine (PostgreSQL holds no NUL; SQLite gives
-/// U+FFFE back as U+FFFD), each once.
-inline QStringList naughtyStrings(bool sqlite) {
-    QFile file(QStringLiteral(TOLMO_DATA_DIR "/naughty-strings.json"));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QStringList strings;
-    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).array()) {
-        const QString text = value.toString();
-        const bool lost = text.contains(QChar(0)) || (sqlite && text.contains(QChar(0xFFFE)));
-        if (!lost && !strings.contains(text)) strings.append(text);
-    }
-    return strings;
-}
 
 inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info) {
     return engineName(info.param).toStdString();

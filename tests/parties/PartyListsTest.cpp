@@ -63,8 +63,6 @@ TEST_P(PartyLists, EachListKeepsToItsCategory) {
     EXPECT_EQ(form.cmbProcacciatore.rowCount(), 2);  // exactly that category: no party without one
     EXPECT_EQ(column(form.cmbProcacciatore, 2),
               (QStringList{QString::number(demo::kAnaIlPortico), QString::number(demo::kAnaFerriMassimo)}));
-    choose(form.cmbProcacciatore, 0);
-    EXPECT_EQ(ids.idProcacciatore, demo::kAnaIlPortico);
     EXPECT_EQ(services.interaction.pointerHistory().back(), form::PointerDefault);
 }
 

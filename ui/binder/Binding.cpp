@@ -1,10 +1,15 @@
 #include "ui/binder/Binding.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 
@@ -129,6 +134,7 @@ bool Binding::showCommon(Prop prop) {
             const bool locked = m_control.locked();
             const bool ownMode = showLocked(locked);
             m_swallowInput = locked && !ownMode;
+            showBackColor();
             return true;
         }
         case Prop::ToolTip:
@@ -160,11 +166,22 @@ void Binding::showGeometry() {
                           m_control.width() / kTwipsPerPixel, m_control.height() / kTwipsPerPixel);
 }
 
+// A locked entry field still takes focus and lets its text be copied, but is painted on the
+// window's colour so that nobody takes it for a place to type.
+static bool paintsLocked(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QTextEdit*>(w);
+}
+
 // 0xBBGGRR; -1 and the system colours (high bit set) leave the widget's own look.
 void Binding::showBackColor() {
     const long colour = m_control.backColor();
     if (colour < 0 || colour > 0xFFFFFF) {
-        m_widget->setPalette(m_ownPalette);
+        QPalette own = m_ownPalette;
+        if (m_control.locked() && paintsLocked(m_widget))
+            own.setColor(QPalette::Base, own.color(QPalette::Window));
+        m_widget->setPalette(own);
         m_widget->setAutoFillBackground(m_ownAutoFill);
         return;
     }
