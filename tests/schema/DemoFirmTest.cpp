@@ -57,38 +57,6 @@ TEST_P(DemoFirm, ConfigurationReadsAsTheComponentExpects) {
     EXPECT_FALSE(rs.value(QStringLiteral("GammaMod")).toBool());
 }
 
-TEST_P(DemoFirm, CataloguesHoldThePhasesStatesAndClassifiersTheRulesName) {
-    EXPECT_EQ(
-        column(QStringLiteral("SELECT fase FROM PraPenaleFasi ORDER BY id_fase")),
-        QStringList({"Indagini Preliminari", "Udienza Preliminare", "Primo Grado", "Appello", "Cassazione"}));
-    EXPECT_EQ(column(QStringLiteral("SELECT NumFase FROM PraPenaleFasi ORDER BY id_fase")),
-              QStringList({"1", "2", "3", "4", "5"}));
-    EXPECT_EQ(column(QStringLiteral("SELECT StatoPrat FROM StatiPratica ORDER BY ID_Stato")).value(0),
-              QStringLiteral("In corso"));
-    EXPECT_EQ(scalar(QStringLiteral("Select Id_Cla From Classificatore Where Descrizione='PENALE'")).toInt(),
-              demo::kClaPenale);
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Classificatore WHERE ID_Cla = 1")), 1);
-
-    // Captions in use by classifier, as "n,n,...".
-    const auto fieldsInUse = [&](int id) {
-        QSqlQuery q = c->query(QStringLiteral("SELECT * FROM Classificatore WHERE ID_Cla = ?"), {id});
-        QStringList used;
-        if (!q.next()) return used;
-        for (int n = 1; n <= 20; ++n) {
-            const QString kind = q.value(QStringLiteral("TipoCampo%1").arg(n)).toString();
-            EXPECT_TRUE(QStringList({"", "1", "2", "3"}).contains(kind)) << id << ": " << kind.toStdString();
-            if (!q.value(QStringLiteral("Campo%1").arg(n)).toString().isEmpty()) used << QString::number(n);
-        }
-        return used;
-    };
-    EXPECT_TRUE(fieldsInUse(demo::kClaNessuno).isEmpty());
-    EXPECT_TRUE(fieldsInUse(demo::kClaStragiudiziale).isEmpty());
-    EXPECT_EQ(fieldsInUse(demo::kClaAmministrativo), QStringList({"11", "12", "13", "14"}));
-    EXPECT_FALSE(fieldsInUse(demo::kClaPenale).isEmpty());
-    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM SottoClassificazione")), 0);
-    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM TipologiaPratica")), 0);
-}
-
 TEST_P(DemoFirm, SubjectCatalogueHasTheCodesOfTheCourtFeeRules) {
     for (const char* code : {"010001", "510001", "510002", "610001"})
         EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM OggettoPratica WHERE Codice = ?"), {code}), 1)
@@ -117,24 +85,6 @@ TEST_P(DemoFirm, CourtFeeBracketsGiveTheFeesInForce) {
     EXPECT_EQ(fee("260000"), Currency::fromUnits(759));
     EXPECT_EQ(fee("520000"), Currency::fromUnits(1214));
     EXPECT_EQ(fee("600000"), Currency::fromUnits(1686));
-}
-
-TEST_P(DemoFirm, UsersAndGroups) {
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Utenti")), demo::kUtenti);
-    EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM Utenti WHERE TitContabilita = ?"), {true}), 2);
-    EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM Utenti WHERE TitContabilita = ?"), {false}), 1);
-    EXPECT_TRUE(scalar(QStringLiteral("SELECT IsAmministratore FROM Utenti WHERE Id_Utente = ?"),
-                       {demo::kUtenteAmministratore})
-                    .toBool());
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Gruppi WHERE Gruppo = 'TUTTI'")), 1);
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM R_UtentiGruppi WHERE Gruppo = 'TUTTI'")),
-              demo::kUtenti);
-    EXPECT_EQ(column(QStringLiteral("SELECT Gruppo FROM R_UtentiGruppi WHERE Id_Utente = ?"),
-                     {demo::kUtenteAmministratore}),
-              QStringList({"TUTTI"}));
-    // Professionals for the anti-money-laundering lists: by VAT number, and by code only.
-    EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM Utenti WHERE Piva<>''")), 2);
-    EXPECT_GE(count(QStringLiteral("SELECT COUNT(*) FROM Utenti WHERE CodUteAR <>'' AND Piva = ''")), 1);
 }
 
 /// The check digit of an eleven-digit partita IVA is right.
