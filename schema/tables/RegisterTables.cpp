@@ -40,10 +40,12 @@ TableInfo anagrafica() {
         text("R_id_token", 50),  // the party's token in the external practice system
         memo("Note"),
     };
-    // The party look-ups filter on category and reserved visibility: both search indexes carry
-    // those columns, so a list reads its rows from the index without visiting the table.
+    // The party look-ups filter on category and reserved visibility: both surname indexes carry
+    // those columns, so a list reads its rows from the index without visiting the table. No
+    // index on the category alone: without statistics SQLite would prefer it and sort every
+    // party of the category, where walking the surnames in order stops after the first page.
     const QStringList filtered = {"Categoria", "IdRiservata", "fkGruppo"};
-    t.indexes = {indexOn({"Cognome", "Nome"}, filtered), indexOn({"Categoria"}),
+    t.indexes = {indexOn({"Cognome", "Nome"}, filtered),
                  prefixIndexOn("Cognome", QStringList{"Nome"} + filtered)};
     return t;
 }

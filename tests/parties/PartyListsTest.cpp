@@ -1,6 +1,9 @@
 // The type-ahead lists of the case form: what they list, what a choice remembers and what
 // undoes it, driven as a person would.
 
+#include <QRegularExpression>
+#include <QSqlQuery>
+
 #include "parties/FirmFixture.h"
 #include "parties/PartyLookups.h"
 
@@ -159,6 +162,38 @@ TEST_P(PartyLists, NaughtyStringsNeverBreakAQueryAndFindTheirParty) {
     }
     conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Nome = 'Naughty'"));
     EXPECT_TRUE(services.failures.empty());
+}
+
+// A register of a million parties answers a look-up from the surname index alone; a list
+// that reads the table row of every matching surname takes seconds there.
+TEST_P(PartyLists, EveryLookUpReadsTheSurnameIndexAlone) {
+    if (!isSqlite()) GTEST_SKIP() << "PostgreSQL chooses its plan from the table's statistics";
+    setUser(demo::kUtenteRomano);
+    const QStringList statements = statementsOf([&] {
+        for (form::ListControl* list :
+             {&form.cmbCognomeLegaleCP, &form.cmbCorrispondente, &form.cmbFatturaACognome,
+              &form.txtIstruttore, &form.cmbProcacciatore})
+            for (const QString& typed : {QStringLiteral("Ro"), QString()}) open(*list, typed);
+        for (const QString& typed : {QStringLiteral("Ro"), QString()}) {
+            form.cmbFatturaACognome.setText(typed);
+            lookups.CercaAnagrafica(form.cmbFatturaACognome);
+        }
+    });
+    const QRegularExpression page(QStringLiteral("\\s+LIMIT \\? OFFSET \\?$"));
+    int planned = 0;
+    for (QString sql : statements) {
+        if (!sql.contains(QStringLiteral("FROM Anagrafica"))) continue;
+        sql.remove(page);
+        QSqlQuery plan = conn->query(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
+        QStringList steps;
+        while (plan.next()) steps << plan.value(3).toString();
+        EXPECT_TRUE(
+            steps.filter(QStringLiteral("Anagrafica")).join(u' ').contains(QStringLiteral("COVERING INDEX")))
+            << sql.toStdString() << "\n"
+            << steps.join(u'\n').toStdString();
+        ++planned;
+    }
+    EXPECT_EQ(planned, 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PartyLists, ::testing::ValuesIn(enginesUnderTest()), engineParamName);
