@@ -76,14 +76,22 @@ QString createIndex(const TableInfo& t, const IndexInfo& ix, Dialect d) {
     QString columns = ix.columns.join(QStringLiteral(", "));
     if (ix.prefixSearch) {
         name += QStringLiteral("_Ricerca");
-        columns += d == Dialect::SQLite ? QStringLiteral(" COLLATE NOCASE") : QStringLiteral(" text_pattern_ops");
+        columns +=
+            d == Dialect::SQLite ? QStringLiteral(" COLLATE NOCASE") : QStringLiteral(" text_pattern_ops");
     }
     QString include;
     if (!ix.carried.isEmpty()) {
-        if (d == Dialect::SQLite)
+        if (d == Dialect::SQLite) {
             columns += QStringLiteral(", ") + ix.carried.join(QStringLiteral(", "));
-        else
-            include = QStringLiteral(" INCLUDE (") + ix.carried.join(QStringLiteral(", ")) + QLatin1Char(')');
+        } else {
+            // Every SQLite index holds the row's key; a PostgreSQL index must be told to, or a
+            // query reading the key goes to the table for every row after all.
+            QStringList carried = ix.carried;
+            if (!t.primaryKey.isEmpty() && !ix.columns.contains(t.primaryKey, Qt::CaseInsensitive) &&
+                !carried.contains(t.primaryKey, Qt::CaseInsensitive))
+                carried << t.primaryKey;
+            include = QStringLiteral(" INCLUDE (") + carried.join(QStringLiteral(", ")) + QLatin1Char(')');
+        }
     }
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)%5")
         .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), name, t.name, columns, include);

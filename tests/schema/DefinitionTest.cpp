@@ -91,5 +91,25 @@ TEST(SchemaDdl, OneCreateTablePerTableOnBothEnginesWithIndexNamesPostgresAccepts
     }
 }
 
+// An index that carries columns so that queries read it alone must carry the row's key too on
+// PostgreSQL (SQLite indexes always hold it): the look-ups read ID_Ana with every row.
+TEST(SchemaDdl, IndexesThatCarryColumnsCarryTheKeyOnPostgres) {
+    const QStringList statements = ddl(Dialect::PostgreSQL);
+    int carrying = 0;
+    for (const TableInfo& t : tables())
+        for (const IndexInfo& ix : t.indexes) {
+            if (ix.carried.isEmpty()) continue;
+            ++carrying;
+            const QString prefix = QStringLiteral("CREATE INDEX IX_%1_%2%3 ON ")
+                                       .arg(t.name, ix.columns.join(u'_'),
+                                            ix.prefixSearch ? QStringLiteral("_Ricerca") : QString());
+            const QStringList found = statements.filter(prefix);
+            ASSERT_EQ(found.size(), 1) << prefix.toStdString();
+            EXPECT_TRUE(found.front().section(QStringLiteral("INCLUDE"), 1).contains(t.primaryKey))
+                << found.front().toStdString();
+        }
+    EXPECT_GT(carrying, 0);
+}
+
 }  // namespace
 }  // namespace tolmo::schema
