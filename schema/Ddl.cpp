@@ -58,6 +58,7 @@ QString literal(const ColumnInfo& c, Dialect d) {
 QString columnDefinition(const TableInfo& t, const ColumnInfo& c, Dialect d) {
     QString s = c.name + QLatin1Char(' ') + typeName(t, c, d);
     if (c.type == ColumnType::Id) return s;
+    if (c.bytewise && d == Dialect::PostgreSQL) s += QStringLiteral(" COLLATE \"C\"");
     if (c.notNull) s += QStringLiteral(" NOT NULL");
     if (c.defaultValue.isValid()) s += QStringLiteral(" DEFAULT ") + literal(c, d);
     if (c.name == t.primaryKey) s += QStringLiteral(" PRIMARY KEY");

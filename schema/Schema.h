@@ -31,6 +31,10 @@ struct ColumnInfo {
     int length = 0;         ///< maximum characters of a Text column, 0 otherwise
     bool notNull = false;   ///< always true for the table's key
     QVariant defaultValue;  ///< null when the column has no default
+    /// Compared and sorted byte by byte on both engines, whatever the server's locale: SQLite
+    /// does so anyway; PostgreSQL is told COLLATE "C", which also lets a plain index serve both
+    /// "LIKE 'abc%'" and the ORDER BY of the same column.
+    bool bytewise = false;
 };
 
 struct IndexInfo {

@@ -23,6 +23,11 @@ struct Column : ColumnInfo {
         c.defaultValue = value;
         return c;
     }
+    Column bytewise() const {
+        Column c = *this;
+        c.ColumnInfo::bytewise = true;
+        return c;
+    }
 };
 
 inline Column id(const QString& n) { return {n, ColumnType::Id}; }

@@ -13,7 +13,8 @@ TableInfo anagrafica() {
     TableInfo t{QStringLiteral("Anagrafica"), QStringLiteral("ID_Ana"), {}, {}};
     t.columns = {
         id("ID_Ana"),
-        blank("Cognome", 400).required(),
+        // Surnames sort the same on both engines, and the look-ups' LIKE and ORDER BY share one index.
+        blank("Cognome", 400).required().bytewise(),
         blank("Nome", 100),
         text("Categoria", 30),   // null: listed under every category
         smallint("StatoPolis"),  // 2 or more: left out of the client and counterparty grids

@@ -125,7 +125,7 @@ TEST_P(RecordsetReadTest, AColumnAnotherClientAddsShowsInTheNextRead) {
     fillPratica(2);
     const QString named = QStringLiteral("SELECT ID_Pra, Numero FROM Pratica WHERE Numero = ?");
     {
-        Recordset rs(conn, named, adLockReadOnly, {1});  // its statement is kept on SQLite
+        Recordset rs(conn, named, adLockReadOnly, {1});  // its statement is kept
         EXPECT_EQ(rs.value(QStringLiteral("Numero")).toInt(), 1);
     }
     db().connect()->Execute(QStringLiteral("ALTER TABLE Pratica ADD COLUMN Nota VARCHAR(20) DEFAULT 'x'"));
