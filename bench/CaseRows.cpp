@@ -5,6 +5,7 @@
 #include "FirmRows.h"
 #include "Municipalities.h"
 #include "Vocabulary.h"
+#include "extras/FreeFields.h"
 
 namespace tolmo::bench {
 
@@ -44,13 +45,13 @@ QString note(FirmDraft& d) {
 /// classifier does not use it, a day, an amount or a number for those kinds, else a policy number.
 QVariant freeField(Prng& rng, const Catalogue::Classifier& classifier, const QDate& opened) {
     if (!classifier.firstFieldUsed || !rng.percent(60)) return QVariant();
-    if (classifier.firstFieldKind == QLatin1String("1"))
+    if (classifier.firstFieldKind == extras::kKindDate)
         return opened.addDays(-rng.between(1, 3000)).toString(QStringLiteral("dd/MM/yyyy"));
-    if (classifier.firstFieldKind == QLatin1String("2"))
+    if (classifier.firstFieldKind == extras::kKindMoney)
         return QStringLiteral("%1,%2")
             .arg(rng.between(100, 90000))
             .arg(rng.below(100), 2, 10, QLatin1Char('0'));
-    if (classifier.firstFieldKind == QLatin1String("3")) return QString::number(rng.between(1, 400));
+    if (classifier.firstFieldKind == extras::kKindNumber) return QString::number(rng.between(1, 400));
     return QStringLiteral("Polizza n. %1").arg(rng.between(100000, 999999));
 }
 

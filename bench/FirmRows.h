@@ -23,7 +23,7 @@ struct Catalogue {
     struct Classifier {
         int id;
         bool firstFieldUsed;     ///< free field 1 has a caption
-        QString firstFieldKind;  ///< its kind code: "" text, "1" date, "2" money, "3" number
+        QString firstFieldKind;  ///< its kind code (extras::kKindDate, ...; "" for text)
     };
     QList<Classifier> classifiers;  ///< {1, no free field} when the catalogue is empty
     QList<QString> states;

@@ -98,13 +98,22 @@ QString createIndex(const TableInfo& t, const IndexInfo& ix, Dialect d) {
         .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), name, t.name, columns, include);
 }
 
+/// On PostgreSQL an ordinary index on a bytewise ("C") column already serves "LIKE 'abc%'" in the
+/// column's own order, so a prefix-search index there would only slow every insert down.
+bool created(const TableInfo& t, const IndexInfo& ix, Dialect d) {
+    if (!ix.prefixSearch || d != Dialect::PostgreSQL) return true;
+    const ColumnInfo* column = t.column(ix.columns.value(0));
+    return !column || !column->bytewise;
+}
+
 }  // namespace
 
 QStringList ddl(Dialect d) {
     QStringList statements;
     for (const TableInfo& t : tables()) {
         statements << createTable(t, d);
-        for (const IndexInfo& ix : t.indexes) statements << createIndex(t, ix, d);
+        for (const IndexInfo& ix : t.indexes)
+            if (created(t, ix, d)) statements << createIndex(t, ix, d);
     }
     return statements;
 }

@@ -32,8 +32,8 @@ struct ColumnInfo {
     bool notNull = false;   ///< always true for the table's key
     QVariant defaultValue;  ///< null when the column has no default
     /// Compared and sorted byte by byte on both engines, whatever the server's locale: SQLite
-    /// does so anyway; PostgreSQL is told COLLATE "C", which also lets a plain index serve both
-    /// "LIKE 'abc%'" and the ORDER BY of the same column.
+    /// does so anyway; PostgreSQL is told COLLATE "C", which also lets an ordinary index serve
+    /// both "LIKE 'abc%'" and the ORDER BY of the same column.
     bool bytewise = false;
 };
 
@@ -41,7 +41,8 @@ struct IndexInfo {
     QStringList columns;
     bool unique = false;
     /// Serves "LIKE 'abc%'" searches on its one text column: NOCASE collation on SQLite (whose
-    /// LIKE ignores case), text_pattern_ops on PostgreSQL.
+    /// LIKE ignores case), text_pattern_ops on PostgreSQL. Not made on PostgreSQL for a bytewise
+    /// column, whose ordinary indexes serve those searches already.
     bool prefixSearch = false;
     /// Columns the index carries besides its keys, so that the look-ups filtering on them read
     /// the index alone: trailing keys on SQLite, INCLUDE on PostgreSQL. Not part of the name.

@@ -45,6 +45,7 @@ TableInfo anagrafica() {
     // those columns, so a list reads its rows from the index without visiting the table. No
     // index on the category alone: without statistics SQLite would prefer it and sort every
     // party of the category, where walking the surnames in order stops after the first page.
+    // (The search index is SQLite's: on PostgreSQL the bytewise surname index serves LIKE.)
     const QStringList filtered = {"Categoria", "IdRiservata", "fkGruppo"};
     t.indexes = {indexOn({"Cognome", "Nome"}, filtered),
                  prefixIndexOn("Cognome", QStringList{"Nome"} + filtered)};
