@@ -1,8 +1,9 @@
 // Confirming an edit: the checks before the save, and the offer to add the subject to its
 // catalogue.
 
+#include "Builtin.h"
 #include "SaveTexts.h"
-#include "TolmoPratica.h"
+#include "access/SqlText.h"
 #include "links/DlgRichiedi.h"
 
 namespace tolmo {
@@ -10,7 +11,6 @@ namespace tolmo {
 namespace {
 
 using namespace core::saving;
-constexpr int kFaseAppello = 4;
 
 /// True when `sql` finds at least one row on `conn`.
 bool trova(const ConnectionPtr& conn, const QString& sql) {
@@ -24,7 +24,6 @@ bool trova(const ConnectionPtr& conn, const QString& sql) {
 }  // namespace
 
 bool TolmoPratica::Conferma() {
-    commitGridEdits();
     bool salvata = false;
     if (m_editState == Inserimento_) {
         if (m_settings.value(QStringLiteral("startup"), QStringLiteral("ControlloAnagrafiche")) ==
@@ -47,8 +46,7 @@ bool TolmoPratica::Conferma() {
         if (salvata) emit NewId(m_currentId);
     } else if (m_editState == Modifica_) {
         if (!VerificaInput()) return false;
-        const int fase = m_form.cmbFase.selectedCell(0).toInt();
-        if (fase == kFaseAppello && m_form.txtUfficioIscrizione.text() == m_ufficioModifica &&
+        if (m_builtin->criminal.faseCorrente() == criminal::Criminal::kFaseAppello && m_form.txtUfficioIscrizione.text() == m_ufficioModifica &&
             message(QStringLiteral("ATTENZIONE: ") + QLatin1Char('\n') +
                         QStringLiteral("Ricordarsi di cambiare l'Ufficio giudiziario.") + kCrLf +
                         QStringLiteral("Continuare?"),
@@ -64,7 +62,7 @@ bool TolmoPratica::Conferma() {
 }
 
 bool TolmoPratica::VerificaInput() {
-    if (m_idContab > 0) return true;
+    if (m_builtin->references.idContabilita() > 0) return true;
     m_ui.messageBox(QStringLiteral("ATTENZIONE : ") + QLatin1Char('\r') +
                         QStringLiteral("Selezionare il Titolare di Contabilità") + QLatin1Char('\r') +
                         QStringLiteral("sulla linguetta <RIFERIMENTI>"),
@@ -93,23 +91,11 @@ bool TolmoPratica::ControllaClienteControparte(QString& messaggio) {
     return trovato;
 }
 
-bool TolmoPratica::EsistePosizione(const QString& posizione, int idPratica) {
-    AccessoDati dati;
-    dati.Apri(m_connReadWrite,
-              QStringLiteral("SELECT * FROM Pratica WHERE Posizione = ") + parties::ApiciSQL(posizione),
-              adLockPessimistic);
-    Recordset& rs = dati.recordset();
-    const long righe = rs.RecordCount();
-    const bool esiste = righe >= 2 || (righe == 1 && rs.value(QStringLiteral("ID_Pra")).toInt() != idPratica);
-    dati.Chiudi();
-    return esiste;
-}
-
 void TolmoPratica::SaveOggetto(QString& bitRichiedi) {
     const QString oggetto = m_form.cmbOggetto.text().trimmed();
     if (oggetto.isEmpty()) return;
     if (trova(m_connReadOnly, QStringLiteral("SELECT * FROM OggettoPratica WHERE UPPER(Oggetto) = ") +
-                                  parties::ApiciSQL(oggetto.toUpper())))
+                                  tolmo::ApiciSQL(oggetto.toUpper())))
         return;
 
     clsIDToPrat risposta;

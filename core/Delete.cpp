@@ -1,7 +1,10 @@
-// Deleting a case with its agenda, activities, documents, additional parties and criminal row;
-// its invoices stay, detached from it.
+// Deleting a case with its activities, documents and the rows its sections keep (agenda,
+// additional parties, criminal row); its invoices stay, detached from it.
 
-#include "TolmoPratica.h"
+#include <QScopedValueRollback>
+
+#include "Builtin.h"
+#include "core/model/Deletion.h"
 
 namespace tolmo {
 
@@ -10,14 +13,6 @@ namespace {
 using form::MsgAnswer;
 using form::MsgButtons;
 using form::MsgIcon;
-
-/// Deletes, one by one, every row of `sql` on `conn`.
-void eliminaRighe(const ConnectionPtr& conn, const QString& sql) {
-    AccessoDati dati;
-    dati.Apri(conn, sql, adLockOptimistic);
-    for (Recordset& rs = dati.recordset(); !rs.Eof(); rs.MoveNext()) rs.Delete();
-    dati.Chiudi();
-}
 
 }  // namespace
 
@@ -32,41 +27,21 @@ bool TolmoPratica::Elimina() {
     emit SetDummy();
     if (risposta != MsgAnswer::Yes) return false;
 
-    const QString id = QString::number(m_currentId);
     bool eliminata = false;
     trap(QStringLiteral("Cancellazione Pratica"), [&] {
-        AccessoDati antiriciclaggio;
-        antiriciclaggio.Apri(
-            m_connReadWrite,
-            QStringLiteral("SELECT * FROM Pratica INNER JOIN PrestazioniAR ON Pratica.Id_Pra= "
-                           "PrestazioniAR.R_idPra WHERE Id_Pra = ") +
-                id,
-            adLockOptimistic);
-        const bool registrata = !antiriciclaggio.recordset().Eof();
-        antiriciclaggio.Chiudi();
-        if (registrata) {
-            message(QStringLiteral("Attenzione la pratica non può essere cancellata perchè risulta") +
-                        QStringLiteral("\r\n") + QStringLiteral("registrata nell'archivio antiriciclaggio"),
-                    MsgButtons::OK, MsgIcon::Information);
-            return;
+        for (const auto& s : m_sections) {
+            if (const std::optional<core::Refusal> rifiuto = s->refuseDeletion(m_currentId)) {
+                message(rifiuto->text, MsgButtons::OK, rifiuto->icon);
+                return;
+            }
         }
-
+        const QScopedValueRollback<bool> writing(m_writing, true);
         Transaction transazione(*m_connReadWrite);
-        eliminaRighe(m_connReadWrite, QStringLiteral("SELECT * FROM Scadenze WHERE Codice_Pra = ") + id);
-        eliminaRighe(m_connReadWrite, QStringLiteral("SELECT * FROM Azioni WHERE IdPra = ") + id);
-        eliminaRighe(m_connReadWrite, QStringLiteral("SELECT * FROM Documenti WHERE Codice_Pra = ") + id);
-        eliminaRighe(m_connReadWrite, QStringLiteral("SELECT * FROM MultiIntesta WHERE ID_Pra = ") + id);
-        eliminaRighe(m_connReadWrite, QStringLiteral("SELECT * FROM PraPenale WHERE ID_Pra = ") + id);
-        eliminaRighe(m_connReadWrite, QStringLiteral("SELECT * FROM Pratica WHERE ID_Pra = ") + id);
-
-        AccessoDati fatture;
-        fatture.Apri(m_connReadWrite, QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + id,
-                     adLockOptimistic);
-        for (Recordset& rs = fatture.recordset(); !rs.Eof(); rs.MoveNext()) {
-            rs.setValue(QStringLiteral("Id_Pratica"), 0);
-            rs.Update();
-        }
-        fatture.Chiudi();
+        core::DeleteContext ctx{m_connReadWrite, m_currentId};
+        core::eliminaRighe(ctx, QStringLiteral("SELECT * FROM Azioni WHERE IdPra = "));
+        core::eliminaRighe(ctx, QStringLiteral("SELECT * FROM Documenti WHERE Codice_Pra = "));
+        perSection([&ctx](core::CaseSection& s) { s.remove(ctx); });
+        core::eliminaRighe(ctx, QStringLiteral("SELECT * FROM Pratica WHERE ID_Pra = "));
         transazione.commit();
         eliminata = true;
     });
@@ -78,8 +53,7 @@ bool TolmoPratica::Elimina() {
     ClearForm();
     DisabilitaInput();
     m_header.clear();
-    m_form.GridClienti.resize(1);
-    m_form.GridControparti.resize(1);
+    perSection([](core::CaseSection& s) { s.removed(); });
     emit SetDummy();
     return true;
 }

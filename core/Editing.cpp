@@ -4,6 +4,7 @@
 
 #include "CaseSql.h"
 #include "TolmoPratica.h"
+#include "fees/ClsTariffa.h"
 
 namespace tolmo {
 
@@ -11,34 +12,25 @@ namespace {
 const QString kStartup = QStringLiteral("startup");
 }  // namespace
 
+// A new case starts with an empty header and the accounting owner last shown, which clearing
+// the form leaves alone.
 void TolmoPratica::Inserimento() {
-    resetSelezioni();
     m_editState = Inserimento_;
-    // A new case starts with an empty header.
     m_header.clear();
     m_header.setMode(core::CaseHeader::Insertion);
-
-    const QString contabilita = m_form.cmbContabilita.text();
     NuovaPratica();
-    m_form.cmbContabilita.setText(contabilita);
-
-    for (form::Control* c :
-         {&m_form.cmdPiuCli, &m_form.cmdPiuContro, &m_form.cmdMenoCli, &m_form.cmdMenoContro})
-        c->setEnabled(false);
 }
 
 void TolmoPratica::NuovaPratica() {
     core::PraticaForm& f = m_form;
     m_ufficioModifica.clear();
     m_idCliente = 0;
-    // Every party field is empty now: none of them holds a choice any more.
-    m_parties.reset();
     ClearForm();
 
     SettaNumAuto();
 
     abilitaModifica();
-    newCaseExtensions();
+    perSection([](core::CaseSection& s) { s.newCase(); });
 
     if (m_settings.value(kStartup, QStringLiteral("ConfPenale")) == QStringLiteral("1")) {
         f.SSTabPratica.setTabVisible(core::TabPenale, true);
@@ -65,7 +57,6 @@ void TolmoPratica::NuovaPratica() {
     const int scheda = f.SSTabPratica.current();
     f.SSTabPratica.setCurrent(core::TabGenerale);
     f.txtNOTE.setLocked(false);
-    f.cmdAR.setEnabled(false);
     f.SSTabPratica.setCurrent(scheda);
 
     f.TedDataInizio.setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
@@ -107,10 +98,7 @@ bool TolmoPratica::Modifica() { return modifica(0); }
 bool TolmoPratica::Modifica(int Id) { return modifica(Id); }
 
 bool TolmoPratica::modifica(int Id) {
-    if (Id > 1) {
-        m_currentId = Id;
-        rememberCaseFolder();
-    }
+    if (Id > 1) m_currentId = Id;
     m_ufficioModifica = m_form.txtUfficioIscrizione.text();
     if (m_currentId == 0) {
         message(QStringLiteral("Nessuna Pratica è Selezionata."), form::MsgButtons::OK,
@@ -119,7 +107,6 @@ bool TolmoPratica::modifica(int Id) {
         return false;
     }
 
-    resetSelezioni();
     m_editState = Modifica_;
     if (!ModificaPratica()) {
         // The row could not be opened: nothing to edit.
@@ -131,7 +118,6 @@ bool TolmoPratica::modifica(int Id) {
     abilitaModifica();
     m_form.txtNOTE.setLocked(false);
     m_form.cmdTariffa.setEnabled(true);
-    m_form.cmdAR.setEnabled(false);
     emit SetDummy();
     return true;
 }

@@ -1,16 +1,21 @@
 // Saving a case: the checks on the form, then the Pratica row written column by column in one
-// transaction with the rows of the subsystems, then the events that ask for a new fee note.
+// transaction with the rows of the sections, then the events that ask for a new fee note.
+// Nothing the person sees changes before the commit: a failed save leaves the form as it was.
 
-#include "CaseValues.h"
+#include <QScopedValueRollback>
+
+#include "Builtin.h"
 #include "FeeChanges.h"
 #include "SaveTexts.h"
-#include "TolmoPratica.h"
+#include "core/model/CaseValues.h"
+#include "fees/ClsTariffa.h"
 
 namespace tolmo {
 
 namespace {
 
 using namespace core::saving;
+using core::scriviTesto;
 const QString kBitRichiediVuoto = QStringLiteral("00");
 
 /// The stored values the fee note depends on; an unreadable or null value counts as 0.
@@ -29,16 +34,16 @@ core::DatiParcella datiMemorizzati(Recordset& rs) {
     return d;
 }
 
-/// A text column, trimmed; an empty text is stored as "" (a null QString would be NULL).
-void scriviTesto(Recordset& rs, const QString& colonna, const QString& testo) {
-    const QString t = testo.trimmed();
-    rs.setValue(colonna, t.isEmpty() ? QStringLiteral("") : t);
+/// A header text as the save writes it: consolidated while the header is still provisional.
+QString testata(const core::CaseHeader& header, const QString& text) {
+    return header.provvisorio() ? core::CaseHeader::consolidato(text) : text;
 }
 
-/// A date field written when it is not empty; an empty one leaves the column as it is.
-void scriviData(Recordset& rs, const QString& colonna, const form::Control& campo) {
-    const QString testo = campo.text().trimmed();
-    if (!testo.isEmpty()) rs.setValue(colonna, core::dataDigitata(testo, campo.name()));
+/// The counterparty surname typed in a provisional header, its "__/__" made "/".
+QString cognomeDigitato(const core::CaseHeader& header) {
+    QString cognome = header.cognomeControparte();
+    if (header.provvisorio()) cognome.replace(QStringLiteral("__/__"), QStringLiteral("/"));
+    return cognome;
 }
 
 }  // namespace
@@ -49,14 +54,13 @@ bool TolmoPratica::RegistraPratica(bool nuova) {
         try {
             salvata = registra(nuova);
         } catch (...) {
+            // The transaction guard has rolled the save back by now; the report follows.
             m_ui.setPointer(form::PointerDefault);
-            if (m_connReadWrite->inTransaction()) m_connReadWrite->RollbackTrans();
             if (m_pratica && m_pratica->isOpen()) m_pratica->recordset().CancelUpdate();
             try {
                 // PostgreSQL takes no table name in SET: this is "UPDATE Pratica SET
                 // Pratica.Valore = 0 WHERE (((Pratica.Valore) Is Null))".
-                m_connReadWrite->Execute(
-                    QStringLiteral("UPDATE Pratica SET Valore = 0 WHERE Valore IS NULL"));
+                m_connReadWrite->Execute(QStringLiteral("UPDATE Pratica SET Valore = 0 WHERE Valore IS NULL"));
             } catch (const DbError&) {
                 // The report tells the person about the first failure.
             }
@@ -67,13 +71,10 @@ bool TolmoPratica::RegistraPratica(bool nuova) {
 }
 
 bool TolmoPratica::registra(bool nuova) {
-    core::PraticaForm& f = m_form;
-
     if (m_header.idCliente() == 0) {
-        const MsgAnswer inserire =
-            message(QStringLiteral("Il Cliente non è presente in Archivio.") + kCrLf + kCrLf +
-                        QString(20, QLatin1Char(' ')) + QStringLiteral("Vuoi inserirlo ?"),
-                    MsgButtons::YesNo, MsgIcon::None);
+        const MsgAnswer inserire = message(QStringLiteral("Il Cliente non è presente in Archivio.") + kCrLf + kCrLf +
+                                               QString(20, QLatin1Char(' ')) + QStringLiteral("Vuoi inserirlo ?"),
+                                           MsgButtons::YesNo, MsgIcon::None);
         emit SetDummy();
         if (inserire == MsgAnswer::Yes) {
             emit InserisciCliente(m_header.cognomeCliente().trimmed(), m_header.nomeCliente().trimmed());
@@ -81,36 +82,11 @@ bool TolmoPratica::registra(bool nuova) {
         } else {
             ClearForm();
             m_header.clear();
-            f.cmbAutorita.setVisible(false);
-            f.lblAutorita.setVisible(false);
-            nascondiSchedaPenale();
+            m_builtin->criminal.ritira();
         }
         return false;
     }
-
-    if (!f.cmbFatturaACognome.text().isEmpty() && m_parties.choices().idFatturareA <= 1) {
-        message(QStringLiteral("ATTENZIONE : L'Intestatario della fatturazione non esiste.") +
-                    QLatin1Char('\r') + QStringLiteral("Selezionarlo dall'archivio."),
-                MsgButtons::OK, MsgIcon::None);
-        emit SetDummy();
-        return false;
-    }
-
-    const QString posizione = m_header.posizione().trimmed();
-    // A new case has no row yet: any stored case holding its position is another one.
-    if (!posizione.isEmpty() && EsistePosizione(posizione, nuova ? 0 : m_currentId) &&
-        message(QStringLiteral("Esiste un'altra Pratica con la stessa Posizione. Continuare ?"),
-                MsgButtons::YesNo, MsgIcon::None) != MsgAnswer::Yes) {
-        m_ui.setPointer(form::PointerDefault);
-        return false;
-    }
-
-    if (const int campo = campoLiberoNonValido(); campo >= 0) {
-        message(QStringLiteral("Il valore del campo ") + f.lblCampo[campo]->caption() +
-                    QStringLiteral(" non è valido.") + QStringLiteral("Impossibile salvare."),
-                MsgButtons::OK, MsgIcon::Information);
-        return false;
-    }
+    if (rifiutata()) return false;
 
     m_ui.setPointer(form::PointerBusy);
     Recordset& rs = m_pratica->recordset();
@@ -119,78 +95,107 @@ bool TolmoPratica::registra(bool nuova) {
     if (bitRichiedi.isEmpty()) bitRichiedi = kBitRichiediVuoto;
     if (bitRichiedi.at(0) == QLatin1Char('0')) SaveOggetto(bitRichiedi);
 
-    Transaction transazione(*m_connReadWrite);
-    core::DatiParcella prima;
-    if (nuova) {
-        rs.AddNew();
-    } else {
-        rs.Resync();
-        prima = datiMemorizzati(rs);
+    const bool classificata = m_idClassificatore > 1;
+    core::SaveContext ctx{m_connReadWrite, rs};
+    ctx.nuova = nuova;
+    ctx.classifier = {classificata ? m_idClassificatore : 1,
+                      classificata && m_idClassificatore == m_builtin->criminal.GetIdPenale()};
+    core::DatiParcella prima, dopo;
+    {
+        const QScopedValueRollback<bool> writing(m_writing, true);
+        Transaction transazione(*m_connReadWrite);
+        if (nuova) {
+            rs.AddNew();
+        } else {
+            rs.Resync();
+            prima = datiMemorizzati(rs);
+        }
+        scriviPratica(rs, bitRichiedi);
+        scriviValori(rs);
+        perSection([&ctx](core::CaseSection& s) { s.writeRow(ctx); });
+        dopo.valore = rs.currency(QStringLiteral("Valore"));
+        dopo.valuta = rs.text(QStringLiteral("Valuta"));
+        dopo.rilevanza = rs.value(QStringLiteral("Rilevanza")).toInt();
+        dopo.tipoTariffa = m_tariffa ? m_tariffa->TipoTariffa : prima.tipoTariffa;
+        dopo.flat = m_tariffa ? m_tariffa->ImportoFlat : prima.flat;
+        dopo.maggiorazione = m_tariffa ? m_tariffa->Maggiorazione : prima.maggiorazione;
+        rs.Update();
+
+        ctx.caseId = rs.value(QStringLiteral("ID_Pra")).toInt();
+        perSection([&ctx](core::CaseSection& s) { s.save(ctx); });
+        transazione.commit();
     }
 
-    if (m_header.provvisorio()) {
-        m_header.consolidaCampi(0, 3);
-        m_header.consolidaCampi(5, 7);
-        m_header.consolidaCampi(9, 11);
-    }
-    scriviTesto(rs, QStringLiteral("Posizione"), m_header.posizione());
-    rs.setValue(QStringLiteral("ID_Cliente"), m_header.idCliente());
-    scriviTesto(rs, QStringLiteral("NumeroRegGenerale"), m_header.numeroRegGenerale());
-    scriviParti(rs);
-    scriviPratica(rs, bitRichiedi);
-    const QString autorita = scriviClassificatore(rs);
-    scriviValori(rs);
-    scriviRiferimenti(rs, nuova);
-
-    core::DatiParcella dopo;
-    dopo.valore = rs.currency(QStringLiteral("Valore"));
-    dopo.valuta = rs.text(QStringLiteral("Valuta"));
-    dopo.rilevanza = rs.value(QStringLiteral("Rilevanza")).toInt();
-    dopo.tipoTariffa = m_tariffa ? m_tariffa->TipoTariffa : prima.tipoTariffa;
-    dopo.flat = m_tariffa ? m_tariffa->ImportoFlat : prima.flat;
-    dopo.maggiorazione = m_tariffa ? m_tariffa->Maggiorazione : prima.maggiorazione;
-    const core::CambiParcella cambi = core::confrontaParcella(prima, dopo, m_cambio);
-    rs.Update();
-
-    m_currentId = rs.value(QStringLiteral("ID_Pra")).toInt();
-    saveCaseExtensions(m_currentId, nuova);
-    transazione.commit();
-
-    createCaseFolder(m_header.posizione().trimmed());
+    m_currentId = ctx.caseId;
+    applicaTestata();
     m_header.setMode(core::CaseHeader::Consultation);
+    perSection([&ctx](core::CaseSection& s) { s.afterCommit(ctx); });
     m_ui.setPointer(form::PointerDefault);
 
+    const core::CambiParcella cambi = core::confrontaParcella(prima, dopo, m_cambio);
     if (!nuova && !cambi.estera) {
         if (cambi.valore || cambi.rilevanza)
             emit RicalcoloParcella(core::valoreRicalcolo(dopo, m_cambio), static_cast<short>(dopo.rilevanza),
-                                   dopo.valuta, m_currentId, autorita, cambi.valore, cambi.rilevanza);
-        if (cambi.tariffa)
-            emit RicalcoloParcellaOraria(m_currentId, dopo.tipoTariffa, dopo.flat, dopo.maggiorazione);
+                                   dopo.valuta, m_currentId, ctx.autorita, cambi.valore, cambi.rilevanza);
+        if (cambi.tariffa) emit RicalcoloParcellaOraria(m_currentId, dopo.tipoTariffa, dopo.flat, dopo.maggiorazione);
     }
     return true;
 }
 
-int TolmoPratica::campoLiberoNonValido() const {
-    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
-        const form::Control& campo = *m_form.txtCampo[i];
-        if (campo.visible() && !extras::valoreValido(m_freeFields.kind(i), campo.text().trimmed())) return i;
+bool TolmoPratica::rifiutata() {
+    for (const auto& s : m_sections) {
+        const std::optional<core::Refusal> rifiuto = s->validate();
+        if (!rifiuto) continue;
+        if (!rifiuto->text.isEmpty()) {
+            message(rifiuto->text, MsgButtons::OK, rifiuto->icon);
+            if (rifiuto->setDummy) emit SetDummy();
+        }
+        return true;
     }
-    return -1;
+    return false;
 }
 
-// Counterparty (registered or typed by hand) and the counterparty's lawyer.
+// What the header held is written consolidated; the header itself shows it so once saved.
+void TolmoPratica::applicaTestata() {
+    if (!m_header.provvisorio()) return;
+    m_header.consolidaCampi(0, 3);
+    m_header.consolidaCampi(5, 7);
+    m_header.consolidaCampi(9, 11);
+    if (m_header.idControparte() < 2) m_header.setCognomeControparte(cognomeDigitato(m_header));
+}
+
+// Position, client, register number, counterparty, office, section, the question flags, the
+// dates, the classifier with its area and type.
+void TolmoPratica::scriviPratica(Recordset& rs, const QString& bitRichiedi) {
+    core::PraticaForm& f = m_form;
+    const QString posizione = testata(m_header, m_header.posizione());
+    scriviTesto(rs, QStringLiteral("Posizione"), posizione);
+    rs.setValue(QStringLiteral("NumPos"), core::numeroIniziale(posizione));
+    rs.setValue(QStringLiteral("ID_Cliente"), m_header.idCliente());
+    scriviTesto(rs, QStringLiteral("NumeroRegGenerale"), testata(m_header, m_header.numeroRegGenerale()));
+    scriviParti(rs);
+
+    scriviTesto(rs, QStringLiteral("UfficioGiudiziario"), f.txtUfficioIscrizione.text());
+    scriviTesto(rs, QStringLiteral("CodUfficio"), f.txtUfficioIscrizione.tag());
+    scriviTesto(rs, QStringLiteral("Sezione"), f.txtSezione.text());
+    rs.setValue(QStringLiteral("BitRichiedi"), bitRichiedi);
+    core::scriviData(rs, QStringLiteral("Data_ProxUdienza"), f.TDataUdienza);
+    core::scriviData(rs, QStringLiteral("DataInizio"), f.TedDataInizio);
+    core::scriviData(rs, QStringLiteral("DataChiusura"), f.TolDataChiusura);
+
+    rs.setValue(QStringLiteral("ID_Cla"), m_idClassificatore > 1 ? m_idClassificatore : 1);
+    rs.setValue(QStringLiteral("R_IdArea"), f.cmbSottoarea.selectedCell(1).toInt());
+    rs.setValue(QStringLiteral("R_IdTipologia"), f.cmbTipologia.selectedCell(1).toInt());
+}
+
+// Counterparty: registered, or typed by hand (an empty surname is stored as ".").
 void TolmoPratica::scriviParti(Recordset& rs) {
     const int controparte = m_header.idControparte();
     if (controparte < 2) {
-        QString cognome = m_header.cognomeControparte();
-        if (m_header.provvisorio()) {
-            cognome.replace(QStringLiteral("__/__"), QStringLiteral("/"));
-            m_header.setCognomeControparte(cognome);
-        }
-        cognome = cognome.trimmed();
+        const QString cognome = cognomeDigitato(m_header).trimmed();
         rs.setValue(QStringLiteral("ID_Controparte"), 1);
         rs.setValue(QStringLiteral("ControCognome"), cognome.isEmpty() ? QStringLiteral(".") : cognome);
-        scriviTesto(rs, QStringLiteral("ControNome"), m_header.nomeControparte());
+        scriviTesto(rs, QStringLiteral("ControNome"), testata(m_header, m_header.nomeControparte()));
     } else {
         rs.setValue(QStringLiteral("ID_Controparte"), controparte);
         scriviTesto(rs, QStringLiteral("ControCognome"), QString());
@@ -198,52 +203,7 @@ void TolmoPratica::scriviParti(Recordset& rs) {
     }
 }
 
-// Office, judge, subject, the lawyer, the dates and the state.
-void TolmoPratica::scriviPratica(Recordset& rs, const QString& bitRichiedi) {
-    core::PraticaForm& f = m_form;
-    scriviTesto(rs, QStringLiteral("UfficioGiudiziario"), f.txtUfficioIscrizione.text());
-    scriviTesto(rs, QStringLiteral("CodUfficio"), f.txtUfficioIscrizione.tag());
-    scriviTesto(rs, QStringLiteral("Sezione"), f.txtSezione.text());
-    scriviTesto(rs, QStringLiteral("Istruttore"), f.txtIstruttore.text());
-    rs.setValue(QStringLiteral("Id_Istruttore"), m_parties.choices().idIstruttore);
-    scriviTesto(rs, QStringLiteral("Oggetto"), f.cmbOggetto.text());
-    rs.setValue(QStringLiteral("BitRichiedi"), bitRichiedi);
-    if (f.cmbCodOggetto.visible()) scriviTesto(rs, QStringLiteral("CodiceOggetto"), f.cmbCodOggetto.text());
-
-    const parties::PartyChoices& scelte = m_parties.choices();
-    if (scelte.idAcp < 2) {
-        rs.setValue(QStringLiteral("ID_Acp"), 1);
-        scriviTesto(rs, QStringLiteral("AcpCognome"), f.cmbCognomeLegaleCP.text());
-        scriviTesto(rs, QStringLiteral("AcpNome"), f.txtNomeLegaleControparte.text());
-    } else {
-        rs.setValue(QStringLiteral("ID_Acp"), scelte.idAcp);
-        scriviTesto(rs, QStringLiteral("AcpCognome"), QString());
-        scriviTesto(rs, QStringLiteral("AcpNome"), QString());
-    }
-
-    scriviData(rs, QStringLiteral("Data_ProxUdienza"), f.TDataUdienza);
-    scriviData(rs, QStringLiteral("DataInizio"), f.TedDataInizio);
-    scriviData(rs, QStringLiteral("DataChiusura"), f.TolDataChiusura);
-    if (!f.fpStatoPra.text().trimmed().isEmpty())
-        scriviTesto(rs, QStringLiteral("Stato"), f.fpStatoPra.text());
-}
-
-QString TolmoPratica::scriviClassificatore(Recordset& rs) {
-    core::PraticaForm& f = m_form;
-    QString autorita;
-    if (m_idClassificatore > 1) {
-        rs.setValue(QStringLiteral("ID_Cla"), m_idClassificatore);
-        if (m_idClassificatore == GetIdPenale()) autorita = f.cmbAutorita.text().trimmed();
-        scriviTesto(rs, QStringLiteral("Autorita"), autorita);
-    } else {
-        rs.setValue(QStringLiteral("ID_Cla"), 1);
-    }
-    rs.setValue(QStringLiteral("R_IdArea"), f.cmbSottoarea.selectedCell(1).toInt());
-    rs.setValue(QStringLiteral("R_IdTipologia"), f.cmbTipologia.selectedCell(1).toInt());
-    return autorita;
-}
-
-// Value, currency, location, relevance, invoice party, notes, correspondent and free fields.
+// Value, currency, injunction sum, location, relevance, notes, importance and tariff.
 void TolmoPratica::scriviValori(Recordset& rs) {
     core::PraticaForm& f = m_form;
     const bool conValore = !f.TEDDenaroValore.text().trimmed().isEmpty();
@@ -251,60 +211,15 @@ void TolmoPratica::scriviValori(Recordset& rs) {
     rs.setValue(QStringLiteral("Valore"),
                 QVariant::fromValue(conValore ? core::importoDigitato(f.TEDDenaroValore) : Currency()));
     rs.setValue(QStringLiteral("Cambio"), QVariant::fromValue(m_cambio));
-    if (!f.txtCollocazione.text().trimmed().isEmpty())
-        scriviTesto(rs, QStringLiteral("Collocazione"), f.txtCollocazione.text());
-    rs.setValue(QStringLiteral("Rilevanza"), core::rilevanzaArrotondata(f.TEDNumRilevanza.text()));
-
-    const parties::PartyChoices& scelte = m_parties.choices();
-    rs.setValue(QStringLiteral("ID_FatturareA"), scelte.idFatturareA > 1 ? scelte.idFatturareA : 1);
-    scriviTesto(rs, QStringLiteral("Note"), f.txtNOTE.text());
-    if (scelte.idCorrispondente > 1) {
-        rs.setValue(QStringLiteral("ID_Corrispondente"), scelte.idCorrispondente);
-        scriviTesto(rs, QStringLiteral("CognomeCorrispondente"), QString());
-        scriviTesto(rs, QStringLiteral("NomeCorrispondente"), QString());
-    } else {
-        rs.setValue(QStringLiteral("ID_Corrispondente"), 1);
-        scriviTesto(rs, QStringLiteral("CognomeCorrispondente"), f.cmbCorrispondente.text());
-        scriviTesto(rs, QStringLiteral("NomeCorrispondente"), f.txtNomeCorrispondente.text());
-    }
-
-    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
-        const form::Control& campo = *f.txtCampo[i];
-        if (!campo.visible()) continue;
-        const QString testo = campo.text().trimmed();
-        scriviTesto(rs, QStringLiteral("Campo") + QString::number(i + 1),
-                    testo == extras::kEmptyDateMask ? QString() : testo);
-    }
-}
-
-// Accounting owner, position number, visibility, the people of the firm, flags, court fee and
-// tariff.
-void TolmoPratica::scriviRiferimenti(Recordset& rs, bool nuova) {
-    core::PraticaForm& f = m_form;
-    rs.setValue(QStringLiteral("ID_Contab"), m_idContab);
-    rs.setValue(QStringLiteral("NumPos"), core::numeroIniziale(m_header.posizione()));
-
-    const bool gruppo = !m_riservataGruppo.isEmpty();
-    const bool utente = !gruppo && m_riservataUtente > 0;
-    const bool riservata = !f.cmbRiservata.text().isEmpty();
-    rs.setValue(QStringLiteral("ID_Riservata"), riservata && utente ? m_riservataUtente : 0);
-    rs.setValue(QStringLiteral("Fk_Gruppo"), riservata && gruppo ? QVariant(m_riservataGruppo) : QVariant());
-
-    rs.setValue(QStringLiteral("ID_Referente"), idSelezione(SelReferente, nuova));
-    rs.setValue(QStringLiteral("ID_UtenteRiferimento"), idSelezione(SelResponsabile, nuova));
-    scriviTesto(rs, QStringLiteral("ResponsabileFascicolo"), f.cmbResponsabile.text());
-    rs.setValue(QStringLiteral("ID_UtenteProcacciatore"), idSelezione(SelProcacciatore, nuova));
-
-    rs.setValue(QStringLiteral("IsStraordinariaImportanza"), f.chkStraordinariaImportanza.checked());
-    const QString contributo = core::codiceContributo(f.optContributo.index());
-    if (!contributo.isEmpty()) rs.setValue(QStringLiteral("TipoContributo"), contributo);
     const bool conSomma =
         !f.cmbCodOggetto.text().trimmed().isEmpty() && !f.TedDenaroSommaIng.text().trimmed().isEmpty();
     rs.setValue(QStringLiteral("SommaIngiunta"),
                 QVariant::fromValue(conSomma ? core::importoDigitato(f.TedDenaroSommaIng) : Currency()));
-    scriviTesto(rs, QStringLiteral("ImportoContributo"), f.mskImportoContributo.text());
-    rs.setValue(QStringLiteral("A_Debito"), f.chkDebito.checked());
-    rs.setValue(QStringLiteral("ExportToWeb"), f.chkWeb.checked());
+    if (!f.txtCollocazione.text().trimmed().isEmpty())
+        scriviTesto(rs, QStringLiteral("Collocazione"), f.txtCollocazione.text());
+    rs.setValue(QStringLiteral("Rilevanza"), core::rilevanzaArrotondata(f.TEDNumRilevanza.text()));
+    scriviTesto(rs, QStringLiteral("Note"), f.txtNOTE.text());
+    rs.setValue(QStringLiteral("IsStraordinariaImportanza"), f.chkStraordinariaImportanza.checked());
 
     if (m_tariffa) {
         rs.setValue(QStringLiteral("TipoTariffa"), m_tariffa->TipoTariffa);

@@ -2,6 +2,9 @@
 
 #include <QDate>
 
+#include "Builtin.h"
+#include "fees/ClsTariffa.h"
+
 namespace tolmo {
 
 using form::MsgAnswer;
@@ -12,17 +15,6 @@ namespace {
 
 // The component's own background, which the picture strip takes on.
 constexpr long kBackColour = 0xF0F0F0;
-
-const QString kAuthorities[] = {
-    QString(),
-    QStringLiteral("Giudice di pace"),
-    QStringLiteral("Tribunale in comp. monocratica"),
-    QStringLiteral("Tribunale in comp. collegiale"),
-    QStringLiteral("Corte d'Assise e d'Assise d'Appello"),
-    QStringLiteral("Corte d'Appello"),
-    QStringLiteral("Corte Costituzionale e Cassazione"),
-    QStringLiteral("Gip e Gup"),
-};
 
 // A rate as the firm writes it: decimal comma, no grouping, no trailing zeros ("1936,27").
 QString plainItalian(Currency value) {
@@ -39,10 +31,8 @@ QString plainItalian(Currency value) {
 TolmoPratica::TolmoPratica(form::Interaction& ui, platform::Settings& settings, QObject* parent)
     : QObject(parent),
       m_ui(ui),
-      m_settings(settings),
-      m_parties(*this, m_form),
-      m_catalogues(*this, m_form),
-      m_freeFields(*this, m_form) {
+      m_settings(settings) {
+    registerSections();
     initialize();
 }
 
@@ -50,36 +40,20 @@ TolmoPratica::~TolmoPratica() { Terminate(); }
 
 void TolmoPratica::initialize() {
     for (form::Control* pic : m_form.picXP) pic->setBackColor(kBackColour);
-    m_form.cmbAutorita.clear();
-    for (const QString& a : kAuthorities) m_form.cmbAutorita.addRow(a);
-    m_form.SSTabPratica.setTabVisible(core::TabPenale, false);
     m_form.cmbCodOggetto.setVisible(true);
     m_form.Label1.setVisible(true);
-    m_form.GridClienti.resize(0);
-    m_form.GridControparti.resize(0);
-    m_form.fraAltri.setVisible(true);
 
     // The three catalogue lists are read again each time they drop down.
     m_form.cmbClassificatore.on(form::EventKind::DropDown,
                                 [this](form::ControlEvent&) { RiempieClassificatore(); });
     m_form.cmbSottoarea.on(form::EventKind::DropDown, [this](form::ControlEvent&) { RiempieSottoarea(); });
     m_form.cmbTipologia.on(form::EventKind::DropDown, [this](form::ControlEvent&) { RiempieTipologia(); });
-    m_form.cmbRiservata.on(form::EventKind::Choose,
-                           [this](form::ControlEvent& e) { sceltaRiservata(e.row); });
-    // The accounting owner chosen is the one the case is saved with (the blank row: none).
-    m_form.cmbContabilita.on(form::EventKind::Choose, [this](form::ControlEvent& e) {
-        m_idContab = m_form.cmbContabilita.cell(e.row, 1).toInt();
-    });
     m_form.cmbClassificatore.on(form::EventKind::Choose,
                                 [this](form::ControlEvent& e) { sceltaClassificatore(e.row); });
     m_form.SSTabPratica.on(form::EventKind::Click, [this](form::ControlEvent& e) { cambiaScheda(e.index); });
     m_form.TEDNumRilevanza.on(form::EventKind::LostFocus,
                               [this](form::ControlEvent&) { controllaRilevanza(); });
-    attachSelezioni();
     m_header.setServices(this);
-    m_parties.attach();
-    m_catalogues.attach();
-    m_freeFields.attach();
     connect(&m_header, &core::CaseHeader::praticaScelta, this, [this](int id) {
         emit SettaPratica(id);
         emit ChangePratica();
@@ -150,39 +124,32 @@ void TolmoPratica::Start() {
         list->setText(QString());
     }
 
-    m_form.GridClienti.resize(1);
-    m_form.GridControparti.resize(1);
-    m_form.DropClienti.resize(1);
-    m_form.DropControparti.resize(1);
-
     ClearForm();
     DisabilitaInput();
-
     m_form.SSTabPratica.setCurrent(core::TabGenerale);
-    for (form::Control* c : {&m_form.cmdPiuCli, &m_form.cmdPiuContro, &m_form.cmdMenoCli,
-                             &m_form.cmdMenoContro, &m_form.fraCampiLiberi}) {
-        c->setEnabled(false);
-    }
-
-    CaricaFasiPenale();
-    m_parties.CaricaProcacciatori();
+    perSection([](core::CaseSection& s) { s.start(); });
 }
 
 void TolmoPratica::Terminate() {
-    m_form.GridClienti.setTable({});
-    m_form.GridControparti.setTable({});
-    m_form.DropClienti.setTable({});
-    m_form.DropControparti.setTable({});
+    perSection([](core::CaseSection& s) { s.release(); });
     m_editState = NotStarted;
     m_currentId = 0;
-    m_idCliente = m_idControparte = m_idClassificatore = 0;
-    m_parties.reset();
+    m_idCliente = m_idClassificatore = 0;
     m_title.clear();
+}
+
+void TolmoPratica::perSection(const std::function<void(core::CaseSection&)>& step) {
+    for (const auto& s : m_sections) step(*s);
 }
 
 // ---------------------------------------------------------------- errors and messages
 
 bool TolmoPratica::trap(const QString& action, const std::function<void()>& body) {
+    // Inside a save or a deletion the failure belongs to the routine that owns the transaction.
+    if (m_writing) {
+        body();
+        return true;
+    }
     try {
         body();
         return true;
@@ -190,13 +157,6 @@ bool TolmoPratica::trap(const QString& action, const std::function<void()>& body
         m_error = {e.description(), e.source(), e.number(), true};
     } catch (const std::exception& e) {
         m_error = {QString::fromUtf8(e.what()), QStringLiteral("TolmoPratica"), -1, true};
-    }
-    if (m_connReadWrite && m_connReadWrite->inTransaction()) {
-        try {
-            m_connReadWrite->RollbackTrans();
-        } catch (const DbError&) {
-            // The report below tells the person what went wrong in the first place.
-        }
     }
     GestTolmoErrors(action);
     return false;
@@ -277,22 +237,29 @@ QVariant TolmoPratica::RedimensioningUserControl(bool b800) {
         c.setTop(c.top() + down);
     };
     shift(m_form.ctlTestata1, 750, 500);
-    for (form::Control* c : {&m_form.FramePraticaGenerale, static_cast<form::Control*>(&m_form.SSTabPratica),
-                             &m_form.cmdInfoAvvCp, &m_form.cmdInfoFatt, &m_form.cmdInfoIstruttore})
-        shift(*c, 750, 1000);
+    for (const char* name :
+         {"FramePraticaGenerale", "SSTabPratica", "cmdInfoAvvCp", "cmdInfoFatt", "cmdInfoIstruttore"})
+        shift(m_form.control(QLatin1String(name)), 750, 1000);
     m_form.HIStorico.setLeft(m_form.HITitolo.width());
     return {};
 }
 
-QString TolmoPratica::GetUtenteContabStorico() { return m_form.cmbContabilita.text(); }
+QString TolmoPratica::GetUtenteContabStorico() { return m_builtin->references.fields.cmbContabilita.text(); }
+
+bool TolmoPratica::SettaContabilita(int idUt) { return m_builtin->references.SettaContabilita(idUt); }
+
+void TolmoPratica::SbloccaRiferimentiStorico() { m_builtin->references.SbloccaRiferimentiStorico(); }
+
+int TolmoPratica::idContabilita() const { return m_builtin->references.idContabilita(); }
 
 QString TolmoPratica::CreaStringaRecenti() {
-    const QString registro = m_header.isPenale() ? m_form.txtnRg.text() : m_header.numeroRegGenerale();
+    const QString registro =
+        m_header.isPenale() ? m_builtin->criminal.fields.txtnRg.text() : m_header.numeroRegGenerale();
     return QStringList{QString::number(m_currentId),
                        m_header.posizione(),
                        registro,
                        m_header.descrizione() + QLatin1Char('\\') + m_header.cognomeControparte(),
-                       m_form.cmbContabilita.text(),
+                       GetUtenteContabStorico(),
                        QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))}
         .join(QLatin1Char('|'));
 }
@@ -301,11 +268,6 @@ const platform::CurrentUser& TolmoPratica::currentUser() {
     const int id = currentUserId();
     if (!m_user || m_user->id() != id) m_user = std::make_unique<core::FirmUser>(m_connReadOnly, id);
     return *m_user;
-}
-
-int TolmoPratica::currentUserId() const {
-    return m_settings.value(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QStringLiteral("1"))
-        .toInt();
 }
 
 }  // namespace tolmo

@@ -10,21 +10,22 @@
 #include <functional>
 #include <memory>
 
-#include "CaseHeader.h"
-#include "ComponentServices.h"
-#include "ErrorReport.h"
-#include "FirmUser.h"
-#include "PraticaForm.h"
-#include "PropertyBag.h"
+#include <vector>
+
 #include "access/TolmoAccess.h"
-#include "core/lists/CatalogueLists.h"
-#include "extras/FreeFields.h"
-#include "fees/ClsTariffa.h"
+#include "core/model/CaseHeader.h"
+#include "core/model/CaseSection.h"
+#include "core/model/ComponentServices.h"
+#include "core/model/ErrorReport.h"
+#include "core/model/FirmUser.h"
+#include "core/model/PraticaForm.h"
+#include "core/model/PropertyBag.h"
 #include "form/Interaction.h"
-#include "parties/PartyLookups.h"
 #include "platform/Settings.h"
 
 namespace tolmo {
+
+class clsTariffa;
 
 class TolmoPratica : public QObject, private core::ComponentServices {
     Q_OBJECT
@@ -112,20 +113,34 @@ public:
 
     // State the host and the driver read.
     short editState() const override { return m_editState; }
-    int currentId() const { return m_currentId; }
+    int currentId() const override { return m_currentId; }
     const QString& messageTitle() const override { return m_title; }
     /// The accounting owner held for the case (a user id, 0 when none).
-    int idContabilita() const { return m_idContab; }
-    /// The reserved-visibility choice: a user id (-1 for none) and a group name.
-    int riservataUtente() const { return m_riservataUtente; }
-    const QString& riservataGruppo() const { return m_riservataGruppo; }
+    int idContabilita() const;
 
     /// The tariff of the case on screen, null until a case is shown.
     const clsTariffa* tariffa() const { return m_tariffa.get(); }
 
     core::PraticaForm& form() { return m_form; }
-    core::CaseHeader& header() { return m_header; }
+    core::CaseHeader& header() override { return m_header; }
     form::Interaction& interaction() { return m_ui; }
+
+    // Sections: each subsystem's part of the case form joins the case cycle here.
+    /// Creates section `S` on this component's services and form, and adds it after the others.
+    template <class S>
+    S& addSection() {
+        auto section = std::make_unique<S>(static_cast<core::ComponentServices&>(*this), m_form);
+        S& added = *section;
+        m_sections.push_back(std::move(section));
+        return added;
+    }
+    /// The first section of type `S`, nullptr when there is none.
+    template <class S>
+    S* section() const {
+        for (const auto& s : m_sections)
+            if (auto* found = dynamic_cast<S*>(s.get())) return found;
+        return nullptr;
+    }
 
 signals:
     void SetDummy();
@@ -150,9 +165,12 @@ private:
     const platform::CurrentUser& currentUser() override;
     bool filling() const override { return m_filling; }
     void raiseSetDummy() override { emit SetDummy(); }
-    // Error trap: runs `body`; a failure rolls back an open transaction on the read-write
-    // connection and shows the report with `action`. False when it failed.
+    // Error trap: runs `body`; a failure shows the report with `action`. False when it failed.
+    // While a case is saved or deleted a failure goes on to the save's own trap: the person sees
+    // one report, after the transaction guard rolled back.
     bool trap(const QString& action, const std::function<void()>& body) override;
+    /// Runs `step` for every section, in order.
+    void perSection(const std::function<void(core::CaseSection&)>& step);
     void markChanged(const QString& property) { m_changed.insert(property); }
     form::MsgAnswer message(const QString& text, form::MsgButtons buttons, form::MsgIcon icon,
                             int defaultButton = 0);
@@ -162,38 +180,16 @@ private:
     void RiempieClassificatore();
     void RiempieSottoarea();
     void RiempieTipologia();
-    void CaricaFasiPenale();
-    /// The id of the classifier described 'PENALE', 0 when there is none.
-    int GetIdPenale();
-    /// Fills cmbContabilita with the blank row and the accounting owners read on `conn`
-    /// (with no owner the list stays empty unless `blankAlways`); the row of `preselect`
-    /// (when not 0) is noted in `*found`.
-    void riempieContabilita(ConnectionPtr conn, bool blankAlways, int preselect, int* found);
     int currentUserId() const;
-    /// A row of cmbRiservata chosen: a user or a group may see the case.
-    void sceltaRiservata(int row);
     /// A row of cmbClassificatore chosen: the classifier of the case and its free fields.
     void sceltaClassificatore(int row);
-
-    // Referent, responsible user and procurer: the selection stored with the case and the one
-    // chosen since, each an id as text ("" when none).
-    struct Selezione {
-        QString memorizzata, nuova;
-    };
-    enum SelezioneIndex { SelReferente, SelResponsabile, SelProcacciatore, SelCount };
-    void attachSelezioni();
-    void resetSelezioni();
-    /// The id the save writes for a selection: the new one for an insertion, the stored one otherwise.
-    int idSelezione(SelezioneIndex which, bool nuova) const;
 
     // Showing a case (Show.cpp).
     /// Copies an open case record into every field; the filling flag is up meanwhile.
     void RiempeCampiAVideo(Recordset& rs);
-    void riempieRiferimenti(Recordset& rs);
-    void riempieParti(Recordset& rs);
-    void riempieClassificatore(Recordset& rs, int idPenale);
+    /// The classifier list shows the case's classifier; gives what the sections are told of it.
+    core::Classifier riempieClassificatore(Recordset& rs);
     void riempieValori(Recordset& rs);
-    void riempieCampiLiberi(Recordset& rs);
     void riempieTariffa(Recordset& rs);
     /// The two tariff labels from the tariff object.
     void mostraTariffa();
@@ -203,9 +199,7 @@ private:
     // Form states (FormStates.cpp, TabRules.cpp).
     void ClearForm();
     void DisabilitaInput();
-    /// Hides the criminal tab, moving to the general tab when it was the one shown.
-    void nascondiSchedaPenale();
-    /// The frames an edit opens: general, court fee, location, criminal, and the phase list.
+    /// The frames an edit opens: the general data and the location, and the sections'.
     void abilitaModifica();
     /// What selecting tab `tab` of SSTabPratica enables, disables and refills.
     void cambiaScheda(int tab);
@@ -225,42 +219,30 @@ private:
     bool VerificaInput();
     /// The client/counterparty cross-check; true with the question in `messaggio` on a conflict.
     bool ControllaClienteControparte(QString& messaggio);
-    /// True when another case than `idPratica` holds the position (0: every stored case is another).
-    bool EsistePosizione(const QString& posizione, int idPratica);
     /// Offers to add the subject to its catalogue; may change the first of the question flags.
     void SaveOggetto(QString& bitRichiedi);
     /// Validates and writes the case; true when the row was written and committed.
     bool RegistraPratica(bool nuova);
     bool registra(bool nuova);
-    /// The first free field whose text does not fit its kind, -1 when all do.
-    int campoLiberoNonValido() const;
+    /// The sections' refusals, in order; true when one stopped the save (the person was told).
+    bool rifiutata();
     void scriviPratica(Recordset& rs, const QString& bitRichiedi);
     void scriviParti(Recordset& rs);
     void scriviValori(Recordset& rs);
-    void scriviRiferimenti(Recordset& rs, bool nuova);
-    /// Classifier and authority; returns the authority text handed to RicalcoloParcella.
-    QString scriviClassificatore(Recordset& rs);
+    /// After the commit, a provisional header shows its texts as the save wrote them.
+    void applicaTestata();
 
-    // Hand-overs to the subsystems that plug into the show/save cycle (Extensions.cpp).
-    void commitGridEdits();
-    void showCaseExtensions(int idPra, Recordset& multiIntesta);
-    void fillCriminalFields(Recordset& rs);
-    void loadInvolvedSubjects(int idPra);
-    void clearCaseExtensions();
-    void newCaseExtensions();
-    void classifierChosenExtensions(int idCla);
-    void rememberCaseFolder();
-    void saveCaseExtensions(int idPra, bool nuova);
-    void createCaseFolder(const QString& posizione);
-    void abandonInsertionExtensions();
+    /// The sections the component itself registers (Sections.cpp), those it calls by name.
+    struct Builtin;
+    void registerSections();
 
     form::Interaction& m_ui;
     platform::Settings& m_settings;
     core::PraticaForm m_form;
     core::CaseHeader m_header;
-    parties::PartyLookups m_parties;
-    core::CatalogueLists m_catalogues;
-    extras::FreeFields m_freeFields;
+    // After the form: sections unregister their controls from it when they go.
+    std::vector<std::unique_ptr<core::CaseSection>> m_sections;
+    std::unique_ptr<Builtin> m_builtin;
 
     ConnectionPtr m_connTolmo, m_connReadOnly, m_connReadWrite;
     bool m_anagIns = false;
@@ -270,6 +252,7 @@ private:
 
     short m_editState = NotStarted;
     bool m_filling = false;
+    bool m_writing = false;  // a case is being saved or deleted: failures go to its own trap
     std::unique_ptr<core::FirmUser> m_user;  // read again when the settings name another user
     int m_currentId = 0;
     QString m_title;
@@ -281,14 +264,8 @@ private:
     std::unique_ptr<clsTariffa> m_tariffa;  // created by the first case shown
     QString m_ufficioModifica;              // office text when the modification began
 
-    // Cached ids of the case on screen (the party lists keep the lawyers', the correspondent's
-    // and the invoice party's).
-    int m_idCliente = 0, m_idControparte = 0, m_idClassificatore = 0;
-    Selezione m_selezioni[SelCount];
-    int m_idContab = 0;
-    int m_utenteContabilita = 0;  // the user last passed to SettaContabilita
-    int m_riservataUtente = -1;   // -1 when a group (or nothing) was chosen
-    QString m_riservataGruppo;    // empty when a user (or nothing) was chosen
+    // Cached ids of the case on screen (the sections keep theirs).
+    int m_idCliente = 0, m_idClassificatore = 0;
 };
 
 }  // namespace tolmo

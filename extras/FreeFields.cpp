@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "access/TolmoAccess.h"
+#include "core/model/CaseValues.h"
 #include "form/Interaction.h"
 
 namespace tolmo::extras {
@@ -15,6 +16,8 @@ using form::EventKind;
 
 constexpr int kBackspace = 8;
 constexpr int kPrimaPagina = 10;  ///< fields 1-10 sit on the first free-fields page
+/// How much of a free field's column the field shows.
+constexpr int kCampiLiberiMostrati = 64;
 
 struct Formato {
     QString format, mask;
@@ -62,12 +65,25 @@ bool valoreValido(const QString& kind, const QString& text) {
     return true;
 }
 
+FreeFieldControls::FreeFieldControls(form::Form& form) : f(&form) {
+    for (int i = 0; i < kCampiLiberi; ++i) {
+        m_owned[2 * i] = std::make_unique<core::Control>(f, form::arrayName(QStringLiteral("lblCampo"), i),
+                                                         core::ControlKind::Label);
+        m_owned[2 * i + 1] = std::make_unique<core::Control>(f, form::arrayName(QStringLiteral("txtCampo"), i),
+                                                             core::ControlKind::TextBox);
+        lblCampo[i] = m_owned[2 * i].get();
+        txtCampo[i] = m_owned[2 * i + 1].get();
+    }
+}
+
 FreeFields::FreeFields(core::ComponentServices& services, core::PraticaForm& form)
-    : m_services(services), m_form(form) {}
+    : fields(form), m_services(services), m_form(form) {
+    attach();
+}
 
 QString FreeFields::kind(int i) const {
-    if (i < 0 || i >= core::PraticaForm::kCampiLiberi) return {};
-    return m_form.txtCampo[i]->tag();
+    if (i < 0 || i >= kCampiLiberi) return {};
+    return fields.txtCampo[i]->tag();
 }
 
 QString FreeFields::GetClassificatore(int id) {
@@ -91,14 +107,14 @@ void FreeFields::SelezionaClassificatore(int id) {
     Recordset& rs = dati.recordset();
     const bool trovato = !rs.Eof();
     bool primaPagina = false, secondaPagina = false;
-    for (int n = 1; n <= core::PraticaForm::kCampiLiberi; ++n) {
+    for (int n = 1; n <= kCampiLiberi; ++n) {
         const int i = n - 1;
         const QString campo = trovato ? rs.text(QStringLiteral("Campo%1").arg(n)) : QString();
         const QString tipo = trovato ? rs.text(QStringLiteral("TipoCampo%1").arg(n)).trimmed() : QString();
-        m_form.lblCampo[i]->setCaption(QString::number(n) + QStringLiteral(". ") + campo);
-        m_form.txtCampo[i]->setTag(tipo);
+        fields.lblCampo[i]->setCaption(QString::number(n) + QStringLiteral(". ") + campo);
+        fields.txtCampo[i]->setTag(tipo);
         const Formato formato = formatoDi(tipo);
-        m_form.txtCampo[i]->setFormat(formato.format, formato.mask);
+        fields.txtCampo[i]->setFormat(formato.format, formato.mask);
         if (!campo.isEmpty()) (n <= kPrimaPagina ? primaPagina : secondaPagina) = true;
     }
     dati.Chiudi();
@@ -107,28 +123,28 @@ void FreeFields::SelezionaClassificatore(int id) {
         RipristinaCampiLiberi();
         return;
     }
-    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
-        const bool visibile = !didascaliaVuota(m_form.lblCampo[i]->caption());
-        m_form.lblCampo[i]->setVisible(visibile);
-        m_form.txtCampo[i]->setVisible(visibile);
+    for (int i = 0; i < kCampiLiberi; ++i) {
+        const bool visibile = !didascaliaVuota(fields.lblCampo[i]->caption());
+        fields.lblCampo[i]->setVisible(visibile);
+        fields.txtCampo[i]->setVisible(visibile);
     }
 }
 
 void FreeFields::RipristinaCampiLiberi() {
-    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
-        m_form.lblCampo[i]->setVisible(true);
-        m_form.txtCampo[i]->setVisible(true);
-        m_form.lblCampo[i]->setCaption(QStringLiteral("CAMPO ") + QString::number(i + 1));
-        m_form.txtCampo[i]->setTag(QString());
-        m_form.txtCampo[i]->setFormat(QString(), QString());
+    for (int i = 0; i < kCampiLiberi; ++i) {
+        fields.lblCampo[i]->setVisible(true);
+        fields.txtCampo[i]->setVisible(true);
+        fields.lblCampo[i]->setCaption(QStringLiteral("CAMPO ") + QString::number(i + 1));
+        fields.txtCampo[i]->setTag(QString());
+        fields.txtCampo[i]->setFormat(QString(), QString());
     }
     m_form.SSTabPratica.setTabVisible(core::TabCampiLiberi2, true);
 }
 
 // Entering a field selects its text in the view; the headless form keeps no selection.
 void FreeFields::attach() {
-    for (int i = 0; i < core::PraticaForm::kCampiLiberi; ++i) {
-        form::Control& campo = *m_form.txtCampo[i];
+    for (int i = 0; i < kCampiLiberi; ++i) {
+        form::Control& campo = *fields.txtCampo[i];
         campo.on(EventKind::KeyPress, [&campo](ControlEvent& e) {
             if (!tastoAmmesso(campo.tag(), e.key)) e.key = 0;
         });
@@ -143,6 +159,74 @@ void FreeFields::attach() {
             }
             campo.setText(testo);
         });
+    }
+}
+
+int FreeFields::campoLiberoNonValido() const {
+    for (int i = 0; i < kCampiLiberi; ++i) {
+        const core::Control& campo = *fields.txtCampo[i];
+        if (campo.visible() && !valoreValido(kind(i), campo.text().trimmed())) return i;
+    }
+    return -1;
+}
+
+void FreeFields::clear() {
+    RipristinaCampiLiberi();
+    for (core::Control* c : fields.txtCampo) c->setText(QString());
+}
+
+void FreeFields::consult() {
+    fields.fraCampiLiberi.setEnabled(false);
+    fields.fraCampiLiberi2.setEnabled(false);
+}
+
+void FreeFields::classifierChosen(const core::Classifier& classifier) {
+    m_services.trap(QStringLiteral("Caricamento Campi Liberi"), [&] {
+        RipristinaCampiLiberi();
+        SelezionaClassificatore(classifier.id);
+    });
+}
+
+void FreeFields::tabChanged(int tab, short editState) {
+    fields.fraCampiLiberi.setEnabled(false);
+    if (tab != core::TabCampiLiberi) return;
+    const bool editing = editState == 2 || editState == 3;
+    fields.fraCampiLiberi.setEnabled(editing);
+    fields.fraCampiLiberi2.setEnabled(editing);
+}
+
+// The classifier's free fields that are in use show the first 64 characters of their column.
+void FreeFields::show(core::ShowContext& ctx) {
+    if (ctx.classifier.id <= 1)
+        RipristinaCampiLiberi();
+    else
+        SelezionaClassificatore(ctx.classifier.id);
+    for (int i = 0; i < kCampiLiberi; ++i) {
+        if (!fields.lblCampo[i]->visible()) continue;
+        try {
+            const QString testo = ctx.row.text(QStringLiteral("Campo") + QString::number(i + 1)).trimmed();
+            fields.txtCampo[i]->setText(testo.left(kCampiLiberiMostrati));
+        } catch (const DbError&) {
+            // A column that cannot be read leaves the field as it was.
+        }
+    }
+}
+
+std::optional<core::Refusal> FreeFields::validate() {
+    const int campo = campoLiberoNonValido();
+    if (campo < 0) return std::nullopt;
+    return core::Refusal{QStringLiteral("Il valore del campo ") + fields.lblCampo[campo]->caption() +
+                             QStringLiteral(" non è valido.") + QStringLiteral("Impossibile salvare."),
+                         form::MsgIcon::Information, false};
+}
+
+void FreeFields::writeRow(core::SaveContext& ctx) {
+    for (int i = 0; i < kCampiLiberi; ++i) {
+        const core::Control& campo = *fields.txtCampo[i];
+        if (!campo.visible()) continue;
+        const QString testo = campo.text().trimmed();
+        core::scriviTesto(ctx.row, QStringLiteral("Campo") + QString::number(i + 1),
+                          testo == kEmptyDateMask ? QString() : testo);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "Control.h"
@@ -29,6 +30,13 @@ public:
     /// Controls unregister on destruction.
     void remove(Control* control);
     Control* find(const QString& name) const;
+    /// The control `name` as a `T`; throws std::logic_error when there is none of that kind.
+    template <class T = Control>
+    T& control(const QString& name) const {
+        auto* c = dynamic_cast<T*>(find(name));
+        if (!c) throw std::logic_error("no control " + name.toStdString() + " of that kind in " + m_name.toStdString());
+        return *c;
+    }
     /// All controls, in the order they registered.
     const std::vector<Control*>& controls() const { return m_order; }
 

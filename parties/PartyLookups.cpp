@@ -1,7 +1,9 @@
 #include "PartyLookups.h"
 
-#include "ListFill.h"
 #include "access/TolmoAccess.h"
+#include "core/model/CaseHeader.h"
+#include "core/model/CaseValues.h"
+#include "core/model/ListFill.h"
 #include "form/Interaction.h"
 
 namespace tolmo::parties {
@@ -20,17 +22,6 @@ constexpr int kEsc = 27;
 int idOf(const form::ListControl& list, int row) { return list.cell(row, 2).toInt(); }
 
 }  // namespace
-
-void SelezionaInLista(int column, const QString& text, int method, form::ListControl& list) {
-    int found = -1;
-    if (method == 0) {
-        found = list.findRow(column, text);
-    } else {
-        for (int r = 0; r < list.rowCount() && found < 0; ++r)
-            if (list.cell(r, column).startsWith(text, Qt::CaseInsensitive)) found = r;
-    }
-    if (found >= 0) list.setSelectedRow(found);
-}
 
 QString TypeAheadQuery::sql(const QString& fieldText) const {
     if (fieldText.isEmpty()) return kBase + empty;
@@ -77,44 +68,49 @@ const TypeAheadQuery& PartyLookups::queryProcacciatori() {
     return q;
 }
 
-PartyLookups::PartyLookups(core::ComponentServices& services, core::PraticaForm& form)
-    : m_services(services), m_form(form) {}
-
-void PartyLookups::riempie(form::ListControl& list, const TypeAheadQuery& query, const QString& action) {
+void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list, const TypeAheadQuery& query,
+                       const QString& action) {
     list.clear();
-    m_services.trap(action, [&] {
-        form::BusyPointer busy(m_services.ui());
-        riempieLista(list, m_services.connReadOnly(), query.sql(list.text()), kColumns, kRigheLookup);
+    services.trap(action, [&] {
+        form::BusyPointer busy(services.ui());
+        core::riempieLista(list, services.connReadOnly(), query.sql(list.text()), kColumns, core::kRigheLookup);
     });
 }
 
+PartyLookups::PartyLookups(core::ComponentServices& services, core::PraticaForm& form)
+    : fields(form), m_services(services), m_form(form) {
+    PartyFields& f = fields;
+    f.cmbCognomeLegaleCP.on(EventKind::DropDown, [this](ControlEvent&) { riempieLegaleControparte(); });
+    f.cmbCorrispondente.on(EventKind::DropDown, [this](ControlEvent&) { riempieCorrispondente(); });
+    f.cmbFatturaACognome.on(EventKind::DropDown, [this](ControlEvent&) { riempieFatturaA(); });
+    m_form.txtIstruttore.on(EventKind::DropDown, [this](ControlEvent&) { riempieIstruttore(); });
+    attachChoices();
+    attachInvalidations();
+}
+
 void PartyLookups::riempieLegaleControparte() {
-    riempie(m_form.cmbCognomeLegaleCP, queryLegaleControparte(),
+    riempieDaRegistro(m_services, fields.cmbCognomeLegaleCP, queryLegaleControparte(),
             QStringLiteral("Caricamento Legali Controparte"));
 }
 
 void PartyLookups::riempieCorrispondente() {
-    riempie(m_form.cmbCorrispondente, queryCorrispondente(), QStringLiteral("Caricamento Corrispondenti"));
+    riempieDaRegistro(m_services, fields.cmbCorrispondente, queryCorrispondente(), QStringLiteral("Caricamento Corrispondenti"));
 }
 
 void PartyLookups::riempieFatturaA() {
-    riempie(m_form.cmbFatturaACognome, queryFatturaA(), QStringLiteral("Caricamento Fatturare A"));
+    riempieDaRegistro(m_services, fields.cmbFatturaACognome, queryFatturaA(), QStringLiteral("Caricamento Fatturare A"));
 }
 
 void PartyLookups::riempieIstruttore() {
-    riempie(m_form.txtIstruttore, queryIstruttore(), QStringLiteral("Caricamento Istruttori"));
+    riempieDaRegistro(m_services, m_form.txtIstruttore, queryIstruttore(), QStringLiteral("Caricamento Istruttori"));
 }
 
-void PartyLookups::CaricaProcacciatori() {
-    riempie(m_form.cmbProcacciatore, queryProcacciatori(), QStringLiteral("Caricamento Procacciatori"));
-}
-
-void PartyLookups::CercaAnagrafica(form::ListControl& list) {
+void CercaAnagrafica(core::ComponentServices& services, form::ListControl& list) {
     list.setSelectedRow(-1);
     list.clear();
-    m_services.trap(QStringLiteral("Ricerca Anagrafica"), [&] {
-        const QString condizione = FiltroRiservate(m_services.currentUser());
-        form::BusyPointer busy(m_services.ui());
+    services.trap(QStringLiteral("Ricerca Anagrafica"), [&] {
+        const QString condizione = core::FiltroRiservate(services.currentUser());
+        form::BusyPointer busy(services.ui());
         QString sql = QStringLiteral("SELECT Id_Ana,Cognome,Nome FROM Anagrafica");
         if (!list.text().isEmpty())
             sql += QStringLiteral(" WHERE ((Id_Ana <> 1) AND (Cognome LIKE ") + searchPattern(list.text()) +
@@ -122,7 +118,7 @@ void PartyLookups::CercaAnagrafica(form::ListControl& list) {
         else
             sql += QStringLiteral(" WHERE (Id_Ana <> 1) AND Cognome <> ''  ") + condizione +
                    QStringLiteral(" ORDER BY Cognome,Nome");
-        riempieLista(list, m_services.connReadOnly(), sql, kColumns, kRigheLookup);
+        core::riempieLista(list, services.connReadOnly(), sql, kColumns, core::kRigheLookup);
     });
 }
 
@@ -148,18 +144,8 @@ QString PartyLookups::NomeAnagrafica(int id) {
     return cognome + QLatin1Char(',') + nome;
 }
 
-void PartyLookups::attach() {
-    m_form.cmbCognomeLegaleCP.on(EventKind::DropDown, [this](ControlEvent&) { riempieLegaleControparte(); });
-    m_form.cmbCorrispondente.on(EventKind::DropDown, [this](ControlEvent&) { riempieCorrispondente(); });
-    m_form.cmbFatturaACognome.on(EventKind::DropDown, [this](ControlEvent&) { riempieFatturaA(); });
-    m_form.txtIstruttore.on(EventKind::DropDown, [this](ControlEvent&) { riempieIstruttore(); });
-    m_form.cmbProcacciatore.on(EventKind::DropDown, [this](ControlEvent&) { CaricaProcacciatori(); });
-    attachChoices();
-    attachInvalidations();
-}
-
 void PartyLookups::attachChoices() {
-    core::PraticaForm& f = m_form;
+    PartyFields& f = fields;
     f.cmbCognomeLegaleCP.on(EventKind::Choose, [this, &f](ControlEvent& e) {
         if (e.row < 0 || e.row >= f.cmbCognomeLegaleCP.rowCount()) return;
         m_choosing = true;
@@ -182,17 +168,18 @@ void PartyLookups::attachChoices() {
         m_choices.idFatturareA = idOf(f.cmbFatturaACognome, e.row);
         f.lblNomeFatturareA.setCaption(f.cmbFatturaACognome.cell(e.row, 1));
     });
-    f.txtIstruttore.on(EventKind::Choose, [this, &f](ControlEvent& e) {
-        if (e.row < 0 || e.row >= f.txtIstruttore.rowCount()) return;
-        m_choices.idIstruttore = idOf(f.txtIstruttore, e.row);
-        f.txtIstruttore.setText(f.txtIstruttore.cell(e.row, 0));
+    ListControl& istruttore = m_form.txtIstruttore;
+    istruttore.on(EventKind::Choose, [this, &istruttore](ControlEvent& e) {
+        if (e.row < 0 || e.row >= istruttore.rowCount()) return;
+        m_choices.idIstruttore = idOf(istruttore, e.row);
+        istruttore.setText(istruttore.cell(e.row, 0));
     });
 }
 
 // Our key model carries characters only: Enter and Esc keep the lawyer, every other key
 // (Ctrl, Alt and Caps Lock reach no handler) means the person is typing another name.
 void PartyLookups::attachInvalidations() {
-    core::PraticaForm& f = m_form;
+    PartyFields& f = fields;
     f.cmbCognomeLegaleCP.on(EventKind::KeyPress, [this](ControlEvent& e) {
         if (!quiet() && e.key != kEnter && e.key != kEsc) m_choices.idAcp = 1;
     });
@@ -209,6 +196,129 @@ void PartyLookups::attachInvalidations() {
     f.cmbFatturaACognome.on(EventKind::Change, [this](ControlEvent&) {
         if (!quiet()) m_choices.idFatturareA = 0;
     });
+}
+
+}  // namespace tolmo::parties
+
+// ---------------------------------------------------------------- the case cycle
+
+namespace tolmo::parties {
+
+namespace {
+
+struct NomiParte {
+    int id = 1;
+    QString cognome, nome;
+};
+
+}  // namespace
+
+void PartyLookups::clear() {
+    PartyFields& f = fields;
+    m_form.txtIstruttore.setText(QString());
+    for (form::Control* c : {static_cast<form::Control*>(&f.cmbCognomeLegaleCP), &f.txtNomeLegaleControparte,
+                             static_cast<form::Control*>(&f.cmbFatturaACognome),
+                             static_cast<form::Control*>(&f.cmbCorrispondente), &f.txtNomeCorrispondente})
+        c->setText(QString());
+    f.lblNomeFatturareA.setCaption(QString());
+}
+
+// The counterparty's lawyer and the party to invoice belong with the general data.
+void PartyLookups::beginEdit() {
+    for (form::Control* c : {static_cast<form::Control*>(&fields.cmbCognomeLegaleCP),
+                             &fields.txtNomeLegaleControparte, static_cast<form::Control*>(&fields.cmbFatturaACognome)})
+        c->setEnabled(true);
+}
+
+void PartyLookups::consult() {
+    for (form::Control* c :
+         {&fields.frameCorrispondente, static_cast<form::Control*>(&fields.cmbCognomeLegaleCP),
+          &fields.txtNomeLegaleControparte, static_cast<form::Control*>(&fields.cmbFatturaACognome)})
+        c->setEnabled(false);
+}
+
+void PartyLookups::tabChanged(int tab, short editState) {
+    fields.frameCorrispondente.setEnabled(tab == core::TabRiferimenti && (editState == 2 || editState == 3));
+}
+
+void PartyLookups::show(core::ShowContext& ctx) {
+    Recordset& rs = ctx.row;
+    PartyFields& f = fields;
+    m_form.txtIstruttore.setText(rs.text(QStringLiteral("Istruttore")));
+    m_choices.idIstruttore = rs.value(QStringLiteral("Id_Istruttore")).toInt();
+
+    // A registered counterparty shows its register names in the header; one typed by hand (1)
+    // shows what the header read with the case.
+    QString cognome, nome;
+    const int controparte = rs.value(QStringLiteral("ID_Controparte")).toInt();
+    if (controparte != 1 && nomiAnagrafica(controparte, &cognome, &nome)) {
+        m_services.header().setCognomeControparte(cognome);
+        m_services.header().setNomeControparte(nome);
+    }
+
+    // A party of the case is either registered (its names come from the register) or typed by
+    // hand (id 1, the names stored in the case row).
+    const auto parte = [&](const QString& idColumn, const QString& cognomeColumn, const QString& nomeColumn) {
+        NomiParte p;
+        const int id = rs.value(idColumn).toInt();
+        if (id > 1) {
+            p.id = id;
+            nomiAnagrafica(id, &p.cognome, &p.nome);
+        } else {
+            p.cognome = rs.text(cognomeColumn);
+            p.nome = rs.text(nomeColumn);
+        }
+        return p;
+    };
+
+    const NomiParte acp = parte(QStringLiteral("ID_Acp"), QStringLiteral("AcpCognome"), QStringLiteral("AcpNome"));
+    m_choices.idAcp = acp.id;
+    m_choices.nomeAcp = acp.nome;
+    f.cmbCognomeLegaleCP.setText(acp.cognome);
+    f.txtNomeLegaleControparte.setText(acp.nome);
+
+    // No invoice party (1) shows nothing: the fields keep no name of the case shown before.
+    m_choices.idFatturareA = rs.value(QStringLiteral("ID_FatturareA")).toInt();
+    cognome.clear();
+    nome.clear();
+    if (m_choices.idFatturareA > 1) nomiAnagrafica(m_choices.idFatturareA, &cognome, &nome);
+    f.cmbFatturaACognome.setText(cognome);
+    f.lblNomeFatturareA.setCaption(nome);
+
+    const NomiParte corrispondente = parte(QStringLiteral("ID_Corrispondente"), QStringLiteral("CognomeCorrispondente"),
+                                           QStringLiteral("NomeCorrispondente"));
+    m_choices.idCorrispondente = corrispondente.id;
+    m_choices.nomeCorrispondente = corrispondente.nome;
+    f.cmbCorrispondente.setText(corrispondente.cognome);
+    f.txtNomeCorrispondente.setText(corrispondente.nome);
+}
+
+std::optional<core::Refusal> PartyLookups::validate() {
+    if (fields.cmbFatturaACognome.text().isEmpty() || m_choices.idFatturareA > 1) return std::nullopt;
+    return core::Refusal{QStringLiteral("ATTENZIONE : L'Intestatario della fatturazione non esiste.") +
+                             QLatin1Char('\r') + QStringLiteral("Selezionarlo dall'archivio."),
+                         form::MsgIcon::None, true};
+}
+
+void PartyLookups::writeRow(core::SaveContext& ctx) {
+    Recordset& rs = ctx.row;
+    PartyFields& f = fields;
+    core::scriviTesto(rs, QStringLiteral("Istruttore"), m_form.txtIstruttore.text());
+    rs.setValue(QStringLiteral("Id_Istruttore"), m_choices.idIstruttore);
+
+    const bool acpRegistrato = m_choices.idAcp >= 2;
+    rs.setValue(QStringLiteral("ID_Acp"), acpRegistrato ? m_choices.idAcp : 1);
+    core::scriviTesto(rs, QStringLiteral("AcpCognome"), acpRegistrato ? QString() : f.cmbCognomeLegaleCP.text());
+    core::scriviTesto(rs, QStringLiteral("AcpNome"), acpRegistrato ? QString() : f.txtNomeLegaleControparte.text());
+
+    rs.setValue(QStringLiteral("ID_FatturareA"), m_choices.idFatturareA > 1 ? m_choices.idFatturareA : 1);
+
+    const bool corrispondenteRegistrato = m_choices.idCorrispondente > 1;
+    rs.setValue(QStringLiteral("ID_Corrispondente"), corrispondenteRegistrato ? m_choices.idCorrispondente : 1);
+    core::scriviTesto(rs, QStringLiteral("CognomeCorrispondente"),
+                      corrispondenteRegistrato ? QString() : f.cmbCorrispondente.text());
+    core::scriviTesto(rs, QStringLiteral("NomeCorrispondente"),
+                      corrispondenteRegistrato ? QString() : f.txtNomeCorrispondente.text());
 }
 
 }  // namespace tolmo::parties

@@ -1,20 +1,20 @@
 #pragma once
-// The type-ahead lists of the case form that look parties up in the register, the ids
-// they remember for the save, and the shared look-up helpers (ApiciSQL, searchPattern and
-// FiltroRiservate live in SqlText.h).
+// The type-ahead lists of the case form that look parties up in the register (the judge, the
+// counterparty's lawyer, the party to invoice, the correspondent), the ids they remember for
+// the save, and the general party search.
 
 #include <QString>
 #include <QStringList>
 
-#include "core/ComponentServices.h"
-#include "core/PraticaForm.h"
-#include "parties/SqlText.h"
+#include "core/model/CaseSection.h"
+#include "core/model/ComponentServices.h"
+#include "core/model/PraticaForm.h"
 
 namespace tolmo::parties {
 
-/// Selects the row whose `column` matches `text`: method 0 an exact match, any other method
-/// the first row that starts with it (letter case ignored). No match keeps the selection.
-void SelezionaInLista(int column, const QString& text, int method, form::ListControl& list);
+using core::Control;
+using core::ControlKind;
+using core::ListControl;
 
 /// The ids the party lists remember for the case on screen (0 or 1 mean none, as noted).
 struct PartyChoices {
@@ -24,7 +24,6 @@ struct PartyChoices {
     QString nomeCorrispondente;
     int idFatturareA = 0;  ///< party to invoice; 0 = none
     int idIstruttore = 0;  ///< judge chosen in txtIstruttore; 0 = none
-    // The procurer is remembered by the component with the referent and the responsible user.
 };
 
 /// The SQL of a type-ahead list: base + (typed ? before + pattern + after : empty).
@@ -34,27 +33,45 @@ struct TypeAheadQuery {
     QString sql(const QString& fieldText) const;
 };
 
-class PartyLookups {
+/// Empties `list` and refills it (Cognome, Nome, ID_Ana; one page at most) from `query` for the
+/// text typed in it, under the busy pointer; errors are reported with `action`.
+void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list, const TypeAheadQuery& query,
+                       const QString& action);
+
+/// The general party search into `list` (Cognome, Nome, ID_Ana), with the reserved-visibility
+/// filter of the current user. Errors are reported with "Ricerca Anagrafica".
+void CercaAnagrafica(core::ComponentServices& services, form::ListControl& list);
+
+/// The fields of the parties the case names beside its header.
+struct PartyFields {
+    explicit PartyFields(form::Form& form) : f(&form) {}
+    form::Form* f;
+    ListControl cmbCognomeLegaleCP{f, QStringLiteral("cmbCognomeLegaleCP"), ControlKind::ComboBox, 3};
+    Control txtNomeLegaleControparte{f, QStringLiteral("txtNomeLegaleControparte"), ControlKind::TextBox};
+    Control cmdInfoAvvCp{f, QStringLiteral("cmdInfoAvvCp"), ControlKind::Button};
+    ListControl cmbFatturaACognome{f, QStringLiteral("cmbFatturaACognome"), ControlKind::ComboBox, 3};
+    Control lblNomeFatturareA{f, QStringLiteral("lblNomeFatturareA"), ControlKind::Label};
+    Control cmdInfoFatt{f, QStringLiteral("cmdInfoFatt"), ControlKind::Button};
+    Control frameCorrispondente{f, QStringLiteral("frameCorrispondente"), ControlKind::Frame};
+    ListControl cmbCorrispondente{f, QStringLiteral("cmbCorrispondente"), ControlKind::ComboBox, 3};
+    Control txtNomeCorrispondente{f, QStringLiteral("txtNomeCorrispondente"), ControlKind::TextBox};
+};
+
+class PartyLookups : public core::CaseSection {
 public:
+    /// Registers the fields and wires the lists' DropDown, Choose, KeyPress and Change
+    /// handlers. Invalidations are skipped while a stored case is being copied into the form.
     PartyLookups(core::ComponentServices& services, core::PraticaForm& form);
 
-    /// Wires the lists' DropDown, Choose, KeyPress and Change handlers. Invalidations are
-    /// skipped while the services say a stored case is being copied into the form.
-    void attach();
+    PartyFields fields;
 
     PartyChoices& choices() { return m_choices; }
-    void reset() { m_choices = {}; }
 
-    /// Fills cmbProcacciatore with every procurer (at start; again on each drop-down).
-    void CaricaProcacciatori();
-    /// The general party search into `list` (Cognome, Nome, ID_Ana), with the reserved-visibility
-    /// filter of the current user. Errors are reported with "Ricerca Anagrafica".
-    void CercaAnagrafica(form::ListControl& list);
-    /// "Cognome,Nome" of a party, trimmed, or "" when there is no such party. Throws DbError.
-    QString NomeAnagrafica(int id);
     /// Surname and first name of a party, each trimmed; false when there is no such party.
     /// Throws DbError.
     bool nomiAnagrafica(int id, QString* cognome, QString* nome);
+    /// "Cognome,Nome" of a party, trimmed, or "" when there is no such party. Throws DbError.
+    QString NomeAnagrafica(int id);
 
     /// Rebuilds one of the type-ahead lists from the register (what its DropDown does).
     void riempieLegaleControparte();
@@ -69,9 +86,18 @@ public:
     static const TypeAheadQuery& queryIstruttore();
     static const TypeAheadQuery& queryProcacciatori();
 
+    // The case cycle.
+    void release() override { m_choices = {}; }
+    void clear() override;
+    void newCase() override { m_choices = {}; }
+    void beginEdit() override;
+    void consult() override;
+    void tabChanged(int tab, short editState) override;
+    void show(core::ShowContext& ctx) override;
+    std::optional<core::Refusal> validate() override;
+    void writeRow(core::SaveContext& ctx) override;
+
 private:
-    /// Empties `list` and refills it from `query` under the busy pointer; errors go to `action`.
-    void riempie(form::ListControl& list, const TypeAheadQuery& query, const QString& action);
     void attachChoices();
     void attachInvalidations();
     /// True while an invalidation must not touch the remembered ids.

@@ -2,7 +2,7 @@
 
 #include "QuickParty.h"
 #include "access/DbError.h"
-#include "core/ErrorReport.h"
+#include "core/model/ErrorReport.h"
 
 namespace tolmo::hostkit {
 

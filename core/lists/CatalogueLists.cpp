@@ -1,8 +1,9 @@
 #include "CatalogueLists.h"
 
+#include "core/model/CaseValues.h"
 #include "form/Interaction.h"
-#include "parties/ListFill.h"
-#include "parties/SqlText.h"
+#include "core/model/ListFill.h"
+#include "access/SqlText.h"
 
 namespace tolmo::core {
 
@@ -19,12 +20,14 @@ constexpr int kValoreLargo = 2415;
 }  // namespace
 
 CatalogueLists::CatalogueLists(ComponentServices& services, PraticaForm& form)
-    : m_services(services), m_form(form) {}
+    : m_services(services), m_form(form) {
+    attach();
+}
 
 QString CatalogueLists::sqlOggetto(const QString& typed, bool penale) {
     QString sql = QStringLiteral("SELECT * FROM OggettoPratica");
     if (!typed.isEmpty()) {
-        sql += QStringLiteral(" WHERE Oggetto LIKE ") + parties::likePattern(typed);
+        sql += QStringLiteral(" WHERE Oggetto LIKE ") + tolmo::likePattern(typed);
         if (penale) sql += QStringLiteral(" AND idruolo=0 AND idmateria=0 AND idoggetto=0 ");
     } else if (penale) {
         sql += QStringLiteral(" WHERE idruolo=0 AND idmateria=0 AND idoggetto=0 ");
@@ -35,7 +38,7 @@ QString CatalogueLists::sqlOggetto(const QString& typed, bool penale) {
 QString CatalogueLists::sqlCodiceOggetto(const QString& typed) {
     QString sql = QStringLiteral("SELECT * FROM OggettoPratica WHERE ");
     if (!typed.isEmpty())
-        sql += QStringLiteral("Codice LIKE ") + parties::likePattern(typed) + QStringLiteral(" AND ");
+        sql += QStringLiteral("Codice LIKE ") + tolmo::likePattern(typed) + QStringLiteral(" AND ");
     return sql + QStringLiteral("Codice <> '' ") + kOrdine;
 }
 
@@ -44,7 +47,7 @@ void CatalogueLists::riempie(form::ListControl& list, const QString& sql, const 
     list.clear();
     m_services.trap(action, [&] {
         form::BusyPointer busy(m_services.ui());
-        parties::riempieLista(list, m_services.connReadOnly(), sql, columns, parties::kTutteLeRighe);
+        riempieLista(list, m_services.connReadOnly(), sql, columns, kTutteLeRighe);
     });
 }
 
@@ -97,6 +100,29 @@ void CatalogueLists::attach() {
         f.cmbOggetto.setText(oggetto);
         regolaSommaIngiunta(codice);
     });
+}
+
+void CatalogueLists::clear() {
+    m_form.cmbOggetto.setText(QString());
+    m_form.cmbCodOggetto.setText(QString());
+    m_form.fpStatoPra.setText(QStringLiteral("In corso"));
+    regolaSommaIngiunta(QString());
+}
+
+void CatalogueLists::show(ShowContext& ctx) {
+    Recordset& rs = ctx.row;
+    m_form.cmbOggetto.setText(rs.text(QStringLiteral("Oggetto")));
+    m_form.cmbCodOggetto.setText(rs.text(QStringLiteral("CodiceOggetto")));
+    regolaSommaIngiunta(rs.text(QStringLiteral("CodiceOggetto")));
+    m_form.fpStatoPra.setText(rs.text(QStringLiteral("Stato")));
+}
+
+void CatalogueLists::writeRow(SaveContext& ctx) {
+    scriviTesto(ctx.row, QStringLiteral("Oggetto"), m_form.cmbOggetto.text());
+    if (m_form.cmbCodOggetto.visible())
+        scriviTesto(ctx.row, QStringLiteral("CodiceOggetto"), m_form.cmbCodOggetto.text());
+    if (!m_form.fpStatoPra.text().trimmed().isEmpty())
+        scriviTesto(ctx.row, QStringLiteral("Stato"), m_form.fpStatoPra.text());
 }
 
 }  // namespace tolmo::core

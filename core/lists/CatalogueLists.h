@@ -2,16 +2,16 @@
 // The subject, subject-code and state lists of the case form, filled from their
 // catalogues each time they drop down (the catalogues are small: every row is listed).
 
-#include "core/ComponentServices.h"
-#include "core/PraticaForm.h"
+#include "core/model/CaseSection.h"
+#include "core/model/ComponentServices.h"
+#include "core/model/PraticaForm.h"
 
 namespace tolmo::core {
 
-class CatalogueLists {
+class CatalogueLists : public CaseSection {
 public:
-    CatalogueLists(ComponentServices& services, PraticaForm& form);
     /// Wires DropDown and Choose of cmbOggetto, cmbCodOggetto and fpStatoPra.
-    void attach();
+    CatalogueLists(ComponentServices& services, PraticaForm& form);
 
     void RiempieOggetto();
     void RiempieCodiceOggetto();
@@ -26,7 +26,14 @@ public:
     /// The subject-code query for the text of cmbCodOggetto (never a subject without a code).
     static QString sqlCodiceOggetto(const QString& typed);
 
+    /// Subject and code emptied, the state "In corso", no injunction sum.
+    void clear() override;
+    void show(ShowContext& ctx) override;
+    /// The subject, its code while the code list is shown, and the state when there is one.
+    void writeRow(SaveContext& ctx) override;
+
 private:
+    void attach();
     /// Empties `list` and refills it with `columns` of `sql` on the read-only connection;
     /// errors are reported with `action` and leave the list empty.
     void riempie(form::ListControl& list, const QString& sql, const QStringList& columns,

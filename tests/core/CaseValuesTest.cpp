@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "fees/CourtFee.h"
+
 #include <stdexcept>
 
-#include "core/CaseValues.h"
+#include "core/model/CaseValues.h"
 #include "core/FeeChanges.h"
 #include "fees/ClsTariffa.h"
 
@@ -49,10 +51,10 @@ TEST(CaseValues, TypedDatesMustBeRealDays) {
 
 TEST(CaseValues, CourtFeeTypesAndOptionsCorrespond) {
     for (int option = 0; option < 3; ++option)
-        EXPECT_EQ(core::opzioneContributo(core::codiceContributo(option)), option);
-    EXPECT_EQ(core::codiceContributo(-1), QString());
-    EXPECT_EQ(core::opzioneContributo(QStringLiteral("XX")), -1);
-    EXPECT_EQ(core::opzioneContributo(QString()), -1);
+        EXPECT_EQ(fees::opzioneContributo(fees::codiceContributo(option)), option);
+    EXPECT_EQ(fees::codiceContributo(-1), QString());
+    EXPECT_EQ(fees::opzioneContributo(QStringLiteral("XX")), -1);
+    EXPECT_EQ(fees::opzioneContributo(QString()), -1);
 }
 
 TEST(TariffLabels, ShowTypeAndDetail) {

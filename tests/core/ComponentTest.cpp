@@ -99,13 +99,13 @@ TEST(Component, SingleAccountingOwnerIsPreselectedForAnyUser) {
         conn->Execute(QStringLiteral("UPDATE Utenti SET TitContabilita = FALSE WHERE Id_Utente <> 1"));
         conn->Execute(QStringLiteral("UPDATE Utenti SET TitContabilita = TRUE WHERE Id_Utente = 1"));
         ASSERT_TRUE(c.pratica.SettaContabilita(999));
-        EXPECT_EQ(c.pratica.form().cmbContabilita.rowCount(), 2);
-        EXPECT_EQ(c.pratica.form().cmbContabilita.selectedRow(), 1) << engineName(e).toStdString();
+        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).rowCount(), 2);
+        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).selectedRow(), 1) << engineName(e).toStdString();
         EXPECT_EQ(c.pratica.idContabilita(), 1);
 
         conn->Execute(QStringLiteral("UPDATE Utenti SET TitContabilita = FALSE"));
         EXPECT_FALSE(c.pratica.SettaContabilita(1));
-        EXPECT_EQ(c.pratica.form().cmbContabilita.rowCount(), 0);
+        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).rowCount(), 0);
         EXPECT_EQ(c.ui.pointer(), 0);
     }
 }

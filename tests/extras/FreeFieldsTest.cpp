@@ -10,10 +10,8 @@ using extras::valoreValido;
 
 class FreeFieldsTest : public FirmTest {
 protected:
-    void SetUp() override { fields.attach(); }
-
-    form::Control& lbl(int n) { return *form.lblCampo[n - 1]; }
-    form::Control& txt(int n) { return *form.txtCampo[n - 1]; }
+    form::Control& lbl(int n) { return *freeFields.fields.lblCampo[n - 1]; }
+    form::Control& txt(int n) { return *freeFields.fields.txtCampo[n - 1]; }
     bool shown(int n) { return lbl(n).visible() && txt(n).visible(); }
     bool hidden(int n) { return !lbl(n).visible() && !txt(n).visible(); }
     bool tab6() { return form.SSTabPratica.tabVisible(core::TabCampiLiberi2); }
@@ -49,14 +47,14 @@ protected:
         return e.key;
     }
 
-    extras::FreeFields fields{services, form};
+    extras::FreeFields freeFields{services, form};
 };
 
 TEST_P(FreeFieldsTest, CaptionsKindsAndFormatsFollowTheClassifier) {
-    fields.SelezionaClassificatore(demo::kClaFamiglia);
+    freeFields.SelezionaClassificatore(demo::kClaFamiglia);
     EXPECT_EQ(lbl(1).caption(), QStringLiteral("1. Data matrimonio"));
     EXPECT_EQ(lbl(12).caption(), QStringLiteral("12. Regime patrimoniale"));
-    EXPECT_EQ(fields.kind(0), QStringLiteral("1"));
+    EXPECT_EQ(freeFields.kind(0), QStringLiteral("1"));
     EXPECT_EQ(txt(1).format(), QStringLiteral("ddddd"));
     EXPECT_EQ(txt(1).mask(), QStringLiteral("##/##/####"));
     EXPECT_EQ(txt(2).format(), QStringLiteral("0"));
@@ -67,28 +65,28 @@ TEST_P(FreeFieldsTest, CaptionsKindsAndFormatsFollowTheClassifier) {
     for (int n : {4, 10, 13, 20}) EXPECT_TRUE(hidden(n)) << n;
     EXPECT_TRUE(tab6());
 
-    fields.SelezionaClassificatore(demo::kClaCivile);
+    freeFields.SelezionaClassificatore(demo::kClaCivile);
     EXPECT_FALSE(tab6());
     EXPECT_TRUE(shown(6));
     EXPECT_TRUE(hidden(12));
-    EXPECT_EQ(fields.kind(3), QStringLiteral("3"));
+    EXPECT_EQ(freeFields.kind(3), QStringLiteral("3"));
 
-    fields.SelezionaClassificatore(0);  // nothing happens
+    freeFields.SelezionaClassificatore(0);  // nothing happens
     EXPECT_EQ(lbl(1).caption(), QStringLiteral("1. Data notifica citazione"));
 }
 
 TEST_P(FreeFieldsTest, NoCaptionAmongTheFirstTenRestoresTheDefaults) {
-    fields.SelezionaClassificatore(demo::kClaAmministrativo);  // fields 11-14 only
+    freeFields.SelezionaClassificatore(demo::kClaAmministrativo);  // fields 11-14 only
     for (int n = 1; n <= 20; ++n) {
         EXPECT_TRUE(shown(n)) << n;
         EXPECT_EQ(lbl(n).caption(), QStringLiteral("CAMPO %1").arg(n));
-        EXPECT_EQ(fields.kind(n - 1), QString());
+        EXPECT_EQ(freeFields.kind(n - 1), QString());
         EXPECT_EQ(txt(n).format(), QString());
     }
     EXPECT_TRUE(tab6());
 
     form.SSTabPratica.setTabVisible(core::TabCampiLiberi2, false);
-    fields.SelezionaClassificatore(demo::kClaStragiudiziale);  // no field at all
+    freeFields.SelezionaClassificatore(demo::kClaStragiudiziale);  // no field at all
     EXPECT_TRUE(tab6());
     EXPECT_EQ(lbl(10).caption(), QStringLiteral("CAMPO 10"));
 }
@@ -96,7 +94,7 @@ TEST_P(FreeFieldsTest, NoCaptionAmongTheFirstTenRestoresTheDefaults) {
 // With only Campo12 the first ten fields are unused, so they all get their default caption
 // (none is left without one) and tab 6 shows field 12.
 TEST_P(FreeFieldsTest, OnlyFieldTwelveShowsTabSixWithIt) {
-    fields.SelezionaClassificatore(
+    freeFields.SelezionaClassificatore(
         classifier({{12, {QStringLiteral("Data provvedimento"), QStringLiteral("1")}}}));
     EXPECT_TRUE(tab6());
     EXPECT_TRUE(shown(12));
@@ -104,18 +102,18 @@ TEST_P(FreeFieldsTest, OnlyFieldTwelveShowsTabSixWithIt) {
 }
 
 TEST_P(FreeFieldsTest, ABlankCaptionHidesItsField) {
-    fields.SelezionaClassificatore(classifier(
+    freeFields.SelezionaClassificatore(classifier(
         {{1, {QStringLiteral("Ufficio"), QString()}}, {2, {QStringLiteral("   "), QStringLiteral("2")}}}));
     EXPECT_TRUE(shown(1));
     EXPECT_TRUE(hidden(2));
     EXPECT_FALSE(tab6());
-    fields.RipristinaCampiLiberi();
+    freeFields.RipristinaCampiLiberi();
     EXPECT_TRUE(shown(2));
     EXPECT_EQ(lbl(2).caption(), QStringLiteral("CAMPO 2"));
 }
 
 TEST_P(FreeFieldsTest, KeysAreFilteredByKind) {
-    fields.SelezionaClassificatore(demo::kClaCivile);  // 1 date, 3 money, 4 number, 5 text
+    freeFields.SelezionaClassificatore(demo::kClaCivile);  // 1 date, 3 money, 4 number, 5 text
     EXPECT_EQ(key(3, 'a'), 0);
     EXPECT_EQ(key(3, ','), ',');
     EXPECT_EQ(key(3, '.'), '.');
@@ -128,7 +126,7 @@ TEST_P(FreeFieldsTest, KeysAreFilteredByKind) {
 }
 
 TEST_P(FreeFieldsTest, LeavingAFieldValidatesItsText) {
-    fields.SelezionaClassificatore(demo::kClaCivile);
+    freeFields.SelezionaClassificatore(demo::kClaCivile);
     EXPECT_TRUE(leave(1, QStringLiteral("__/__/____")));
     EXPECT_TRUE(leave(1, QStringLiteral(" 15/03/2011 ")));
     EXPECT_EQ(txt(1).text(), QStringLiteral("15/03/2011"));
@@ -163,8 +161,8 @@ TEST(FreeFieldValues, EachKindAcceptsItsOwnForms) {
 }
 
 TEST_P(FreeFieldsTest, ClassifierDescriptionByIdTrimmed) {
-    EXPECT_EQ(fields.GetClassificatore(demo::kClaPenale), QStringLiteral("PENALE"));
-    EXPECT_EQ(fields.GetClassificatore(9999), QString());
+    EXPECT_EQ(freeFields.GetClassificatore(demo::kClaPenale), QStringLiteral("PENALE"));
+    EXPECT_EQ(freeFields.GetClassificatore(9999), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, FreeFieldsTest, ::testing::ValuesIn(enginesUnderTest()), engineParamName);

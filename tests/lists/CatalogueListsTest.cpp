@@ -8,7 +8,6 @@ namespace {
 
 class CatalogueListsTest : public FirmTest {
 protected:
-    void SetUp() override { lists.attach(); }
     core::CatalogueLists lists{services, form};
 };
 

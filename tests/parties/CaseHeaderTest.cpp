@@ -1,6 +1,6 @@
 // The case header strip: client and counterparty looked up in the register, and the case picker.
 
-#include "core/CaseHeader.h"
+#include "core/model/CaseHeader.h"
 #include "parties/FirmFixture.h"
 
 namespace tolmo::test {

@@ -7,10 +7,11 @@
 #include <map>
 #include <vector>
 
-#include "core/ComponentServices.h"
-#include "core/ErrorReport.h"
-#include "core/FirmUser.h"
-#include "core/PraticaForm.h"
+#include "core/model/CaseHeader.h"
+#include "core/model/ComponentServices.h"
+#include "core/model/ErrorReport.h"
+#include "core/model/FirmUser.h"
+#include "core/model/PraticaForm.h"
 #include "form/ScriptedInteraction.h"
 #include "schema/DemoFirm.h"
 #include "schema/Schema.h"
@@ -29,6 +30,8 @@ public:
     ConnectionPtr connReadOnly() const override { return m_conn; }
     ConnectionPtr connReadWrite() const override { return m_conn; }
     form::Interaction& ui() override { return interaction; }
+    core::CaseHeader& header() override { return caseHeader; }
+    int currentId() const override { return caseId; }
     platform::Settings& settings() override { return store; }
     const platform::CurrentUser& currentUser() override { return user; }
     const QString& messageTitle() const override { return title; }
@@ -54,6 +57,8 @@ public:
     platform::FixedUser user{demo::kUtenteRossi, {}};
     QString title = QStringLiteral("Tolmo Studio");
     short state = 2;
+    int caseId = 0;
+    core::CaseHeader caseHeader;
     bool isFilling = false;
     std::vector<QString> failures;  ///< "action: description" of every trapped error
     int dummies = 0;

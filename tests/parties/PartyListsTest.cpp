@@ -12,16 +12,24 @@ namespace {
 
 class PartyLists : public FirmTest {
 protected:
-    void SetUp() override { lookups.attach(); }
+    void SetUp() override {
+        // The procurer list of the references tab opens the same way.
+        procurers.on(form::EventKind::DropDown, [this](form::ControlEvent&) {
+            parties::riempieDaRegistro(services, procurers, parties::PartyLookups::queryProcacciatori(),
+                                       QStringLiteral("Caricamento Procacciatori"));
+        });
+    }
     parties::PartyLookups lookups{services, form};
+    parties::PartyFields& fields = lookups.fields;
     parties::PartyChoices& ids = lookups.choices();
+    form::ListControl procurers{nullptr, QStringLiteral("cmbProcacciatore"), form::ControlKind::ComboBox, 3};
 };
 
 TEST_P(PartyLists, ApostropheIsDoubledAndFindsTheSurnames) {
     const QString base = QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica");
     const QString sql =
-        firstStartingWith(statementsOf([&] { open(form.cmbFatturaACognome, QStringLiteral("D'")); }), base);
-    EXPECT_EQ(column(form.cmbFatturaACognome, 0), (QStringList{"D'Amico", "D'Angelo"}));
+        firstStartingWith(statementsOf([&] { open(fields.cmbFatturaACognome, QStringLiteral("D'")); }), base);
+    EXPECT_EQ(column(fields.cmbFatturaACognome, 0), (QStringList{"D'Amico", "D'Angelo"}));
     EXPECT_TRUE(
         sql.startsWith(base + QStringLiteral(" WHERE Cognome LIKE 'D''%' ESCAPE '\\' ORDER BY Cognome")))
         << sql.toStdString();
@@ -29,32 +37,32 @@ TEST_P(PartyLists, ApostropheIsDoubledAndFindsTheSurnames) {
     // A correspondent whose surname starts the same way.
     conn->Execute(QStringLiteral("INSERT INTO Anagrafica (Cognome, Nome, Categoria) VALUES (?, ?, ?)"),
                   {QStringLiteral("D'Alessio"), QStringLiteral("Marco"), QStringLiteral("Corrispondente")});
-    EXPECT_EQ(open(form.cmbCorrispondente, QStringLiteral("D'")), QStringList{QStringLiteral("D'Alessio")});
+    EXPECT_EQ(open(fields.cmbCorrispondente, QStringLiteral("D'")), QStringList{QStringLiteral("D'Alessio")});
     conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Cognome = ?"), {QStringLiteral("D'Alessio")});
     EXPECT_TRUE(services.failures.empty());
 }
 
 TEST_P(PartyLists, OnlySpacesRunTheTypedQueryWithAPercentPattern) {
     const QString sql =
-        firstStartingWith(statementsOf([&] { open(form.cmbCorrispondente, QStringLiteral("   ")); }),
+        firstStartingWith(statementsOf([&] { open(fields.cmbCorrispondente, QStringLiteral("   ")); }),
                           QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica"));
     EXPECT_TRUE(
         sql.contains(QStringLiteral(" WHERE (Cognome LIKE '%' ESCAPE '\\') AND (Categoria = 'Corrispondente' "
                                     "OR Categoria Is Null) ORDER BY Cognome")))
         << sql.toStdString();
-    const QStringList typed = column(form.cmbCorrispondente, 0);
+    const QStringList typed = column(fields.cmbCorrispondente, 0);
     EXPECT_TRUE(typed.contains(QStringLiteral("Caruso")));
     EXPECT_TRUE(typed.contains(QStringLiteral("Santoro")));  // no category: listed everywhere
     EXPECT_FALSE(typed.contains(QStringLiteral("Gallo")));
-    EXPECT_EQ(form.cmbCorrispondente.text(), QStringLiteral("   "));
+    EXPECT_EQ(fields.cmbCorrispondente.text(), QStringLiteral("   "));
 
-    const QStringList empty = open(form.cmbCorrispondente, QString());
+    const QStringList empty = open(fields.cmbCorrispondente, QString());
     EXPECT_EQ(empty.size(), typed.size());
-    EXPECT_EQ(form.cmbCorrispondente.cell(0, 2).toInt(), demo::kAnaBarbieriSilvia);  // by surname
+    EXPECT_EQ(fields.cmbCorrispondente.cell(0, 2).toInt(), demo::kAnaBarbieriSilvia);  // by surname
 }
 
 TEST_P(PartyLists, EachListKeepsToItsCategory) {
-    const QStringList lawyers = open(form.cmbCognomeLegaleCP, QString());
+    const QStringList lawyers = open(fields.cmbCognomeLegaleCP, QString());
     EXPECT_TRUE(lawyers.contains(QStringLiteral("Dell'Acqua")));
     EXPECT_TRUE(lawyers.contains(QStringLiteral("De Luca")));
     EXPECT_FALSE(lawyers.contains(QStringLiteral("NULLO")));
@@ -62,49 +70,49 @@ TEST_P(PartyLists, EachListKeepsToItsCategory) {
 
     EXPECT_EQ(open(form.txtIstruttore, QStringLiteral("Ma")), (QStringList{"Mancini", "Marchetti"}));
 
-    lookups.CaricaProcacciatori();
-    EXPECT_EQ(form.cmbProcacciatore.rowCount(), 2);  // exactly that category: no party without one
-    EXPECT_EQ(column(form.cmbProcacciatore, 2),
+    procurers.fire(form::EventKind::DropDown);
+    EXPECT_EQ(procurers.rowCount(), 2);  // exactly that category: no party without one
+    EXPECT_EQ(column(procurers, 2),
               (QStringList{QString::number(demo::kAnaIlPortico), QString::number(demo::kAnaFerriMassimo)}));
     EXPECT_EQ(services.interaction.pointerHistory().back(), form::PointerDefault);
 }
 
 TEST_P(PartyLists, LawyerChoiceLastsUntilAKeyOtherThanEnterOrEsc) {
-    open(form.cmbCognomeLegaleCP, QStringLiteral("Fon"));
-    ASSERT_EQ(form.cmbCognomeLegaleCP.rowCount(), 1);
-    choose(form.cmbCognomeLegaleCP, 0);
+    open(fields.cmbCognomeLegaleCP, QStringLiteral("Fon"));
+    ASSERT_EQ(fields.cmbCognomeLegaleCP.rowCount(), 1);
+    choose(fields.cmbCognomeLegaleCP, 0);
     EXPECT_EQ(ids.idAcp, demo::kAnaFontanaLaura);
     EXPECT_EQ(ids.nomeAcp, QStringLiteral("Laura"));
-    EXPECT_EQ(form.txtNomeLegaleControparte.text(), QStringLiteral("Laura"));
+    EXPECT_EQ(fields.txtNomeLegaleControparte.text(), QStringLiteral("Laura"));
 
-    press(form.cmbCognomeLegaleCP, 13);
-    press(form.cmbCognomeLegaleCP, 27);
-    form.txtNomeLegaleControparte.setText(QStringLiteral("Laura"));
+    press(fields.cmbCognomeLegaleCP, 13);
+    press(fields.cmbCognomeLegaleCP, 27);
+    fields.txtNomeLegaleControparte.setText(QStringLiteral("Laura"));
     EXPECT_EQ(ids.idAcp, demo::kAnaFontanaLaura);
-    press(form.cmbCognomeLegaleCP, 40);  // the down arrow's key code
+    press(fields.cmbCognomeLegaleCP, 40);  // the down arrow's key code
     EXPECT_EQ(ids.idAcp, 1);
 
-    choose(form.cmbCognomeLegaleCP, 0);
-    form.txtNomeLegaleControparte.setText(QStringLiteral("Lauretta"));
+    choose(fields.cmbCognomeLegaleCP, 0);
+    fields.txtNomeLegaleControparte.setText(QStringLiteral("Lauretta"));
     EXPECT_EQ(ids.idAcp, 1);
 }
 
 TEST_P(PartyLists, CorrespondentAndInvoicePartyAreUndoneByEditing) {
-    open(form.cmbCorrispondente, QStringLiteral("Car"));
-    choose(form.cmbCorrispondente, 0);
+    open(fields.cmbCorrispondente, QStringLiteral("Car"));
+    choose(fields.cmbCorrispondente, 0);
     EXPECT_EQ(ids.idCorrispondente, demo::kAnaCarusoGiovanni);
-    EXPECT_EQ(form.cmbCorrispondente.text(), QStringLiteral("Caruso"));
-    EXPECT_EQ(form.txtNomeCorrispondente.text(), QStringLiteral("Giovanni"));
-    form.txtNomeCorrispondente.setText(QStringLiteral("Gianni"));
+    EXPECT_EQ(fields.cmbCorrispondente.text(), QStringLiteral("Caruso"));
+    EXPECT_EQ(fields.txtNomeCorrispondente.text(), QStringLiteral("Giovanni"));
+    fields.txtNomeCorrispondente.setText(QStringLiteral("Gianni"));
     EXPECT_EQ(ids.idCorrispondente, 0);
-    choose(form.cmbCorrispondente, 0);
-    form.cmbCorrispondente.setText(QStringLiteral("Carusi"));
+    choose(fields.cmbCorrispondente, 0);
+    fields.cmbCorrispondente.setText(QStringLiteral("Carusi"));
     EXPECT_EQ(ids.idCorrispondente, 0);
 
-    open(form.cmbFatturaACognome, QStringLiteral("Edil"));
-    choose(form.cmbFatturaACognome, 0);
+    open(fields.cmbFatturaACognome, QStringLiteral("Edil"));
+    choose(fields.cmbFatturaACognome, 0);
     EXPECT_EQ(ids.idFatturareA, demo::kAnaEdilnord);
-    form.cmbFatturaACognome.setText(QStringLiteral("Edilsud"));
+    fields.cmbFatturaACognome.setText(QStringLiteral("Edilsud"));
     EXPECT_EQ(ids.idFatturareA, 0);
 
     open(form.txtIstruttore, QStringLiteral("Rin"));
@@ -119,11 +127,11 @@ TEST_P(PartyLists, FillingACaseLeavesTheRememberedIdsAlone) {
     ids.nomeCorrispondente = QStringLiteral("Silvia");
     ids.idAcp = demo::kAnaGalloStefano;
     ids.idFatturareA = demo::kAnaEdilnord;
-    form.cmbCorrispondente.setText(QStringLiteral("Barbieri"));
-    form.txtNomeCorrispondente.setText(QStringLiteral("Silvia B."));
-    form.txtNomeLegaleControparte.setText(QStringLiteral("Stefano"));
-    press(form.cmbCognomeLegaleCP, 'x');
-    form.cmbFatturaACognome.setText(QStringLiteral("Edilnord"));
+    fields.cmbCorrispondente.setText(QStringLiteral("Barbieri"));
+    fields.txtNomeCorrispondente.setText(QStringLiteral("Silvia B."));
+    fields.txtNomeLegaleControparte.setText(QStringLiteral("Stefano"));
+    press(fields.cmbCognomeLegaleCP, 'x');
+    fields.cmbFatturaACognome.setText(QStringLiteral("Edilnord"));
     EXPECT_EQ(ids.idCorrispondente, demo::kAnaBarbieriSilvia);
     EXPECT_EQ(ids.idAcp, demo::kAnaGalloStefano);
     EXPECT_EQ(ids.idFatturareA, demo::kAnaEdilnord);
@@ -134,8 +142,8 @@ TEST_P(PartyLists, NaughtyStringsNeverBreakAQueryAndFindTheirParty) {
     ASSERT_GT(strings.size(), 400);
     for (const QString& s : strings)
         for (form::ListControl* list :
-             {&form.cmbCognomeLegaleCP, &form.cmbCorrispondente, &form.cmbFatturaACognome,
-              &form.txtIstruttore, &form.cmbProcacciatore})
+             {&fields.cmbCognomeLegaleCP, &fields.cmbCorrispondente, &fields.cmbFatturaACognome,
+              &form.txtIstruttore, &procurers})
             open(*list, s);
     EXPECT_TRUE(services.failures.empty()) << services.failures.front().toStdString();
 
@@ -155,10 +163,10 @@ TEST_P(PartyLists, NaughtyStringsNeverBreakAQueryAndFindTheirParty) {
         const QList<uint> points = s.toUcs4();  // never half a surrogate pair
         const QString start =
             QString::fromUcs4(points.constData(), std::max<qsizetype>(1, points.size() / 2)).trimmed();
-        open(form.cmbCorrispondente, start);
-        const int row = form.cmbCorrispondente.findRow(0, QString(s).replace(u'\t', u' '));
+        open(fields.cmbCorrispondente, start);
+        const int row = fields.cmbCorrispondente.findRow(0, QString(s).replace(u'\t', u' '));
         ASSERT_GE(row, 0) << s.toStdString();
-        EXPECT_EQ(form.cmbCorrispondente.cell(row, 1), QStringLiteral("Naughty"));
+        EXPECT_EQ(fields.cmbCorrispondente.cell(row, 1), QStringLiteral("Naughty"));
     }
     conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Nome = 'Naughty'"));
     EXPECT_TRUE(services.failures.empty());
@@ -171,12 +179,12 @@ TEST_P(PartyLists, EveryLookUpReadsTheSurnameIndexAlone) {
     setUser(demo::kUtenteRomano);
     const QStringList statements = statementsOf([&] {
         for (form::ListControl* list :
-             {&form.cmbCognomeLegaleCP, &form.cmbCorrispondente, &form.cmbFatturaACognome,
-              &form.txtIstruttore, &form.cmbProcacciatore})
+             {&fields.cmbCognomeLegaleCP, &fields.cmbCorrispondente, &fields.cmbFatturaACognome,
+              &form.txtIstruttore, &procurers})
             for (const QString& typed : {QStringLiteral("Ro"), QString()}) open(*list, typed);
         for (const QString& typed : {QStringLiteral("Ro"), QString()}) {
-            form.cmbFatturaACognome.setText(typed);
-            lookups.CercaAnagrafica(form.cmbFatturaACognome);
+            fields.cmbFatturaACognome.setText(typed);
+            parties::CercaAnagrafica(services, fields.cmbFatturaACognome);
         }
     });
     const QRegularExpression page(QStringLiteral("\\s+LIMIT \\? OFFSET \\?$"));

@@ -1,6 +1,7 @@
 // The general party search with the reserved-visibility filter, and names by id.
 
 #include "parties/FirmFixture.h"
+#include "parties/InvolvedSubjects.h"
 #include "parties/PartyLookups.h"
 
 namespace tolmo::test {
@@ -11,12 +12,13 @@ protected:
     /// Ids the general search lists for `typed`, as user `user` sees them.
     QStringList idsFor(int user, const QString& typed = {}) {
         setUser(user);
-        form.cmbSoggetto.setText(typed);
-        lookups.CercaAnagrafica(form.cmbSoggetto);
-        return column(form.cmbSoggetto, 2);
+        subjects.fields.cmbSoggetto.setText(typed);
+        parties::CercaAnagrafica(services, subjects.fields.cmbSoggetto);
+        return column(subjects.fields.cmbSoggetto, 2);
     }
     static QString id(int v) { return QString::number(v); }
     parties::PartyLookups lookups{services, form};
+    parties::InvolvedSubjects subjects{services, form};
 };
 
 TEST_P(RegisterSearch, UserTwoSeesEveryPartyButThePlaceholder) {
@@ -51,14 +53,14 @@ TEST_P(RegisterSearch, ReservedPartiesAreHiddenFromOtherUsers) {
 
 TEST_P(RegisterSearch, SearchClearsTheSelectionAndSurvivesHostileText) {
     idsFor(demo::kUtenteRossi, QStringLiteral("Esp"));
-    form.cmbSoggetto.setSelectedRow(0);
+    subjects.fields.cmbSoggetto.setSelectedRow(0);
     EXPECT_EQ(idsFor(demo::kUtenteRossi, QStringLiteral("Esposito")).size(), 2);
-    EXPECT_EQ(form.cmbSoggetto.selectedRow(), -1);
+    EXPECT_EQ(subjects.fields.cmbSoggetto.selectedRow(), -1);
 
     setUser(demo::kUtenteGatti);
     for (const QString& s : naughtyStrings(isSqlite())) {
-        form.cmbSoggetto.setText(s);
-        lookups.CercaAnagrafica(form.cmbSoggetto);
+        subjects.fields.cmbSoggetto.setText(s);
+        parties::CercaAnagrafica(services, subjects.fields.cmbSoggetto);
     }
     EXPECT_TRUE(services.failures.empty()) << services.failures.front().toStdString();
 }
@@ -74,12 +76,12 @@ TEST_P(RegisterSearch, NamesByIdAreTrimmedAndJoinedByAComma) {
 
 TEST_P(RegisterSearch, AFailedSearchIsReportedAndLeavesTheListEmpty) {
     conn->Execute(QStringLiteral("ALTER TABLE Anagrafica RENAME TO AnagraficaVecchia"));
-    form.cmbSoggetto.setRows({QStringLiteral("vecchia\triga\t1")});
-    lookups.CercaAnagrafica(form.cmbSoggetto);
+    subjects.fields.cmbSoggetto.setRows({QStringLiteral("vecchia\triga\t1")});
+    parties::CercaAnagrafica(services, subjects.fields.cmbSoggetto);
     conn->Execute(QStringLiteral("ALTER TABLE AnagraficaVecchia RENAME TO Anagrafica"));
     ASSERT_EQ(services.failures.size(), 1u);
     EXPECT_TRUE(services.failures.front().startsWith(QStringLiteral("Ricerca Anagrafica: ")));
-    EXPECT_EQ(form.cmbSoggetto.rowCount(), 0);
+    EXPECT_EQ(subjects.fields.cmbSoggetto.rowCount(), 0);
     EXPECT_EQ(services.interaction.pointer(), form::PointerDefault);
 }
 

@@ -3,14 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "form/Form.h"
-#include "parties/PartyLookups.h"
+#include "access/SqlText.h"
+#include "core/model/ListFill.h"
 
 namespace tolmo::test {
 namespace {
 
-using parties::ApiciSQL;
-using parties::FiltroRiservate;
-using parties::searchPattern;
+using tolmo::ApiciSQL;
+using tolmo::FiltroRiservate;
+using tolmo::searchPattern;
 
 TEST(SqlText, ApiciSqlDoublesEveryApostrophe) {
     EXPECT_EQ(ApiciSQL(QString()), QStringLiteral("''"));
@@ -41,11 +42,11 @@ TEST(SqlText, ReservedVisibilityCondition) {
 TEST(SqlText, SelezionaInListaFindsExactlyOrByStart) {
     form::ListControl list(nullptr, QStringLiteral("lista"), form::ControlKind::ComboBox, 3);
     list.setRows({QStringLiteral("Rossi\tMario\t7"), QStringLiteral("Rossini\tGioacchino\t8")});
-    parties::SelezionaInLista(2, QStringLiteral("8"), 0, list);
+    core::SelezionaInLista(2, QStringLiteral("8"), 0, list);
     EXPECT_EQ(list.selectedRow(), 1);
-    parties::SelezionaInLista(0, QStringLiteral("Ross"), 0, list);  // no exact match: kept
+    core::SelezionaInLista(0, QStringLiteral("Ross"), 0, list);  // no exact match: kept
     EXPECT_EQ(list.selectedRow(), 1);
-    parties::SelezionaInLista(0, QStringLiteral("ross"), 1, list);
+    core::SelezionaInLista(0, QStringLiteral("ross"), 1, list);
     EXPECT_EQ(list.selectedRow(), 0);
     EXPECT_EQ(list.text(), QStringLiteral("Rossi"));
 }

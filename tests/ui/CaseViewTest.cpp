@@ -12,7 +12,8 @@
 #include <QTableView>
 #include <QTest>
 
-#include "core/PraticaForm.h"
+#include "core/TolmoPratica.h"
+#include "form/ScriptedInteraction.h"
 #include "form/Control.h"
 #include "ui/case/PraticaView.h"
 
@@ -26,8 +27,17 @@ protected:
         return view.findChild<W*>(name);
     }
 
-    core::PraticaForm form;
-    core::CaseHeader::Controls header;
+    /// A control of a section, by name.
+    template <class T = form::Control>
+    T& ctl(const char* name) {
+        return form.control<T>(QLatin1String(name));
+    }
+
+    form::ScriptedInteraction ui;
+    platform::MemorySettings settings;
+    TolmoPratica pratica{ui, settings};
+    core::PraticaForm& form = pratica.form();
+    core::CaseHeader::Controls& header = pratica.header().controls();
     PraticaView view{form, header};
 };
 
@@ -45,9 +55,9 @@ TEST_F(CaseView, ArrayElementsCarryTheControlsName) {
     EXPECT_EQ(widget(QStringLiteral("txtCampo_3")), nullptr);
     EXPECT_NE(widget<QRadioButton>(QStringLiteral("optCU_0")), nullptr);  // option buttons keep theirs
 
-    form.txtCampo[13]->setText(QStringLiteral("Foro di Monza"));
+    ctl("txtCampo(13)").setText(QStringLiteral("Foro di Monza"));
     EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtCampo(13)"))->text(), QStringLiteral("Foro di Monza"));
-    form.lblCampo[13]->setCaption(QStringLiteral("Foro competente"));
+    ctl("lblCampo(13)").setCaption(QStringLiteral("Foro competente"));
     EXPECT_EQ(widget<QLabel>(QStringLiteral("lblCampo(13)"))->text(), QStringLiteral("Foro competente"));
 }
 
@@ -93,17 +103,18 @@ TEST_F(CaseView, AuthorityRowSelectionFlowsBothWays) {
     auto* combo = widget<QComboBox>(QStringLiteral("cmbAutorita"));
     ASSERT_NE(combo, nullptr);
     EXPECT_TRUE(combo->isEditable());
-    form.cmbAutorita.addRow(QStringLiteral("Tribunale di Milano"));
-    form.cmbAutorita.addRow(QStringLiteral("Corte d'appello di Milano"));
+    ctl<form::ListControl>("cmbAutorita").clear();
+    ctl<form::ListControl>("cmbAutorita").addRow(QStringLiteral("Tribunale di Milano"));
+    ctl<form::ListControl>("cmbAutorita").addRow(QStringLiteral("Corte d'appello di Milano"));
     ASSERT_EQ(combo->count(), 2);
 
-    form.cmbAutorita.setSelectedRow(1);
+    ctl<form::ListControl>("cmbAutorita").setSelectedRow(1);
     EXPECT_EQ(combo->currentIndex(), 1);
     EXPECT_EQ(combo->currentText(), QStringLiteral("Corte d'appello di Milano"));
 
     QTest::keyClick(combo, Qt::Key_Up);  // the person picks the row above
-    EXPECT_EQ(form.cmbAutorita.selectedRow(), 0);
-    EXPECT_EQ(form.cmbAutorita.text(), QStringLiteral("Tribunale di Milano"));
+    EXPECT_EQ(ctl<form::ListControl>("cmbAutorita").selectedRow(), 0);
+    EXPECT_EQ(ctl<form::ListControl>("cmbAutorita").text(), QStringLiteral("Tribunale di Milano"));
 }
 
 // Consultation disables the frames; what stays usable must not sit inside one of them.
@@ -158,10 +169,10 @@ TEST_F(CaseView, ValueNarrowsToMakeRoomForTheInjunctionSum) {
 }
 
 TEST_F(CaseView, CourtFeeOptionsFollowTheForm) {
-    form.optCU.setIndex(0);
+    ctl<form::OptionGroup>("optCU").setIndex(0);
     EXPECT_TRUE(widget<QRadioButton>(QStringLiteral("optCU_0"))->isChecked());
     widget<QRadioButton>(QStringLiteral("optContributo_2"))->click();
-    EXPECT_EQ(form.optContributo.index(), 2);
+    EXPECT_EQ(ctl<form::OptionGroup>("optContributo").index(), 2);
 }
 
 TEST_F(CaseView, HeaderStripSitsInItsPlace) {
@@ -171,6 +182,7 @@ TEST_F(CaseView, HeaderStripSitsInItsPlace) {
     ASSERT_NE(posizione, nullptr);
     EXPECT_TRUE(holder->isAncestorOf(posizione));
 
+    pratica.header().setMode(core::CaseHeader::Insertion);  // consultation locks the header's entries
     header.txtPosizione.setText(QStringLiteral("2024/0012"));
     EXPECT_EQ(posizione->text(), QStringLiteral("2024/0012"));
     QTest::keyClicks(widget<QComboBox>(QStringLiteral("txtCognomeCliente")), QStringLiteral("Rossi"));
@@ -206,7 +218,7 @@ TEST_F(CaseView, HeaderListsAreTypeAheadCombos) {
 }
 
 TEST_F(CaseView, PartyListsShowNamesButNotIds) {
-    form.cmbCorrispondente.addRow(
+    ctl<form::ListControl>("cmbCorrispondente").addRow(
         QStringList{QStringLiteral("Caruso"), QStringLiteral("Giovanni"), QStringLiteral("23")});
     header.txtCognomeCliente.addRow(
         QStringList{QStringLiteral("Bianco"), QStringLiteral("Alessandro"), QStringLiteral("4")});
@@ -220,7 +232,7 @@ TEST_F(CaseView, PartyListsShowNamesButNotIds) {
 }
 
 TEST_F(CaseView, PartyGridsKeepTheirIdsOutOfSight) {
-    form.GridClienti.setTable({{QStringLiteral("Conti"), QStringLiteral("Elena"), 7, 41}});
+    ctl<form::Grid>("GridClienti").setTable({{QStringLiteral("Conti"), QStringLiteral("Elena"), 7, 41}});
     auto* grid = widget<QTableView>(QStringLiteral("GridClienti"));
     ASSERT_NE(grid, nullptr);
     EXPECT_FALSE(grid->isColumnHidden(1));

@@ -4,10 +4,20 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-#include "core/PraticaForm.h"
+#include "core/model/PraticaForm.h"
 #include "ui/binder/Binder.h"
+#include "ui_AccountingTab.h"
 #include "ui_CaseHeader.h"
+#include "ui_CourtFeeFrame.h"
+#include "ui_CriminalTab.h"
+#include "ui_FreeFields2Tab.h"
+#include "ui_FreeFieldsTab.h"
+#include "ui_GeneralTab.h"
+#include "ui_PartiesTab.h"
 #include "ui_PraticaForm.h"
+#include "ui_ReferencesTab.h"
+#include "ui_RepresentativesTab.h"
+#include "ui_SubjectsTab.h"
 
 namespace tolmo::ui {
 
@@ -25,6 +35,14 @@ void nameArrayElements(QWidget* root, const form::Form& form) {
     }
 }
 
+/// Builds the Designer view `U` into a new widget placed in the layout of `host`.
+template <class U>
+void mount(QWidget* host) {
+    auto* page = new QWidget(host);
+    U().setupUi(page);
+    host->layout()->addWidget(page);
+}
+
 }  // namespace
 
 PraticaView::PraticaView(core::PraticaForm& form, core::CaseHeader::Controls& header, QWidget* parent)
@@ -32,6 +50,17 @@ PraticaView::PraticaView(core::PraticaForm& form, core::CaseHeader::Controls& he
       m_ui(std::make_unique<Ui::PraticaForm>()),
       m_headerUi(std::make_unique<Ui::CaseHeader>()) {
     m_ui->setupUi(this);
+    // Each tab page, and the court fee's frame in the general page, is its subsystem's view.
+    mount<Ui::GeneralTab>(m_ui->tabGenerale);
+    mount<Ui::CourtFeeFrame>(findChild<QWidget*>(QStringLiteral("slotContributo")));
+    mount<Ui::PartiesTab>(m_ui->tabParti);
+    mount<Ui::ReferencesTab>(m_ui->tabRiferimenti);
+    mount<Ui::FreeFieldsTab>(m_ui->tabCampiLiberi);
+    mount<Ui::CriminalTab>(m_ui->tabPenale);
+    mount<Ui::AccountingTab>(m_ui->tabContabilita);
+    mount<Ui::FreeFields2Tab>(m_ui->tabCampiLiberi2);
+    mount<Ui::SubjectsTab>(m_ui->tabSoggetti);
+    mount<Ui::RepresentativesTab>(m_ui->tabRappresentanti);
 
     auto* strip = new QWidget;
     m_headerUi->setupUi(strip);

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/CaseHeader.h"
+#include "core/model/CaseHeader.h"
 
 namespace Ui {
 class PraticaForm;

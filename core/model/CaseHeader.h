@@ -89,6 +89,8 @@ public:
     /// Trims and collapses repeated blanks in the header fields numbered from..to
     /// (0 position, 1 register number, 2-3 client, 4-5 counterparty; higher numbers are ignored).
     void consolidaCampi(short from, short to);
+    /// A header text as consolidaCampi leaves it: trimmed, repeated blanks made one.
+    static QString consolidato(const QString& text);
 
     /// Refills the client, counterparty and case lists from what is typed (their DropDown).
     void cercaClienti();

@@ -3,8 +3,8 @@
 #include "ComponentServices.h"
 #include "access/Recordset.h"
 #include "form/Interaction.h"
-#include "parties/ListFill.h"
-#include "parties/SqlText.h"
+#include "core/model/ListFill.h"
+#include "access/SqlText.h"
 
 #include <QRegularExpression>
 #include <QScopedValueRollback>
@@ -100,13 +100,16 @@ void CaseHeader::clear() {
     setPenale(false);
 }
 
+QString CaseHeader::consolidato(const QString& text) {
+    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
+    return text.trimmed().replace(blanks, QStringLiteral(" "));
+}
+
 void CaseHeader::consolidaCampi(short from, short to) {
     form::Control* fields[] = {&m_ui.txtPosizione,      &m_ui.txtNumeroRegGenerale,  &m_ui.txtCognomeCliente,
                                &m_ui.txtNomeCliente,    &m_ui.txtCognomeControparte, &m_ui.txtNomeControparte};
-    static const QRegularExpression blanks(QStringLiteral(" {2,}"));
-    for (int i = std::max<int>(from, 0); i <= to && i < static_cast<int>(std::size(fields)); ++i) {
-        fields[i]->setText(fields[i]->text().trimmed().replace(blanks, QStringLiteral(" ")));
-    }
+    for (int i = std::max<int>(from, 0); i <= to && i < static_cast<int>(std::size(fields)); ++i)
+        fields[i]->setText(consolidato(fields[i]->text()));
 }
 
 ConnectionPtr CaseHeader::connection() const {
@@ -129,9 +132,9 @@ void CaseHeader::quietly(form::Control& c, const QString& text) {
 
 QString CaseHeader::sqlParti(const QString& categoria, const QString& typed, const QString& filtro) {
     QString sql = QStringLiteral("SELECT Cognome,Nome,ID_Ana FROM Anagrafica WHERE ((Categoria=") +
-                  parties::ApiciSQL(categoria) + QStringLiteral(") OR (Categoria IS NULL)) AND (Id_Ana <> 1)") +
+                  tolmo::ApiciSQL(categoria) + QStringLiteral(") OR (Categoria IS NULL)) AND (Id_Ana <> 1)") +
                   filtro;
-    if (!typed.isEmpty()) sql += QStringLiteral(" AND (Cognome LIKE ") + parties::searchPattern(typed) + u')';
+    if (!typed.isEmpty()) sql += QStringLiteral(" AND (Cognome LIKE ") + tolmo::searchPattern(typed) + u')';
     return sql + QStringLiteral(" ORDER BY Cognome, Nome");
 }
 
@@ -139,16 +142,16 @@ QString CaseHeader::sqlPratiche(const QString& typed, int userId, const QStringL
     QString sql = QStringLiteral(
         "SELECT p.Posizione, a.Cognome, p.ID_Pra FROM Pratica p LEFT JOIN Anagrafica a ON a.ID_Ana = p.ID_Cliente "
         "WHERE (p.ID_Pra <> 1)");
-    if (userId != parties::kUtenteSenzaFiltro) {
+    if (userId != tolmo::kUtenteSenzaFiltro) {
         sql += QStringLiteral(" AND (p.ID_Riservata IN (0,") + QString::number(userId) +
                QStringLiteral(")) AND (p.Fk_Gruppo IS NULL");
         QStringList quoted;
-        for (const QString& g : groups) quoted.append(parties::ApiciSQL(g));
+        for (const QString& g : groups) quoted.append(tolmo::ApiciSQL(g));
         if (!quoted.isEmpty()) sql += QStringLiteral(" OR p.Fk_Gruppo IN (") + quoted.join(u',') + u')';
         sql += u')';
     }
     if (!typed.isEmpty()) {
-        const QString pattern = parties::searchPattern(typed);
+        const QString pattern = tolmo::searchPattern(typed);
         sql += QStringLiteral(" AND ((p.Posizione LIKE ") + pattern + QStringLiteral(") OR (a.Cognome LIKE ") +
                pattern + QStringLiteral("))");
     }
@@ -160,7 +163,7 @@ void CaseHeader::riempie(form::ListControl& list, const QString& sql, const QStr
     list.clear();
     const ConnectionPtr conn = connection();
     if (!conn) return;
-    const auto fill = [&] { parties::riempieLista(list, conn, sql, columns, parties::kRigheLookup); };
+    const auto fill = [&] { riempieLista(list, conn, sql, columns, kRigheLookup); };
     if (!m_services) {
         try {
             fill();
@@ -178,14 +181,14 @@ void CaseHeader::riempie(form::ListControl& list, const QString& sql, const QStr
 void CaseHeader::cercaClienti() {
     const platform::FixedUser user = utente();
     riempie(m_ui.txtCognomeCliente,
-            sqlParti(QStringLiteral("Cliente"), m_ui.txtCognomeCliente.text(), parties::FiltroRiservate(user)),
+            sqlParti(QStringLiteral("Cliente"), m_ui.txtCognomeCliente.text(), core::FiltroRiservate(user)),
             kColonneParti, QStringLiteral("Ricerca Clienti"));
 }
 
 void CaseHeader::cercaControparti() {
     const platform::FixedUser user = utente();
     riempie(m_ui.txtCognomeControparte,
-            sqlParti(QStringLiteral("Controparte"), m_ui.txtCognomeControparte.text(), parties::FiltroRiservate(user)),
+            sqlParti(QStringLiteral("Controparte"), m_ui.txtCognomeControparte.text(), core::FiltroRiservate(user)),
             kColonneParti, QStringLiteral("Ricerca Controparti"));
 }
 

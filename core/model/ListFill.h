@@ -1,14 +1,17 @@
 #pragma once
-// Filling a multi-column list from a query. Header-only, like SqlText.h.
+// Filling and searching the multi-column lists of the case form, and the reserved-visibility
+// condition for the suite's current user. Header-only.
 
 #include <QString>
 #include <QStringList>
 #include <limits>
 
+#include "access/SqlText.h"
 #include "access/TolmoAccess.h"
 #include "form/Control.h"
+#include "platform/CurrentUser.h"
 
-namespace tolmo::parties {
+namespace tolmo::core {
 
 /// The most rows a look-up over the party register or the cases loads when it opens: one page
 /// of the record set. A register of a million parties shows its first rows at once and the
@@ -38,4 +41,22 @@ inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, con
     list.setRows(rows);
 }
 
-}  // namespace tolmo::parties
+/// Selects the row whose `column` matches `text`: method 0 an exact match, any other method
+/// the first row that starts with it (letter case ignored). No match keeps the selection.
+inline void SelezionaInLista(int column, const QString& text, int method, form::ListControl& list) {
+    int found = -1;
+    if (method == 0) {
+        found = list.findRow(column, text);
+    } else {
+        for (int r = 0; r < list.rowCount() && found < 0; ++r)
+            if (list.cell(r, column).startsWith(text, Qt::CaseInsensitive)) found = r;
+    }
+    if (found >= 0) list.setSelectedRow(found);
+}
+
+/// The reserved-visibility condition on Anagrafica for the suite's current user.
+inline QString FiltroRiservate(const platform::CurrentUser& user) {
+    return tolmo::FiltroRiservate(user.id(), user.groups());
+}
+
+}  // namespace tolmo::core

@@ -9,6 +9,8 @@
 
 #include "MoneyField.h"
 #include "access/Currency.h"
+#include "access/Recordset.h"
+#include "form/Control.h"
 
 namespace tolmo::core {
 
@@ -26,9 +28,9 @@ qint64 numeroIniziale(const QString& text);
 /// The relevance typed, rounded to a whole percentage with halves to even ("150,5" gives 150,
 /// "151,5" 152); 0 when the text is not a number.
 int rilevanzaArrotondata(const QString& text);
-/// The court-fee type of option `option` of optContributo: "ES", "NV", "VE"; "" for none.
-QString codiceContributo(int option);
-/// The option of optContributo for a stored court-fee type, -1 for any other text.
-int opzioneContributo(const QString& codice);
+/// Writes a text column, trimmed; an empty text is stored as "" (a null QString would be NULL).
+void scriviTesto(Recordset& rs, const QString& colonna, const QString& testo);
+/// Writes a date field that is not empty; an empty one leaves the column as it is.
+void scriviData(Recordset& rs, const QString& colonna, const form::Control& campo);
 
 }  // namespace tolmo::core

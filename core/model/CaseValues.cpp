@@ -6,8 +6,6 @@ namespace tolmo::core {
 
 namespace {
 const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
-const QString kTipiContributo[] = {QStringLiteral("ES"), QStringLiteral("NV"), QStringLiteral("VE")};
-constexpr int kOpzioniContributo = 3;
 }  // namespace
 
 QString testoData(const QVariant& value) {
@@ -59,14 +57,14 @@ int rilevanzaArrotondata(const QString& text) {
     return static_cast<int>(whole);
 }
 
-QString codiceContributo(int option) {
-    return option >= 0 && option < kOpzioniContributo ? kTipiContributo[option] : QString();
+void scriviTesto(Recordset& rs, const QString& colonna, const QString& testo) {
+    const QString t = testo.trimmed();
+    rs.setValue(colonna, t.isEmpty() ? QStringLiteral("") : t);
 }
 
-int opzioneContributo(const QString& codice) {
-    for (int i = 0; i < kOpzioniContributo; ++i)
-        if (codice == kTipiContributo[i]) return i;
-    return -1;
+void scriviData(Recordset& rs, const QString& colonna, const form::Control& campo) {
+    const QString testo = campo.text().trimmed();
+    if (!testo.isEmpty()) rs.setValue(colonna, dataDigitata(testo, campo.name()));
 }
 
 }  // namespace tolmo::core

@@ -1,13 +1,11 @@
 #pragma once
 // Typed text going into SQL: quoting, the type-ahead pattern and the reserved-visibility
-// condition. Header-only, so the case header strip can use it without linking the party lists.
+// condition. Header-only.
 
 #include <QString>
 #include <QStringList>
 
-#include "platform/CurrentUser.h"
-
-namespace tolmo::parties {
+namespace tolmo {
 
 /// The text as an SQL string literal: wrapped in apostrophes, inner apostrophes doubled.
 inline QString ApiciSQL(const QString& text) {
@@ -70,9 +68,4 @@ inline QString FiltroRiservate(int userId, const QStringList& groups) {
            quoted.join(QLatin1Char(',')) + QStringLiteral(")))");
 }
 
-/// The same condition for the suite's current user.
-inline QString FiltroRiservate(const platform::CurrentUser& user) {
-    return FiltroRiservate(user.id(), user.groups());
-}
-
-}  // namespace tolmo::parties
+}  // namespace tolmo

@@ -1,0 +1,30 @@
+// The sections of the case form, in the order the component calls them at each step of the
+// case cycle. A subsystem joins the case with one line here.
+
+#include "Builtin.h"
+#include "PositionCheck.h"
+#include "aml/AmlGuard.h"
+#include "core/lists/CatalogueLists.h"
+#include "extras/Accounting.h"
+#include "fees/CourtFee.h"
+#include "parties/InvolvedSubjects.h"
+#include "parties/MultiParties.h"
+
+namespace tolmo {
+
+void TolmoPratica::registerSections() {
+    addSection<core::CatalogueLists>();
+    auto& lookups = addSection<parties::PartyLookups>();
+    addSection<parties::MultiParties>();
+    addSection<parties::InvolvedSubjects>();
+    auto& references = addSection<extras::References>();
+    addSection<core::PositionCheck>();
+    auto& freeFields = addSection<extras::FreeFields>();
+    auto& penale = addSection<criminal::Criminal>();
+    addSection<fees::CourtFee>();
+    addSection<extras::Accounting>();
+    addSection<aml::AmlGuard>();
+    m_builtin.reset(new Builtin{lookups, references, freeFields, penale});
+}
+
+}  // namespace tolmo
