@@ -4,7 +4,8 @@
 
 namespace tolmo::aml {
 
-AmlGuard::AmlGuard(core::ComponentServices& services, core::PraticaForm& form) : m_services(services), m_form(form) {}
+AmlGuard::AmlGuard(core::ComponentServices& services, core::PraticaForm& form)
+    : m_services(services), m_form(form) {}
 
 void AmlGuard::tabChanged(int tab, short editState) {
     if (tab == core::TabGenerale) m_form.cmdAR.setEnabled(editState != 2 && editState != 3);
@@ -21,7 +22,8 @@ std::optional<core::Refusal> AmlGuard::refuseDeletion(int caseId) {
     antiriciclaggio.Chiudi();
     if (!registrata) return std::nullopt;
     return core::Refusal{QStringLiteral("Attenzione la pratica non può essere cancellata perchè risulta") +
-                             QStringLiteral("\r\n") + QStringLiteral("registrata nell'archivio antiriciclaggio"),
+                             QStringLiteral("\r\n") +
+                             QStringLiteral("registrata nell'archivio antiriciclaggio"),
                          form::MsgIcon::Information, false};
 }
 

@@ -100,7 +100,8 @@ std::string lastMessage(const Session& s) {
 // Generated cases have no accounting owner: the session's user takes them on, as a person would
 // by choosing it on the references tab.
 void chooseAccountingOwner(Session& s) {
-    form::ListControl& owners = s.pratica->form().control<form::ListControl>(QStringLiteral("cmbContabilita"));
+    form::ListControl& owners =
+        s.pratica->form().control<form::ListControl>(QStringLiteral("cmbContabilita"));
     form::ControlEvent choose{form::EventKind::Choose};
     choose.row = owners.findRow(1, QString::number(kUser));
     owners.setSelectedRow(choose.row);
@@ -172,7 +173,8 @@ void confirmModifiedBare(benchmark::State& state, Session& s) {
 
 // Three letters typed in the correspondent's surname, then the list opened.
 void openCorrespondents(benchmark::State& state, Session& s, const QString& typed) {
-    form::ListControl& list = s.pratica->form().control<form::ListControl>(QStringLiteral("cmbCorrispondente"));
+    form::ListControl& list =
+        s.pratica->form().control<form::ListControl>(QStringLiteral("cmbCorrispondente"));
     for (auto _ : state) {
         list.setText(typed);
         list.fire(form::EventKind::DropDown);

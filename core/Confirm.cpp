@@ -46,7 +46,8 @@ bool TolmoPratica::Conferma() {
         if (salvata) emit NewId(m_currentId);
     } else if (m_editState == Modifica_) {
         if (!VerificaInput()) return false;
-        if (m_builtin->criminal.faseCorrente() == criminal::Criminal::kFaseAppello && m_form.txtUfficioIscrizione.text() == m_ufficioModifica &&
+        if (m_builtin->criminal.faseCorrente() == criminal::Criminal::kFaseAppello &&
+            m_form.txtUfficioIscrizione.text() == m_ufficioModifica &&
             message(QStringLiteral("ATTENZIONE: ") + QLatin1Char('\n') +
                         QStringLiteral("Ricordarsi di cambiare l'Ufficio giudiziario.") + kCrLf +
                         QStringLiteral("Continuare?"),

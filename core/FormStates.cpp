@@ -33,7 +33,8 @@ void TolmoPratica::ClearAllForm() {
 void TolmoPratica::DisabilitaInput() {
     if (m_editState != Consultazione) return;
     core::PraticaForm& f = m_form;
-    for (form::Control* c : {&f.FramePraticaGenerale, &f.fraCollocazione, &f.cmdTariffa}) c->setEnabled(false);
+    for (form::Control* c : {&f.FramePraticaGenerale, &f.fraCollocazione, &f.cmdTariffa})
+        c->setEnabled(false);
     f.txtNOTE.setLocked(true);
     perSection([](core::CaseSection& s) { s.consult(); });
 }

@@ -53,13 +53,14 @@ void TolmoPratica::RiempieTipologia() {
 
 void TolmoPratica::sceltaClassificatore(int row) {
     m_idClassificatore = m_form.cmbClassificatore.cell(row, 1).toInt();
-    const core::Classifier scelto{m_idClassificatore,
-                                  m_form.cmbClassificatore.cell(row, 0).trimmed() == QStringLiteral("PENALE")};
+    const core::Classifier scelto{
+        m_idClassificatore, m_form.cmbClassificatore.cell(row, 0).trimmed() == QStringLiteral("PENALE")};
     perSection([&](core::CaseSection& s) { s.classifierChosen(scelto); });
 }
 
 int TolmoPratica::currentUserId() const {
-    return m_settings.value(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QStringLiteral("1")).toInt();
+    return m_settings.value(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QStringLiteral("1"))
+        .toInt();
 }
 
 }  // namespace tolmo

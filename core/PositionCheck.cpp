@@ -10,7 +10,8 @@ PositionCheck::PositionCheck(ComponentServices& services, PraticaForm&) : m_serv
 
 bool PositionCheck::EsistePosizione(const QString& posizione, int idPratica) {
     AccessoDati dati;
-    dati.Apri(m_services.connReadWrite(), QStringLiteral("SELECT * FROM Pratica WHERE Posizione = ") + ApiciSQL(posizione),
+    dati.Apri(m_services.connReadWrite(),
+              QStringLiteral("SELECT * FROM Pratica WHERE Posizione = ") + ApiciSQL(posizione),
               adLockPessimistic);
     Recordset& rs = dati.recordset();
     const long righe = rs.RecordCount();
@@ -25,9 +26,9 @@ std::optional<Refusal> PositionCheck::validate() {
     // A new case has no row yet: any stored case holding its position is another one.
     const int idPratica = m_services.editState() == 3 ? 0 : m_services.currentId();
     if (!EsistePosizione(posizione, idPratica)) return std::nullopt;
-    if (m_services.ui().messageBox(QStringLiteral("Esiste un'altra Pratica con la stessa Posizione. Continuare ?"),
-                                   m_services.messageTitle(), form::MsgButtons::YesNo,
-                                   form::MsgIcon::None) == form::MsgAnswer::Yes)
+    if (m_services.ui().messageBox(
+            QStringLiteral("Esiste un'altra Pratica con la stessa Posizione. Continuare ?"),
+            m_services.messageTitle(), form::MsgButtons::YesNo, form::MsgIcon::None) == form::MsgAnswer::Yes)
         return std::nullopt;
     m_services.ui().setPointer(form::PointerDefault);
     return Refusal{};

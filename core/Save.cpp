@@ -60,7 +60,8 @@ bool TolmoPratica::RegistraPratica(bool nuova) {
             try {
                 // PostgreSQL takes no table name in SET: this is "UPDATE Pratica SET
                 // Pratica.Valore = 0 WHERE (((Pratica.Valore) Is Null))".
-                m_connReadWrite->Execute(QStringLiteral("UPDATE Pratica SET Valore = 0 WHERE Valore IS NULL"));
+                m_connReadWrite->Execute(
+                    QStringLiteral("UPDATE Pratica SET Valore = 0 WHERE Valore IS NULL"));
             } catch (const DbError&) {
                 // The report tells the person about the first failure.
             }
@@ -72,9 +73,10 @@ bool TolmoPratica::RegistraPratica(bool nuova) {
 
 bool TolmoPratica::registra(bool nuova) {
     if (m_header.idCliente() == 0) {
-        const MsgAnswer inserire = message(QStringLiteral("Il Cliente non è presente in Archivio.") + kCrLf + kCrLf +
-                                               QString(20, QLatin1Char(' ')) + QStringLiteral("Vuoi inserirlo ?"),
-                                           MsgButtons::YesNo, MsgIcon::None);
+        const MsgAnswer inserire =
+            message(QStringLiteral("Il Cliente non è presente in Archivio.") + kCrLf + kCrLf +
+                        QString(20, QLatin1Char(' ')) + QStringLiteral("Vuoi inserirlo ?"),
+                    MsgButtons::YesNo, MsgIcon::None);
         emit SetDummy();
         if (inserire == MsgAnswer::Yes) {
             emit InserisciCliente(m_header.cognomeCliente().trimmed(), m_header.nomeCliente().trimmed());
@@ -137,7 +139,8 @@ bool TolmoPratica::registra(bool nuova) {
         if (cambi.valore || cambi.rilevanza)
             emit RicalcoloParcella(core::valoreRicalcolo(dopo, m_cambio), static_cast<short>(dopo.rilevanza),
                                    dopo.valuta, m_currentId, ctx.autorita, cambi.valore, cambi.rilevanza);
-        if (cambi.tariffa) emit RicalcoloParcellaOraria(m_currentId, dopo.tipoTariffa, dopo.flat, dopo.maggiorazione);
+        if (cambi.tariffa)
+            emit RicalcoloParcellaOraria(m_currentId, dopo.tipoTariffa, dopo.flat, dopo.maggiorazione);
     }
     return true;
 }

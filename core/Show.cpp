@@ -52,7 +52,8 @@ void TolmoPratica::RiempeCampiAVideo(Recordset& rs) {
         f.TolDataArch.setText(core::testoData(rs.value(QStringLiteral("Data_Arc"))));
 
         f.txtCollocazione.setText(rs.text(QStringLiteral("Collocazione")));
-        f.chkStraordinariaImportanza.setChecked(rs.value(QStringLiteral("IsStraordinariaImportanza")).toBool());
+        f.chkStraordinariaImportanza.setChecked(
+            rs.value(QStringLiteral("IsStraordinariaImportanza")).toBool());
 
         core::ShowContext ctx{rs, m_currentId, riempieClassificatore(rs), m_editState};
         riempieValori(rs);
@@ -68,9 +69,9 @@ core::Classifier TolmoPratica::riempieClassificatore(Recordset& rs) {
     core::PraticaForm& f = m_form;
     const int idCla = rs.value(QStringLiteral("ID_Cla")).toInt();
     const auto civile = [&] {
-        for (form::Control* c : {&f.txtSezione, &f.lblSezione, static_cast<form::Control*>(&f.txtIstruttore),
-                                 &f.lblIstruttore, static_cast<form::Control*>(&f.cmbCodOggetto), &f.Label1,
-                                 f.picXP[0]})
+        for (form::Control* c :
+             {&f.txtSezione, &f.lblSezione, static_cast<form::Control*>(&f.txtIstruttore), &f.lblIstruttore,
+              static_cast<form::Control*>(&f.cmbCodOggetto), &f.Label1, f.picXP[0]})
             c->setVisible(true);
     };
     if (idCla <= 1) {

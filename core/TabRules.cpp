@@ -21,8 +21,8 @@ void TolmoPratica::cambiaScheda(int tab) {
 void TolmoPratica::controllaRilevanza() {
     const std::optional<Currency> rilevanza = core::numeroDigitato(m_form.TEDNumRilevanza.text());
     if (!rilevanza || *rilevanza <= kRilevanzaMassima) return;
-    message(QStringLiteral("La Rilevanza della Pratica non può essere maggiore del 400%"), form::MsgButtons::OK,
-            form::MsgIcon::Information);
+    message(QStringLiteral("La Rilevanza della Pratica non può essere maggiore del 400%"),
+            form::MsgButtons::OK, form::MsgIcon::Information);
     emit SetDummy();
     m_form.TEDNumRilevanza.setText(QString());
 }

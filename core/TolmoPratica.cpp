@@ -29,9 +29,7 @@ QString plainItalian(Currency value) {
 }  // namespace
 
 TolmoPratica::TolmoPratica(form::Interaction& ui, platform::Settings& settings, QObject* parent)
-    : QObject(parent),
-      m_ui(ui),
-      m_settings(settings) {
+    : QObject(parent), m_ui(ui), m_settings(settings) {
     registerSections();
     initialize();
 }

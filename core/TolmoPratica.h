@@ -9,7 +9,6 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
-
 #include <vector>
 
 #include "access/TolmoAccess.h"
@@ -252,7 +251,7 @@ private:
 
     short m_editState = NotStarted;
     bool m_filling = false;
-    bool m_writing = false;  // a case is being saved or deleted: failures go to its own trap
+    bool m_writing = false;                  // a case is being saved or deleted: failures go to its own trap
     std::unique_ptr<core::FirmUser> m_user;  // read again when the settings name another user
     int m_currentId = 0;
     QString m_title;

@@ -24,7 +24,9 @@ QString joinColumns(Recordset& rs, const QStringList& fields) {
     return cols.join(QLatin1Char('\t'));
 }
 
-bool hasField(Recordset& rs, const QString& field) { return rs.fieldNames().contains(field, Qt::CaseInsensitive); }
+bool hasField(Recordset& rs, const QString& field) {
+    return rs.fieldNames().contains(field, Qt::CaseInsensitive);
+}
 
 }  // namespace
 
@@ -37,7 +39,8 @@ Criminal::Criminal(core::ComponentServices& services, core::PraticaForm& form)
 int Criminal::GetIdPenale() {
     AccessoDati dati;
     dati.Apri(m_services.connReadOnly(),
-              QStringLiteral("SELECT ID_Cla FROM Classificatore WHERE Descrizione = 'PENALE'"), adLockReadOnly);
+              QStringLiteral("SELECT ID_Cla FROM Classificatore WHERE Descrizione = 'PENALE'"),
+              adLockReadOnly);
     const int id = dati.recordset().Eof() ? 0 : dati.recordset().value(QStringLiteral("ID_Cla")).toInt();
     dati.Chiudi();
     return id;
@@ -50,8 +53,8 @@ void Criminal::CaricaFasiPenale() {
         AccessoDati dati;
         dati.Apri(m_services.connReadOnly(), QStringLiteral("SELECT * FROM PraPenaleFasi"), adLockReadOnly);
         for (Recordset& rs = dati.recordset(); !rs.Eof(); rs.MoveNext())
-            fields.cmbFase.addRow(
-                joinColumns(rs, {QStringLiteral("id_fase"), QStringLiteral("fase"), QStringLiteral("NumFase")}));
+            fields.cmbFase.addRow(joinColumns(
+                rs, {QStringLiteral("id_fase"), QStringLiteral("fase"), QStringLiteral("NumFase")}));
         dati.Chiudi();
     });
 }

@@ -22,7 +22,8 @@ void Accounting::tabChanged(int tab, short) {
 void Accounting::remove(core::DeleteContext& ctx) {
     core::eliminaRighe(ctx, QStringLiteral("SELECT * FROM Scadenze WHERE Codice_Pra = "));
     AccessoDati fatture;
-    fatture.Apri(ctx.conn, QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + QString::number(ctx.caseId),
+    fatture.Apri(ctx.conn,
+                 QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + QString::number(ctx.caseId),
                  adLockOptimistic);
     for (Recordset& rs = fatture.recordset(); !rs.Eof(); rs.MoveNext()) {
         rs.setValue(QStringLiteral("Id_Pratica"), 0);

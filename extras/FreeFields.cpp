@@ -69,8 +69,8 @@ FreeFieldControls::FreeFieldControls(form::Form& form) : f(&form) {
     for (int i = 0; i < kCampiLiberi; ++i) {
         m_owned[2 * i] = std::make_unique<core::Control>(f, form::arrayName(QStringLiteral("lblCampo"), i),
                                                          core::ControlKind::Label);
-        m_owned[2 * i + 1] = std::make_unique<core::Control>(f, form::arrayName(QStringLiteral("txtCampo"), i),
-                                                             core::ControlKind::TextBox);
+        m_owned[2 * i + 1] = std::make_unique<core::Control>(
+            f, form::arrayName(QStringLiteral("txtCampo"), i), core::ControlKind::TextBox);
         lblCampo[i] = m_owned[2 * i].get();
         txtCampo[i] = m_owned[2 * i + 1].get();
     }

@@ -29,7 +29,8 @@ References::References(core::ComponentServices& services, core::PraticaForm& for
 }
 
 void References::CaricaProcacciatori() {
-    parties::riempieDaRegistro(m_services, fields.cmbProcacciatore, parties::PartyLookups::queryProcacciatori(),
+    parties::riempieDaRegistro(m_services, fields.cmbProcacciatore,
+                               parties::PartyLookups::queryProcacciatori(),
                                QStringLiteral("Caricamento Procacciatori"));
 }
 
@@ -74,7 +75,8 @@ bool References::SettaContabilita(int idUt) {
         }
         AccessoDati utenti;
         utenti.Apri(m_services.connReadWrite(),
-                    QStringLiteral("SELECT Id_Utente, NomeUtente FROM Utenti ORDER BY NomeUtente"), adLockReadOnly);
+                    QStringLiteral("SELECT Id_Utente, NomeUtente FROM Utenti ORDER BY NomeUtente"),
+                    adLockReadOnly);
         for (Recordset& rs = utenti.recordset(); !rs.Eof(); rs.MoveNext()) {
             const QString nome = rs.text(QStringLiteral("NomeUtente")).toUpper();
             const QString id = rs.text(QStringLiteral("Id_Utente"));
@@ -119,7 +121,8 @@ void References::SbloccaRiferimentiStorico() {
 }
 
 void References::attachSelezioni() {
-    form::ListControl* lists[SelCount] = {&fields.cmbReferente, &fields.cmbResponsabile, &fields.cmbProcacciatore};
+    form::ListControl* lists[SelCount] = {&fields.cmbReferente, &fields.cmbResponsabile,
+                                          &fields.cmbProcacciatore};
     for (int which = 0; which < SelCount; ++which) {
         form::ListControl* list = lists[which];
         list->on(EventKind::Choose, [this, list, which](ControlEvent& e) {

@@ -34,7 +34,9 @@ public:
     template <class T = Control>
     T& control(const QString& name) const {
         auto* c = dynamic_cast<T*>(find(name));
-        if (!c) throw std::logic_error("no control " + name.toStdString() + " of that kind in " + m_name.toStdString());
+        if (!c)
+            throw std::logic_error("no control " + name.toStdString() + " of that kind in " +
+                                   m_name.toStdString());
         return *c;
     }
     /// All controls, in the order they registered.

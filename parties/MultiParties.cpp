@@ -9,7 +9,8 @@ MultiParties::MultiParties(core::ComponentServices&, core::PraticaForm& form) : 
     f.GridClienti.setColumnCaptions(
         {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Id"), QStringLiteral("IdMulti")});
     f.GridControparti.setColumnCaptions(f.GridClienti.columnCaptions());
-    f.DropClienti.setColumnCaptions({QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Id")});
+    f.DropClienti.setColumnCaptions(
+        {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Id")});
     f.DropControparti.setColumnCaptions(f.DropClienti.columnCaptions());
     // The search grids drop down only when opened.
     f.DropClienti.setVisible(false);
@@ -23,7 +24,8 @@ void MultiParties::start() {
 }
 
 void MultiParties::release() {
-    for (core::Grid* g : {&fields.GridClienti, &fields.GridControparti, &fields.DropClienti, &fields.DropControparti})
+    for (core::Grid* g :
+         {&fields.GridClienti, &fields.GridControparti, &fields.DropClienti, &fields.DropControparti})
         g->setTable({});
 }
 
@@ -55,7 +57,8 @@ void MultiParties::removed() {
 }
 
 void MultiParties::enableButtons(bool on) {
-    for (core::Control* c : {&fields.cmdPiuCli, &fields.cmdPiuContro, &fields.cmdMenoCli, &fields.cmdMenoContro})
+    for (core::Control* c :
+         {&fields.cmdPiuCli, &fields.cmdPiuContro, &fields.cmdMenoCli, &fields.cmdMenoContro})
         c->setEnabled(on);
 }
 

@@ -68,12 +68,13 @@ const TypeAheadQuery& PartyLookups::queryProcacciatori() {
     return q;
 }
 
-void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list, const TypeAheadQuery& query,
-                       const QString& action) {
+void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list,
+                       const TypeAheadQuery& query, const QString& action) {
     list.clear();
     services.trap(action, [&] {
         form::BusyPointer busy(services.ui());
-        core::riempieLista(list, services.connReadOnly(), query.sql(list.text()), kColumns, core::kRigheLookup);
+        core::riempieLista(list, services.connReadOnly(), query.sql(list.text()), kColumns,
+                           core::kRigheLookup);
     });
 }
 
@@ -90,19 +91,22 @@ PartyLookups::PartyLookups(core::ComponentServices& services, core::PraticaForm&
 
 void PartyLookups::riempieLegaleControparte() {
     riempieDaRegistro(m_services, fields.cmbCognomeLegaleCP, queryLegaleControparte(),
-            QStringLiteral("Caricamento Legali Controparte"));
+                      QStringLiteral("Caricamento Legali Controparte"));
 }
 
 void PartyLookups::riempieCorrispondente() {
-    riempieDaRegistro(m_services, fields.cmbCorrispondente, queryCorrispondente(), QStringLiteral("Caricamento Corrispondenti"));
+    riempieDaRegistro(m_services, fields.cmbCorrispondente, queryCorrispondente(),
+                      QStringLiteral("Caricamento Corrispondenti"));
 }
 
 void PartyLookups::riempieFatturaA() {
-    riempieDaRegistro(m_services, fields.cmbFatturaACognome, queryFatturaA(), QStringLiteral("Caricamento Fatturare A"));
+    riempieDaRegistro(m_services, fields.cmbFatturaACognome, queryFatturaA(),
+                      QStringLiteral("Caricamento Fatturare A"));
 }
 
 void PartyLookups::riempieIstruttore() {
-    riempieDaRegistro(m_services, m_form.txtIstruttore, queryIstruttore(), QStringLiteral("Caricamento Istruttori"));
+    riempieDaRegistro(m_services, m_form.txtIstruttore, queryIstruttore(),
+                      QStringLiteral("Caricamento Istruttori"));
 }
 
 void CercaAnagrafica(core::ComponentServices& services, form::ListControl& list) {
@@ -225,8 +229,9 @@ void PartyLookups::clear() {
 
 // The counterparty's lawyer and the party to invoice belong with the general data.
 void PartyLookups::beginEdit() {
-    for (form::Control* c : {static_cast<form::Control*>(&fields.cmbCognomeLegaleCP),
-                             &fields.txtNomeLegaleControparte, static_cast<form::Control*>(&fields.cmbFatturaACognome)})
+    for (form::Control* c :
+         {static_cast<form::Control*>(&fields.cmbCognomeLegaleCP), &fields.txtNomeLegaleControparte,
+          static_cast<form::Control*>(&fields.cmbFatturaACognome)})
         c->setEnabled(true);
 }
 
@@ -271,7 +276,8 @@ void PartyLookups::show(core::ShowContext& ctx) {
         return p;
     };
 
-    const NomiParte acp = parte(QStringLiteral("ID_Acp"), QStringLiteral("AcpCognome"), QStringLiteral("AcpNome"));
+    const NomiParte acp =
+        parte(QStringLiteral("ID_Acp"), QStringLiteral("AcpCognome"), QStringLiteral("AcpNome"));
     m_choices.idAcp = acp.id;
     m_choices.nomeAcp = acp.nome;
     f.cmbCognomeLegaleCP.setText(acp.cognome);
@@ -285,8 +291,9 @@ void PartyLookups::show(core::ShowContext& ctx) {
     f.cmbFatturaACognome.setText(cognome);
     f.lblNomeFatturareA.setCaption(nome);
 
-    const NomiParte corrispondente = parte(QStringLiteral("ID_Corrispondente"), QStringLiteral("CognomeCorrispondente"),
-                                           QStringLiteral("NomeCorrispondente"));
+    const NomiParte corrispondente =
+        parte(QStringLiteral("ID_Corrispondente"), QStringLiteral("CognomeCorrispondente"),
+              QStringLiteral("NomeCorrispondente"));
     m_choices.idCorrispondente = corrispondente.id;
     m_choices.nomeCorrispondente = corrispondente.nome;
     f.cmbCorrispondente.setText(corrispondente.cognome);
@@ -308,13 +315,16 @@ void PartyLookups::writeRow(core::SaveContext& ctx) {
 
     const bool acpRegistrato = m_choices.idAcp >= 2;
     rs.setValue(QStringLiteral("ID_Acp"), acpRegistrato ? m_choices.idAcp : 1);
-    core::scriviTesto(rs, QStringLiteral("AcpCognome"), acpRegistrato ? QString() : f.cmbCognomeLegaleCP.text());
-    core::scriviTesto(rs, QStringLiteral("AcpNome"), acpRegistrato ? QString() : f.txtNomeLegaleControparte.text());
+    core::scriviTesto(rs, QStringLiteral("AcpCognome"),
+                      acpRegistrato ? QString() : f.cmbCognomeLegaleCP.text());
+    core::scriviTesto(rs, QStringLiteral("AcpNome"),
+                      acpRegistrato ? QString() : f.txtNomeLegaleControparte.text());
 
     rs.setValue(QStringLiteral("ID_FatturareA"), m_choices.idFatturareA > 1 ? m_choices.idFatturareA : 1);
 
     const bool corrispondenteRegistrato = m_choices.idCorrispondente > 1;
-    rs.setValue(QStringLiteral("ID_Corrispondente"), corrispondenteRegistrato ? m_choices.idCorrispondente : 1);
+    rs.setValue(QStringLiteral("ID_Corrispondente"),
+                corrispondenteRegistrato ? m_choices.idCorrispondente : 1);
     core::scriviTesto(rs, QStringLiteral("CognomeCorrispondente"),
                       corrispondenteRegistrato ? QString() : f.cmbCorrispondente.text());
     core::scriviTesto(rs, QStringLiteral("NomeCorrispondente"),

@@ -35,8 +35,8 @@ struct TypeAheadQuery {
 
 /// Empties `list` and refills it (Cognome, Nome, ID_Ana; one page at most) from `query` for the
 /// text typed in it, under the busy pointer; errors are reported with `action`.
-void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list, const TypeAheadQuery& query,
-                       const QString& action);
+void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list,
+                       const TypeAheadQuery& query, const QString& action);
 
 /// The general party search into `list` (Cognome, Nome, ID_Ana), with the reserved-visibility
 /// filter of the current user. Errors are reported with "Ricerca Anagrafica".

@@ -1,9 +1,9 @@
 #include "CatalogueLists.h"
 
-#include "core/model/CaseValues.h"
-#include "form/Interaction.h"
-#include "core/model/ListFill.h"
 #include "access/SqlText.h"
+#include "core/model/CaseValues.h"
+#include "core/model/ListFill.h"
+#include "form/Interaction.h"
 
 namespace tolmo::core {
 

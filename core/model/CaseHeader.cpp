@@ -1,13 +1,13 @@
 #include "CaseHeader.h"
 
-#include "ComponentServices.h"
-#include "access/Recordset.h"
-#include "form/Interaction.h"
-#include "core/model/ListFill.h"
-#include "access/SqlText.h"
-
 #include <QRegularExpression>
 #include <QScopedValueRollback>
+
+#include "ComponentServices.h"
+#include "access/Recordset.h"
+#include "access/SqlText.h"
+#include "core/model/ListFill.h"
+#include "form/Interaction.h"
 
 namespace tolmo::core {
 
@@ -16,7 +16,8 @@ namespace {
 using form::ControlEvent;
 using form::EventKind;
 
-const QStringList kColonneParti = {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")};
+const QStringList kColonneParti = {QStringLiteral("Cognome"), QStringLiteral("Nome"),
+                                   QStringLiteral("ID_Ana")};
 constexpr int kClienteNonRegistrato = 0;
 constexpr int kControparteDigitata = 1;
 
@@ -79,7 +80,8 @@ void CaseHeader::caricaPratica(int id) {
     setNomeCliente(rs.text(QStringLiteral("CliNome")).trimmed());
     m_idControparte = rs.value(QStringLiteral("ID_Controparte")).toInt();
     const bool freeText = m_idControparte <= 1;
-    setCognomeControparte(rs.text(freeText ? QStringLiteral("ControCognome") : QStringLiteral("CpCognome")).trimmed());
+    setCognomeControparte(
+        rs.text(freeText ? QStringLiteral("ControCognome") : QStringLiteral("CpCognome")).trimmed());
     setNomeControparte(rs.text(freeText ? QStringLiteral("ControNome") : QStringLiteral("CpNome")).trimmed());
     const QString classificatore = rs.text(QStringLiteral("Classificatore")).trimmed();
     m_ui.lblTitolo.setCaption(classificatore);
@@ -106,8 +108,8 @@ QString CaseHeader::consolidato(const QString& text) {
 }
 
 void CaseHeader::consolidaCampi(short from, short to) {
-    form::Control* fields[] = {&m_ui.txtPosizione,      &m_ui.txtNumeroRegGenerale,  &m_ui.txtCognomeCliente,
-                               &m_ui.txtNomeCliente,    &m_ui.txtCognomeControparte, &m_ui.txtNomeControparte};
+    form::Control* fields[] = {&m_ui.txtPosizione,   &m_ui.txtNumeroRegGenerale,  &m_ui.txtCognomeCliente,
+                               &m_ui.txtNomeCliente, &m_ui.txtCognomeControparte, &m_ui.txtNomeControparte};
     for (int i = std::max<int>(from, 0); i <= to && i < static_cast<int>(std::size(fields)); ++i)
         fields[i]->setText(consolidato(fields[i]->text()));
 }
@@ -140,7 +142,8 @@ QString CaseHeader::sqlParti(const QString& categoria, const QString& typed, con
 
 QString CaseHeader::sqlPratiche(const QString& typed, int userId, const QStringList& groups) {
     QString sql = QStringLiteral(
-        "SELECT p.Posizione, a.Cognome, p.ID_Pra FROM Pratica p LEFT JOIN Anagrafica a ON a.ID_Ana = p.ID_Cliente "
+        "SELECT p.Posizione, a.Cognome, p.ID_Pra FROM Pratica p LEFT JOIN Anagrafica a ON a.ID_Ana = "
+        "p.ID_Cliente "
         "WHERE (p.ID_Pra <> 1)");
     if (userId != tolmo::kUtenteSenzaFiltro) {
         sql += QStringLiteral(" AND (p.ID_Riservata IN (0,") + QString::number(userId) +
@@ -152,8 +155,8 @@ QString CaseHeader::sqlPratiche(const QString& typed, int userId, const QStringL
     }
     if (!typed.isEmpty()) {
         const QString pattern = tolmo::searchPattern(typed);
-        sql += QStringLiteral(" AND ((p.Posizione LIKE ") + pattern + QStringLiteral(") OR (a.Cognome LIKE ") +
-               pattern + QStringLiteral("))");
+        sql += QStringLiteral(" AND ((p.Posizione LIKE ") + pattern +
+               QStringLiteral(") OR (a.Cognome LIKE ") + pattern + QStringLiteral("))");
     }
     return sql + QStringLiteral(" ORDER BY p.Posizione, a.Cognome");
 }
@@ -188,7 +191,8 @@ void CaseHeader::cercaClienti() {
 void CaseHeader::cercaControparti() {
     const platform::FixedUser user = utente();
     riempie(m_ui.txtCognomeControparte,
-            sqlParti(QStringLiteral("Controparte"), m_ui.txtCognomeControparte.text(), core::FiltroRiservate(user)),
+            sqlParti(QStringLiteral("Controparte"), m_ui.txtCognomeControparte.text(),
+                     core::FiltroRiservate(user)),
             kColonneParti, QStringLiteral("Ricerca Controparti"));
 }
 

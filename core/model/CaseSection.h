@@ -42,7 +42,7 @@ struct Refusal {
 struct SaveContext {
     SaveContext(ConnectionPtr c, Recordset& r) : conn(std::move(c)), row(r) {}
     ConnectionPtr conn;  ///< ConnReadWrite, its transaction open
-    Recordset& row;    ///< the Pratica row being written
+    Recordset& row;      ///< the Pratica row being written
     bool nuova = false;
     Classifier classifier;
     int caseId = 0;    ///< 0 until the case row is written: save() and afterCommit() see the id

@@ -2,13 +2,13 @@
 // What the sections of the case form need from the component: its connections, the person,
 // the header, the settings, the edit state and the error trap.
 
+#include <QString>
+#include <functional>
+
 #include "access/Connection.h"
 #include "form/Interaction.h"
 #include "platform/CurrentUser.h"
 #include "platform/Settings.h"
-
-#include <QString>
-#include <functional>
 
 namespace tolmo::core {
 

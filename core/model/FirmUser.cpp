@@ -6,7 +6,8 @@ namespace tolmo::core {
 
 FirmUser::FirmUser(ConnectionPtr conn, int id) : m_id(id) {
     if (!conn) return;
-    Recordset rs(conn, QStringLiteral("SELECT Gruppo FROM R_UtentiGruppi WHERE Id_Utente = ? ORDER BY Gruppo"),
+    Recordset rs(conn,
+                 QStringLiteral("SELECT Gruppo FROM R_UtentiGruppi WHERE Id_Utente = ? ORDER BY Gruppo"),
                  adLockReadOnly, {id});
     for (; !rs.Eof(); rs.MoveNext()) m_groups << rs.text(QStringLiteral("Gruppo")).trimmed();
 }

@@ -2,7 +2,8 @@
 
 namespace tolmo::core {
 
-MoneyField::MoneyField(form::Form* form, QString name) : form::Control(form, std::move(name), form::ControlKind::TextBox) {}
+MoneyField::MoneyField(form::Form* form, QString name)
+    : form::Control(form, std::move(name), form::ControlKind::TextBox) {}
 
 std::optional<Currency> MoneyField::amount() const {
     if (text().trimmed().isEmpty()) return std::nullopt;

@@ -1,11 +1,11 @@
 #pragma once
 // A money entry: shows an amount in the case currency, knows the rate and the decimals.
 
-#include "access/Currency.h"
-#include "form/Control.h"
-
 #include <QJsonObject>
 #include <optional>
+
+#include "access/Currency.h"
+#include "form/Control.h"
 
 namespace tolmo::core {
 

@@ -7,8 +7,8 @@ PraticaForm::PraticaForm() : form::Form(QStringLiteral("TolmoPratica")) {
         picXP[i] = &make<Control>(form::arrayName(QStringLiteral("picXP"), i), ControlKind::Picture);
     }
     const QString tabs[TabCount] = {
-        QStringLiteral("Generale"),     QStringLiteral("Parti"),        QStringLiteral("Riferimenti"),
-        QStringLiteral("Campi liberi"), QStringLiteral("Penale"),       QStringLiteral("Contabilità"),
+        QStringLiteral("Generale"),     QStringLiteral("Parti"),           QStringLiteral("Riferimenti"),
+        QStringLiteral("Campi liberi"), QStringLiteral("Penale"),          QStringLiteral("Contabilità"),
         QStringLiteral("Campi 11-20"),  QStringLiteral("SOGG. COINVOLTI"), QStringLiteral("Rappresentanti"),
     };
     for (int t = 0; t < TabCount; ++t) SSTabPratica.setTabCaption(t, tabs[t]);

@@ -1,10 +1,10 @@
 #pragma once
 // The case form: the one registry of every named control of the case window.
 
+#include <array>
+
 #include "MoneyField.h"
 #include "form/Form.h"
-
-#include <array>
 
 namespace tolmo::core {
 

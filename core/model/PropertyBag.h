@@ -12,7 +12,9 @@ public:
     PropertyBag() = default;
     explicit PropertyBag(QVariantMap values) : m_values(std::move(values)) {}
 
-    QVariant read(const QString& key, const QVariant& fallback) const { return m_values.value(key, fallback); }
+    QVariant read(const QString& key, const QVariant& fallback) const {
+        return m_values.value(key, fallback);
+    }
     /// Stores `value`, or removes the key when the value equals its default.
     void write(const QString& key, const QVariant& value, const QVariant& fallback);
     const QVariantMap& values() const { return m_values; }

@@ -3,13 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "fees/CourtFee.h"
-
 #include <stdexcept>
 
-#include "core/model/CaseValues.h"
 #include "core/FeeChanges.h"
+#include "core/model/CaseValues.h"
 #include "fees/ClsTariffa.h"
+#include "fees/CourtFee.h"
 
 namespace tolmo::test {
 namespace {

@@ -1,13 +1,14 @@
 // What the component does when things go wrong, and the settings it reads.
 
-#include "support/TestDb.h"
-#include "core/TolmoPratica.h"
-#include "form/ScriptedInteraction.h"
-#include "schema/Schema.h"
+#include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "core/TolmoPratica.h"
+#include "form/ScriptedInteraction.h"
+#include "schema/Schema.h"
+#include "support/TestDb.h"
 
 namespace tolmo::test {
 namespace {
@@ -99,13 +100,17 @@ TEST(Component, SingleAccountingOwnerIsPreselectedForAnyUser) {
         conn->Execute(QStringLiteral("UPDATE Utenti SET TitContabilita = FALSE WHERE Id_Utente <> 1"));
         conn->Execute(QStringLiteral("UPDATE Utenti SET TitContabilita = TRUE WHERE Id_Utente = 1"));
         ASSERT_TRUE(c.pratica.SettaContabilita(999));
-        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).rowCount(), 2);
-        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).selectedRow(), 1) << engineName(e).toStdString();
+        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).rowCount(),
+                  2);
+        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).selectedRow(),
+                  1)
+            << engineName(e).toStdString();
         EXPECT_EQ(c.pratica.idContabilita(), 1);
 
         conn->Execute(QStringLiteral("UPDATE Utenti SET TitContabilita = FALSE"));
         EXPECT_FALSE(c.pratica.SettaContabilita(1));
-        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).rowCount(), 0);
+        EXPECT_EQ(c.pratica.form().control<form::ListControl>(QStringLiteral("cmbContabilita")).rowCount(),
+                  0);
         EXPECT_EQ(c.ui.pointer(), 0);
     }
 }

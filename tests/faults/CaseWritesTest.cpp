@@ -94,7 +94,9 @@ TEST_P(CaseWrites, NewCaseAddingItsSubjectToTheCatalogue) {
         return begin < 0 || n < begin || (commit >= 0 && n > commit);
     };
     expectKept(s);
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM OggettoPratica WHERE Oggetto = 'Separazione consensuale con assegno'"), 1);
+    EXPECT_EQ(
+        scalar("SELECT COUNT(*) FROM OggettoPratica WHERE Oggetto = 'Separazione consensuale con assegno'"),
+        1);
 }
 
 // One stored case of each classifier (none included), modified with hostile text.
@@ -128,13 +130,17 @@ TEST_P(CaseWrites, ModifiedCaseOfEveryClassifier) {
 // archive.
 TEST_P(CaseWrites, Deletion) {
     const QString dipendenti = QStringLiteral(
-        "(SELECT COUNT(*) FROM Scadenze WHERE Codice_Pra = ID_Pra) + (SELECT COUNT(*) FROM Azioni WHERE IdPra = "
-        "ID_Pra) + (SELECT COUNT(*) FROM Documenti WHERE Codice_Pra = ID_Pra) + (SELECT COUNT(*) FROM MultiIntesta "
-        "WHERE MultiIntesta.ID_Pra = Pratica.ID_Pra) + (SELECT COUNT(*) FROM PraPenale WHERE PraPenale.ID_Pra = "
+        "(SELECT COUNT(*) FROM Scadenze WHERE Codice_Pra = ID_Pra) + (SELECT COUNT(*) FROM Azioni WHERE "
+        "IdPra = "
+        "ID_Pra) + (SELECT COUNT(*) FROM Documenti WHERE Codice_Pra = ID_Pra) + (SELECT COUNT(*) FROM "
+        "MultiIntesta "
+        "WHERE MultiIntesta.ID_Pra = Pratica.ID_Pra) + (SELECT COUNT(*) FROM PraPenale WHERE "
+        "PraPenale.ID_Pra = "
         "Pratica.ID_Pra) + (SELECT COUNT(*) FROM Fatture WHERE ID_Pratica = ID_Pra)");
-    const int id = scalar(QStringLiteral("SELECT ID_Pra FROM Pratica WHERE ID_Pra > 1 AND ID_Pra NOT IN (SELECT "
-                                         "R_idPra FROM PrestazioniAR) ORDER BY ") +
-                          dipendenti + QStringLiteral(" DESC, ID_Pra LIMIT 1"));
+    const int id =
+        scalar(QStringLiteral("SELECT ID_Pra FROM Pratica WHERE ID_Pra > 1 AND ID_Pra NOT IN (SELECT "
+                              "R_idPra FROM PrestazioniAR) ORDER BY ") +
+               dipendenti + QStringLiteral(" DESC, ID_Pra LIMIT 1"));
     ASSERT_GT(id, 1);
     FaultScenario s;
     s.prepare = [id](SessionDriver& d) {

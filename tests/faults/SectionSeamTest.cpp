@@ -19,14 +19,17 @@ namespace demo = schema::demo;
 
 class RegisterSection : public core::CaseSection {
 public:
-    RegisterSection(core::ComponentServices&, core::PraticaForm& form) : txtRegistro(&form, "txtRegistro", form::ControlKind::TextBox) {}
+    RegisterSection(core::ComponentServices&, core::PraticaForm& form)
+        : txtRegistro(&form, "txtRegistro", form::ControlKind::TextBox) {}
 
     form::Control txtRegistro;
     /// A faulty section: it commits the save's work halfway and opens a new transaction.
     bool commitsEarly = false;
 
     void clear() override { txtRegistro.setText(QString()); }
-    void show(core::ShowContext& ctx) override { txtRegistro.setText(ctx.row.text(QStringLiteral("Registro"))); }
+    void show(core::ShowContext& ctx) override {
+        txtRegistro.setText(ctx.row.text(QStringLiteral("Registro")));
+    }
     void writeRow(core::SaveContext& ctx) override {
         core::scriviTesto(ctx.row, QStringLiteral("Registro"), txtRegistro.text());
     }
@@ -53,7 +56,8 @@ protected:
         d.type("txtRegistro", "Ruolo generale 2026");
     }
     QString registro(const QString& posizione) {
-        QSqlQuery q = conn->query(QStringLiteral("SELECT Registro FROM Pratica WHERE Posizione = ?"), {posizione});
+        QSqlQuery q =
+            conn->query(QStringLiteral("SELECT Registro FROM Pratica WHERE Posizione = ?"), {posizione});
         return q.next() ? q.value(0).toString() : QStringLiteral("<nessuna>");
     }
 
@@ -63,7 +67,8 @@ protected:
 };
 
 TEST_P(SectionSeam, AddedSectionShowsClearsAndSavesItsField) {
-    conn->Execute(QStringLiteral("UPDATE Pratica SET Registro = 'Ruolo 12/2024' WHERE ID_Pra = ?"), {demo::kPraEsposito});
+    conn->Execute(QStringLiteral("UPDATE Pratica SET Registro = 'Ruolo 12/2024' WHERE ID_Pra = ?"),
+                  {demo::kPraEsposito});
     SessionDriver d(settings, db.url());
     auto& section = d.component().addSection<RegisterSection>();
     start(d);

@@ -1,16 +1,14 @@
 #include "CaseFixture.h"
 
 #include "schema/DemoFirm.h"
+#include "support/SessionDriver.h"
 
 namespace tolmo::test {
 
 namespace {
-/// The form a "FORM.CONTROL" name belongs to, for the dump.
-QString formOf(const QString& control) {
-    const int dot = control.indexOf('.');
-    return dot > 0 ? control.left(dot) : QStringLiteral("form");
+Send senderOf(CaseTest* test) {
+    return [test](const QJsonObject& command) { return test->sendCommand(command); };
 }
-QString bareName(const QString& control) { return control.mid(control.indexOf('.') + 1); }
 }  // namespace
 
 void CaseTest::SetUp() {
@@ -21,20 +19,12 @@ void CaseTest::SetUp() {
 }
 
 void CaseTest::type(const QString& control, const QString& text) {
-    const QJsonObject reply = send({{"set", control}, {"text", text}});
-    ASSERT_TRUE(reply.value("ok").toBool()) << control.toStdString();
+    ASSERT_TRUE(typeInto(senderOf(this), control, text)) << control.toStdString();
 }
 
 void CaseTest::choose(const QString& control, int column, const QString& value) {
-    fire(control, "DropDown");
-    const QJsonArray list = field(control).value("rows").toArray();
-    for (int r = 0; r < list.size(); ++r) {
-        if (list.at(r).toString().split('\t').value(column) != value) continue;
-        const QJsonObject reply = send({{"set", control}, {"row", r}});
-        ASSERT_TRUE(reply.value("ok").toBool()) << control.toStdString();
-        return;
-    }
-    FAIL() << control.toStdString() << ": no row with " << value.toStdString();
+    ASSERT_TRUE(chooseIn(senderOf(this), control, column, value))
+        << control.toStdString() << ": no row with " << value.toStdString();
 }
 
 void CaseTest::check(const QString& control, bool on) {
@@ -45,9 +35,7 @@ void CaseTest::fire(const QString& control, const QString& event) {
     ASSERT_TRUE(send({{"fire", control}, {"event", event}}).value("ok").toBool()) << control.toStdString();
 }
 
-QJsonObject CaseTest::field(const QString& control) {
-    return send({{"dump", formOf(control)}}).value("form").toObject().value(bareName(control)).toObject();
-}
+QJsonObject CaseTest::field(const QString& control) { return fieldOf(senderOf(this), control); }
 
 void CaseTest::answer(const QStringList& answers) { send({{"answer", QJsonArray::fromStringList(answers)}}); }
 

@@ -23,6 +23,9 @@ inline void PrintTo(const QJsonObject& o, std::ostream* os) {
 namespace tolmo::test {
 
 class CaseTest : public HostTest {
+public:
+    QJsonObject sendCommand(const QJsonObject& command) { return send(command); }
+
 protected:
     /// Start, the lire-per-euro rate of the firm, and user 2 as accounting owner.
     void SetUp() override;

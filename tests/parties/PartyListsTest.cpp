@@ -141,9 +141,8 @@ TEST_P(PartyLists, NaughtyStringsNeverBreakAQueryAndFindTheirParty) {
     const QStringList strings = naughtyStrings(isSqlite());
     ASSERT_GT(strings.size(), 400);
     for (const QString& s : strings)
-        for (form::ListControl* list :
-             {&fields.cmbCognomeLegaleCP, &fields.cmbCorrispondente, &fields.cmbFatturaACognome,
-              &form.txtIstruttore, &procurers})
+        for (form::ListControl* list : {&fields.cmbCognomeLegaleCP, &fields.cmbCorrispondente,
+                                        &fields.cmbFatturaACognome, &form.txtIstruttore, &procurers})
             open(*list, s);
     EXPECT_TRUE(services.failures.empty()) << services.failures.front().toStdString();
 
@@ -178,9 +177,8 @@ TEST_P(PartyLists, EveryLookUpReadsTheSurnameIndexAlone) {
     if (!isSqlite()) GTEST_SKIP() << "PostgreSQL chooses its plan from the table's statistics";
     setUser(demo::kUtenteRomano);
     const QStringList statements = statementsOf([&] {
-        for (form::ListControl* list :
-             {&fields.cmbCognomeLegaleCP, &fields.cmbCorrispondente, &fields.cmbFatturaACognome,
-              &form.txtIstruttore, &procurers})
+        for (form::ListControl* list : {&fields.cmbCognomeLegaleCP, &fields.cmbCorrispondente,
+                                        &fields.cmbFatturaACognome, &form.txtIstruttore, &procurers})
             for (const QString& typed : {QStringLiteral("Ro"), QString()}) open(*list, typed);
         for (const QString& typed : {QStringLiteral("Ro"), QString()}) {
             fields.cmbFatturaACognome.setText(typed);

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "form/Form.h"
 #include "access/SqlText.h"
 #include "core/model/ListFill.h"
+#include "form/Form.h"
 
 namespace tolmo::test {
 namespace {

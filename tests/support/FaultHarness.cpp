@@ -66,7 +66,8 @@ QMap<QString, QByteArray> tableDigests(const ConnectionPtr& conn) {
             rows << values.join(u'\x1f');
         }
         rows.sort();
-        digests.insert(t.name, QCryptographicHash::hash(rows.join(u'\x1e').toUtf8(), QCryptographicHash::Sha256));
+        digests.insert(t.name,
+                       QCryptographicHash::hash(rows.join(u'\x1e').toUtf8(), QCryptographicHash::Sha256));
     }
     return digests;
 }
@@ -115,14 +116,16 @@ FaultReport runWithFaults(const FaultScenario& scenario, platform::Settings& set
             report.faults << line(k, sql, QStringLiteral("the header changed"));
         if (driver.dump(QStringLiteral("state")) != stateBefore)
             report.faults << line(k, sql, QStringLiteral("the component's state changed"));
-        if (reply.value("result").toBool()) report.faults << line(k, sql, QStringLiteral("the write said it succeeded"));
+        if (reply.value("result").toBool())
+            report.faults << line(k, sql, QStringLiteral("the write said it succeeded"));
         const QStringList shown = reports(happened);
         if (shown.size() != 1)
             report.faults << line(k, sql, QStringLiteral("%1 error reports shown").arg(shown.size()));
         else if (!shown.first().startsWith(QStringLiteral("Azione : ") + scenario.action + u'\r') ||
                  !shown.first().contains(kGuasto))
             report.faults << line(k, sql, QStringLiteral("report: ") + shown.first().left(120));
-        if (raised(happened, QStringLiteral("NewId"))) report.faults << line(k, sql, QStringLiteral("NewId raised"));
+        if (raised(happened, QStringLiteral("NewId")))
+            report.faults << line(k, sql, QStringLiteral("NewId raised"));
     }
 }
 

@@ -38,11 +38,11 @@ struct FaultScenario {
 };
 
 struct FaultReport {
-    int statements = 0;          ///< statements the write ran on ConnReadWrite
-    int faultedRuns = 0;         ///< runs with a failing statement
-    bool commitFailed = false;   ///< one of them failed the save's (or the deletion's) commit
-    bool lastRunWrote = false;   ///< the run without a fault saved (its reply's result was true)
-    QStringList faults;          ///< every promise broken, one line each ("statement 7 (UPDATE ...): ...")
+    int statements = 0;         ///< statements the write ran on ConnReadWrite
+    int faultedRuns = 0;        ///< runs with a failing statement
+    bool commitFailed = false;  ///< one of them failed the save's (or the deletion's) commit
+    bool lastRunWrote = false;  ///< the run without a fault saved (its reply's result was true)
+    QStringList faults;         ///< every promise broken, one line each ("statement 7 (UPDATE ...): ...")
 };
 
 /// Runs `scenario` once per statement of its write, each time with that statement failing.

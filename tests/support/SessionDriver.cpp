@@ -26,7 +26,11 @@ bool chooseIn(const Send& send, const QString& control, int column, const QStrin
 }
 
 QJsonObject fieldOf(const Send& send, const QString& control) {
-    return send({{QStringLiteral("dump"), formOf(control)}}).value("form").toObject().value(bareName(control)).toObject();
+    return send({{QStringLiteral("dump"), formOf(control)}})
+        .value("form")
+        .toObject()
+        .value(bareName(control))
+        .toObject();
 }
 
 SessionDriver::SessionDriver(platform::Settings& settings, const QString& url) : m_session(settings) {

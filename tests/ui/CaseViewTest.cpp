@@ -13,8 +13,8 @@
 #include <QTest>
 
 #include "core/TolmoPratica.h"
-#include "form/ScriptedInteraction.h"
 #include "form/Control.h"
+#include "form/ScriptedInteraction.h"
 #include "ui/case/PraticaView.h"
 
 namespace tolmo::ui::test {
@@ -218,8 +218,8 @@ TEST_F(CaseView, HeaderListsAreTypeAheadCombos) {
 }
 
 TEST_F(CaseView, PartyListsShowNamesButNotIds) {
-    ctl<form::ListControl>("cmbCorrispondente").addRow(
-        QStringList{QStringLiteral("Caruso"), QStringLiteral("Giovanni"), QStringLiteral("23")});
+    ctl<form::ListControl>("cmbCorrispondente")
+        .addRow(QStringList{QStringLiteral("Caruso"), QStringLiteral("Giovanni"), QStringLiteral("23")});
     header.txtCognomeCliente.addRow(
         QStringList{QStringLiteral("Bianco"), QStringLiteral("Alessandro"), QStringLiteral("4")});
     for (const char* name : {"cmbCorrispondente", "cmbCognomeLegaleCP", "txtCognomeCliente", "cmbPratica"}) {
