@@ -2,8 +2,8 @@
 
 #include <QDate>
 
+#include "Builtin.h"
 #include "CaseSql.h"
-#include "TolmoPratica.h"
 #include "fees/ClsTariffa.h"
 
 namespace tolmo {
@@ -12,13 +12,15 @@ namespace {
 const QString kStartup = QStringLiteral("startup");
 }  // namespace
 
-// A new case starts with an empty header and the accounting owner last shown, which clearing
-// the form leaves alone.
 void TolmoPratica::Inserimento() {
     m_editState = Inserimento_;
+    // A new case starts with an empty header and the accounting owner last shown.
     m_header.clear();
     m_header.setMode(core::CaseHeader::Insertion);
+    form::ListControl& contabilita = m_builtin->references.fields.cmbContabilita;
+    const QString titolare = contabilita.text();
     NuovaPratica();
+    contabilita.setText(titolare);
 }
 
 void TolmoPratica::NuovaPratica() {
@@ -107,6 +109,7 @@ bool TolmoPratica::modifica(int Id) {
         return false;
     }
 
+    m_builtin->references.resetSelezioni();
     m_editState = Modifica_;
     if (!ModificaPratica()) {
         // The row could not be opened: nothing to edit.
@@ -136,9 +139,10 @@ bool TolmoPratica::ModificaPratica() {
         // The header shows the case being modified: the save writes its position and parties.
         if (m_header.caseId() != m_currentId) m_header.caricaPratica(m_currentId);
         m_header.setMode(core::CaseHeader::Modification);
-        aperta = true;
+        // A case that cannot be read whole is not opened: the fields could still hold the
+        // previous case's values, and the save would write them into this one.
         if (!m_header.isPenale()) {
-            RiempeCampiAVideo(m_pratica->recordset());
+            aperta = RiempeCampiAVideo(m_pratica->recordset());
             return;
         }
         // The access layer writes to one table only: the save writes through the Pratica row
@@ -146,9 +150,10 @@ bool TolmoPratica::ModificaPratica() {
         // criminal case still without its criminal row shows its Pratica row.
         AccessoDati penale;
         penale.Apri(m_connReadWrite, core::sqlPraticaPenale(m_currentId), adLockOptimistic);
-        RiempeCampiAVideo(penale.recordset().Eof() ? m_pratica->recordset() : penale.recordset());
+        aperta = RiempeCampiAVideo(penale.recordset().Eof() ? m_pratica->recordset() : penale.recordset());
         penale.Chiudi();
     });
+    if (!aperta) m_pratica.reset();
     return aperta;
 }
 

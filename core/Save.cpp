@@ -49,13 +49,15 @@ QString cognomeDigitato(const core::CaseHeader& header) {
 }  // namespace
 
 bool TolmoPratica::RegistraPratica(bool nuova) {
-    bool salvata = false;
+    bool salvata = false, registrata = false;
     trap(kRegistrazione, [&] {
         try {
-            salvata = registra(nuova);
+            salvata = registra(nuova, registrata);
         } catch (...) {
-            // The transaction guard has rolled the save back by now; the report follows.
             m_ui.setPointer(form::PointerDefault);
+            // Once committed the case is stored: what fails afterwards is reported, not undone.
+            if (registrata) throw;
+            // The transaction guard has rolled the save back by now; the report follows.
             if (m_pratica && m_pratica->isOpen()) m_pratica->recordset().CancelUpdate();
             try {
                 // PostgreSQL takes no table name in SET: this is "UPDATE Pratica SET
@@ -68,10 +70,10 @@ bool TolmoPratica::RegistraPratica(bool nuova) {
             throw;
         }
     });
-    return salvata;
+    return salvata || registrata;
 }
 
-bool TolmoPratica::registra(bool nuova) {
+bool TolmoPratica::registra(bool nuova, bool& registrata) {
     if (m_header.idCliente() == 0) {
         const MsgAnswer inserire =
             message(QStringLiteral("Il Cliente non è presente in Archivio.") + kCrLf + kCrLf +
@@ -127,6 +129,7 @@ bool TolmoPratica::registra(bool nuova) {
         perSection([&ctx](core::CaseSection& s) { s.save(ctx); });
         transazione.commit();
     }
+    registrata = true;
 
     m_currentId = ctx.caseId;
     applicaTestata();

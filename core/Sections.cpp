@@ -14,13 +14,13 @@ namespace tolmo {
 
 void TolmoPratica::registerSections() {
     addSection<core::CatalogueLists>();
+    auto& penale = addSection<criminal::Criminal>();
     auto& lookups = addSection<parties::PartyLookups>();
     addSection<parties::MultiParties>();
     addSection<parties::InvolvedSubjects>();
     auto& references = addSection<extras::References>();
     addSection<core::PositionCheck>();
     auto& freeFields = addSection<extras::FreeFields>();
-    auto& penale = addSection<criminal::Criminal>();
     addSection<fees::CourtFee>();
     addSection<extras::Accounting>();
     addSection<aml::AmlGuard>();

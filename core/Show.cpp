@@ -31,10 +31,10 @@ void TolmoPratica::VisualizzaPratica(int Id) {
     });
 }
 
-void TolmoPratica::RiempeCampiAVideo(Recordset& rs) {
+bool TolmoPratica::RiempeCampiAVideo(Recordset& rs) {
     const QScopedValueRollback<bool> filling(m_filling, true);
     form::BusyPointer busy(m_ui);
-    trap(kLetturaPratica, [&] {
+    return trap(kLetturaPratica, [&] {
         core::PraticaForm& f = m_form;
         m_idCliente = rs.value(QStringLiteral("ID_Cliente")).toInt();
         // A list holding no matching row keeps the selection it had.

@@ -184,8 +184,9 @@ private:
     void sceltaClassificatore(int row);
 
     // Showing a case (Show.cpp).
-    /// Copies an open case record into every field; the filling flag is up meanwhile.
-    void RiempeCampiAVideo(Recordset& rs);
+    /// Copies an open case record into every field; the filling flag is up meanwhile. False
+    /// when a read failed (reported with "Lettura Pratica"): the fields filled so far stay.
+    bool RiempeCampiAVideo(Recordset& rs);
     /// The classifier list shows the case's classifier; gives what the sections are told of it.
     core::Classifier riempieClassificatore(Recordset& rs);
     void riempieValori(Recordset& rs);
@@ -222,7 +223,8 @@ private:
     void SaveOggetto(QString& bitRichiedi);
     /// Validates and writes the case; true when the row was written and committed.
     bool RegistraPratica(bool nuova);
-    bool registra(bool nuova);
+    /// The save itself; `registrata` becomes true once the transaction is committed.
+    bool registra(bool nuova, bool& registrata);
     /// The sections' refusals, in order; true when one stopped the save (the person was told).
     bool rifiutata();
     void scriviPratica(Recordset& rs, const QString& bitRichiedi);

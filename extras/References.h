@@ -48,6 +48,9 @@ public:
     int riservataUtente() const { return m_riservataUtente; }
     const QString& riservataGruppo() const { return m_riservataGruppo; }
 
+    /// The referent, responsible and procurer chosen are forgotten (a new edit begins).
+    void resetSelezioni();
+
     void start() override { CaricaProcacciatori(); }
     void clear() override { fields.chkWeb.setChecked(false); }
     void newCase() override { resetSelezioni(); }
@@ -65,7 +68,6 @@ private:
     enum SelezioneIndex { SelReferente, SelResponsabile, SelProcacciatore, SelCount };
 
     void attachSelezioni();
-    void resetSelezioni();
     /// The id the save writes for a selection: the new one for an insertion, the stored one otherwise.
     int idSelezione(SelezioneIndex which, bool nuova) const;
     /// A row of cmbRiservata chosen: a user or a group may see the case.

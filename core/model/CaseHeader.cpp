@@ -111,7 +111,7 @@ void CaseHeader::consolidaCampi(short from, short to) {
     form::Control* fields[] = {&m_ui.txtPosizione,   &m_ui.txtNumeroRegGenerale,  &m_ui.txtCognomeCliente,
                                &m_ui.txtNomeCliente, &m_ui.txtCognomeControparte, &m_ui.txtNomeControparte};
     for (int i = std::max<int>(from, 0); i <= to && i < static_cast<int>(std::size(fields)); ++i)
-        fields[i]->setText(consolidato(fields[i]->text()));
+        quietly(*fields[i], consolidato(fields[i]->text()));  // no one typed: the ids stay
 }
 
 ConnectionPtr CaseHeader::connection() const {

@@ -28,11 +28,13 @@ protected:
         d.call("SettaCambioValuta", {"1936,27", "EURO"});
         d.call("SettaContabilita", {demo::kUtenteRossi});
     }
-    /// A new case of the family classifier with its free fields, ready to confirm.
+    /// A new case of the family classifier with its free fields, ready to confirm. The header
+    /// is provisional: the save consolidates its texts, which the header shows only once stored.
     static void newCase(SessionDriver& d, const QString& oggetto) {
         start(d);
         d.call("Inserimento");
-        d.type("ctlTestata1.txtPosizione", "900");
+        d.component().header().setProvvisorio(true);
+        d.type("ctlTestata1.txtPosizione", "  900 ");
         d.choose("ctlTestata1.txtCognomeCliente", 2, QString::number(demo::kAnaBiancoAlessandro));
         d.type("ctlTestata1.txtCognomeControparte", "Verdi");
         d.choose("cmbClassificatore", 1, QString::number(demo::kClaFamiglia));
