@@ -11,6 +11,7 @@ import argparse
 import json
 import os
 import random
+import shutil
 import signal
 import sqlite3
 import subprocess
@@ -247,7 +248,11 @@ def main():
         print(f'  {k}: non avvenuta {o["absent"]}, completa {o["whole"]}, a metà {o["partial"]}')
     print(f'archivi danneggiati (integrity_check): {corrupt}')
     print(f'pratiche scritte a metà: {partial}')
-    sys.exit(1 if partial or corrupt else 0)
+    return 1 if partial or corrupt else 0
 
 
-main()
+try:
+    status = main()
+finally:
+    shutil.rmtree(work, ignore_errors=True)
+sys.exit(status)
