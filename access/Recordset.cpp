@@ -453,8 +453,17 @@ long Recordset::RecordCount() {
 
 QVariant Recordset::value(const QString& field) {
     d->checkOpen(QStringLiteral("value"));
-    const int index = d->fieldIndex(field, QStringLiteral("value"));
-    if (const QVariant* changed = d->pendingValue(d->names.at(index))) return *changed;
+    return value(d->fieldIndex(field, QStringLiteral("value")));
+}
+
+QVariant Recordset::value(int index) {
+    d->checkOpen(QStringLiteral("value"));
+    d->ensureLayout();
+    if (index < 0 || index >= static_cast<int>(d->names.size()))
+        throw misuse(QStringLiteral("Il campo numero %1 non esiste nel record set.").arg(index),
+                     QStringLiteral("value"));
+    const QString& field = d->names.at(index);
+    if (const QVariant* changed = d->pendingValue(field)) return *changed;
     if (d->mode == Impl::Mode::Adding) return {};
     const QVariantList* row = d->currentRow();
     if (!row) Impl::noCurrentRecord(QStringLiteral("value ") + field);

@@ -42,6 +42,8 @@ public:
     /// Amount columns come back as double rounded to four decimals; dates as QDate;
     /// booleans as bool on both engines.
     QVariant value(const QString& field);
+    /// The value of the result's column `index` (from 0): columns that share a name stay apart.
+    QVariant value(int index);
     bool isNull(const QString& field);
     Currency currency(const QString& field);
     QString text(const QString& field);  ///< "" for null

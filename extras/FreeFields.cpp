@@ -135,10 +135,15 @@ void FreeFields::RipristinaCampiLiberi() {
         fields.lblCampo[i]->setVisible(true);
         fields.txtCampo[i]->setVisible(true);
         fields.lblCampo[i]->setCaption(QStringLiteral("CAMPO ") + QString::number(i + 1));
-        fields.txtCampo[i]->setTag(QString());
-        fields.txtCampo[i]->setFormat(QString(), QString());
     }
     m_form.SSTabPratica.setTabVisible(core::TabCampiLiberi2, true);
+}
+
+void FreeFields::azzeraTipi() {
+    for (core::Control* campo : fields.txtCampo) {
+        campo->setTag(QString());
+        campo->setFormat(QString(), QString());
+    }
 }
 
 // Entering a field selects its text in the view; the headless form keeps no selection.
@@ -172,6 +177,7 @@ int FreeFields::campoLiberoNonValido() const {
 
 void FreeFields::clear() {
     RipristinaCampiLiberi();
+    azzeraTipi();
     for (core::Control* c : fields.txtCampo) c->setText(QString());
 }
 
@@ -197,10 +203,12 @@ void FreeFields::tabChanged(int tab, short editState) {
 
 // The classifier's free fields that are in use show the first 64 characters of their column.
 void FreeFields::show(core::ShowContext& ctx) {
-    if (ctx.classifier.id <= 1)
+    if (ctx.classifier.id <= 1) {
         RipristinaCampiLiberi();
-    else
+        azzeraTipi();
+    } else {
         SelezionaClassificatore(ctx.classifier.id);
+    }
     for (int i = 0; i < kCampiLiberi; ++i) {
         if (!fields.lblCampo[i]->visible()) continue;
         try {

@@ -52,7 +52,7 @@ public:
     /// Captions, kinds and layout of the free fields for classifier `id` (0: nothing happens).
     /// Throws DbError, for the caller's trap.
     void SelezionaClassificatore(int id);
-    /// Every field visible, captions "CAMPO n", tab 6 shown, kinds and formats cleared.
+    /// Every field visible, captions "CAMPO n", tab 6 shown; the kinds and formats stay.
     void RipristinaCampiLiberi();
     /// The kind code of element i (kept in the tag of txtCampo(i)).
     QString kind(int i) const;
@@ -71,6 +71,8 @@ public:
 
 private:
     void attach();
+    /// Every field becomes a text field without format (no classifier, a cleared form).
+    void azzeraTipi();
 
     core::ComponentServices& m_services;
     core::PraticaForm& m_form;

@@ -19,7 +19,6 @@ constexpr int kColonnaId[] = {1, 1, 2};
 
 References::References(core::ComponentServices& services, core::PraticaForm& form)
     : fields(form), m_services(services), m_form(form) {
-    fields.cmbProcacciatore.on(EventKind::DropDown, [this](ControlEvent&) { CaricaProcacciatori(); });
     fields.cmbRiservata.on(EventKind::Choose, [this](ControlEvent& e) { sceltaRiservata(e.row); });
     // The accounting owner chosen is the one the case is saved with (the blank row: none).
     fields.cmbContabilita.on(EventKind::Choose, [this](ControlEvent& e) {
@@ -28,10 +27,26 @@ References::References(core::ComponentServices& services, core::PraticaForm& for
     attachSelezioni();
 }
 
+// The list is read with its field empty, whatever it shows: every procurer is offered.
 void References::CaricaProcacciatori() {
-    parties::riempieDaRegistro(m_services, fields.cmbProcacciatore,
-                               parties::PartyLookups::queryProcacciatori(),
+    form::ListControl& list = fields.cmbProcacciatore;
+    const QString shown = list.text();
+    list.setText(QString());
+    parties::riempieDaRegistro(m_services, list, parties::PartyLookups::queryProcacciatori(),
                                QStringLiteral("Caricamento Procacciatori"));
+    list.setText(shown);
+}
+
+void References::clear() {
+    fields.chkWeb.setChecked(false);
+    for (form::ListControl* list :
+         {&fields.cmbReferente, &fields.cmbResponsabile, &fields.cmbProcacciatore, &fields.cmbRiservata}) {
+        list->setSelectedRow(-1);
+        list->setText(QString());
+    }
+    m_riservataUtente = -1;
+    m_riservataGruppo.clear();
+    resetSelezioni();
 }
 
 void References::riempieContabilita(ConnectionPtr conn, bool blankAlways, int preselect, int* found) {

@@ -39,7 +39,7 @@ public:
     bool SettaContabilita(int idUt);
     /// Lists the accounting owners of the firm-wide archive and opens the three reference frames.
     void SbloccaRiferimentiStorico();
-    /// Fills cmbProcacciatore with the procurers of the register (at start; again on each drop-down).
+    /// Fills cmbProcacciatore with every procurer of the register (once, at start).
     void CaricaProcacciatori();
 
     /// The accounting owner held for the case (a user id, 0 when none).
@@ -52,7 +52,9 @@ public:
     void resetSelezioni();
 
     void start() override { CaricaProcacciatori(); }
-    void clear() override { fields.chkWeb.setChecked(false); }
+    /// A cleared form holds none of the previous case's people: referent, responsible,
+    /// procurer and reserved visibility are emptied (the accounting owner stays).
+    void clear() override;
     void newCase() override { resetSelezioni(); }
     void consult() override;
     void tabChanged(int tab, short editState) override;

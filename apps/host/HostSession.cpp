@@ -1,11 +1,11 @@
 #include "HostSession.h"
 
+#include <QJsonDocument>
+#include <QMetaMethod>
+
 #include "JsonValues.h"
 #include "apps/common/HostKit.h"
 #include "form/FormJson.h"
-
-#include <QJsonDocument>
-#include <QMetaMethod>
 
 namespace tolmo::host {
 
@@ -70,7 +70,8 @@ QList<QJsonObject> HostSession::handle(const QJsonObject& command) {
 
 QJsonObject HostSession::dispatch(const QJsonObject& command) {
     if (command.contains(QStringLiteral("call")))
-        return call(command.value(QStringLiteral("call")).toString(), command.value(QStringLiteral("args")).toArray());
+        return call(command.value(QStringLiteral("call")).toString(),
+                    command.value(QStringLiteral("args")).toArray());
     if (command.contains(QStringLiteral("set")) || command.contains(QStringLiteral("fire"))) {
         const bool isSet = command.contains(QStringLiteral("set"));
         const QString key = isSet ? QStringLiteral("set") : QStringLiteral("fire");
@@ -85,7 +86,8 @@ QJsonObject HostSession::dispatch(const QJsonObject& command) {
     if (command.contains(QStringLiteral("answer"))) {
         for (const QJsonValue& v : command.value(QStringLiteral("answer")).toArray()) {
             form::MsgAnswer a;
-            if (!form::msgAnswerFromName(v.toString(), &a)) return error(QStringLiteral("risposta sconosciuta: ") + v.toString());
+            if (!form::msgAnswerFromName(v.toString(), &a))
+                return error(QStringLiteral("risposta sconosciuta: ") + v.toString());
             m_ui.queueAnswer(a);
         }
         return ok();
@@ -97,13 +99,15 @@ QJsonObject HostSession::dispatch(const QJsonObject& command) {
             m_scripted.append(&shown);
             for (const QJsonValue& line : script) {
                 const QJsonObject reply = dispatch(line.toObject());
-                if (reply.contains(QStringLiteral("form")) || reply.contains(QStringLiteral("error"))) happened(reply);
+                if (reply.contains(QStringLiteral("form")) || reply.contains(QStringLiteral("error")))
+                    happened(reply);
             }
             m_scripted.removeLast();
         });
         return ok();
     }
-    if (command.contains(QStringLiteral("dump"))) return dump(command.value(QStringLiteral("dump")).toString());
+    if (command.contains(QStringLiteral("dump")))
+        return dump(command.value(QStringLiteral("dump")).toString());
     if (command.contains(QStringLiteral("sql"))) return sql(command.value(QStringLiteral("sql")).toString());
     return error(QStringLiteral("comando sconosciuto"));
 }
@@ -127,7 +131,8 @@ QJsonObject HostSession::call(const QString& name, const QJsonArray& args) {
         QMetaProperty p = meta->property(prop);
         if (!args.isEmpty()) {
             QVariant v;
-            if (!fromJson(args.at(0), p.metaType(), &v)) return error(QStringLiteral("valore non valido per ") + name);
+            if (!fromJson(args.at(0), p.metaType(), &v))
+                return error(QStringLiteral("valore non valido per ") + name);
             p.write(&c, v);
         }
         return {{QStringLiteral("result"), toJson(p.read(&c))}};
@@ -143,7 +148,8 @@ QJsonObject HostSession::call(const QString& name, const QJsonArray& args) {
                 return error(QStringLiteral("argomento %1 non valido per %2").arg(a + 1).arg(name));
             values.append(v);
         }
-        QVariant result = m.returnMetaType().id() == QMetaType::Void ? QVariant() : QVariant(m.returnMetaType());
+        QVariant result =
+            m.returnMetaType().id() == QMetaType::Void ? QVariant() : QVariant(m.returnMetaType());
         if (!invoke(c, m, values, &result)) return error(QStringLiteral("chiamata non riuscita: ") + name);
         return {{QStringLiteral("result"), toJson(result)}};
     }
@@ -170,13 +176,14 @@ form::Form* HostSession::resolveForm(const QString& name, QString* control) {
 
 QJsonObject HostSession::dump(const QString& what) {
     if (what == QStringLiteral("state")) {
-        return {{QStringLiteral("state"),
-                 QJsonObject{{QStringLiteral("editState"), m_component->editState()},
-                             {QStringLiteral("currentId"), m_component->currentId()},
-                             {QStringLiteral("title"), m_component->messageTitle()}}}};
+        return {
+            {QStringLiteral("state"), QJsonObject{{QStringLiteral("editState"), m_component->editState()},
+                                                  {QStringLiteral("currentId"), m_component->currentId()},
+                                                  {QStringLiteral("title"), m_component->messageTitle()}}}};
     }
-    form::Form* f = what == QStringLiteral("form") ? (m_scripted.isEmpty() ? &m_component->form() : m_scripted.last())
-                                                  : formNamed(what);
+    form::Form* f = what == QStringLiteral("form")
+                        ? (m_scripted.isEmpty() ? &m_component->form() : m_scripted.last())
+                        : formNamed(what);
     if (!f) return error(QStringLiteral("maschera sconosciuta: ") + what);
     QJsonObject controls = form::dumpForm(*f);
     if (f == &m_component->form()) addCaseFormExtras(*m_component, &controls);
@@ -197,7 +204,7 @@ QJsonObject HostSession::sql(const QString& text) {
     for (const QString& n : names) columns.append(n);
     for (; !rs.Eof(); rs.MoveNext()) {
         QJsonArray row;
-        for (const QString& n : names) row.append(toJson(rs.value(n)));
+        for (int c = 0; c < names.size(); ++c) row.append(toJson(rs.value(c)));
         rows.append(row);
     }
     return {{QStringLiteral("columns"), columns}, {QStringLiteral("rows"), rows}};

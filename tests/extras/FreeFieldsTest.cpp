@@ -80,10 +80,19 @@ TEST_P(FreeFieldsTest, NoCaptionAmongTheFirstTenRestoresTheDefaults) {
     for (int n = 1; n <= 20; ++n) {
         EXPECT_TRUE(shown(n)) << n;
         EXPECT_EQ(lbl(n).caption(), QStringLiteral("CAMPO %1").arg(n));
-        EXPECT_EQ(freeFields.kind(n - 1), QString());
-        EXPECT_EQ(txt(n).format(), QString());
     }
     EXPECT_TRUE(tab6());
+    // Restoring the captions keeps the kinds just set: the date and the amount stay checked.
+    EXPECT_EQ(freeFields.kind(11), QStringLiteral("1"));
+    EXPECT_EQ(txt(12).format(), QStringLiteral("ddddd"));
+    EXPECT_EQ(freeFields.kind(13), QStringLiteral("2"));
+    EXPECT_EQ(freeFields.kind(0), QString());
+    EXPECT_FALSE(leave(12, QStringLiteral("domani")));
+    EXPECT_FALSE(leave(14, QStringLiteral("molti euro")));
+    EXPECT_TRUE(leave(12, QStringLiteral("01/02/2020")));
+    freeFields.clear();  // a cleared form has text fields only
+    EXPECT_EQ(freeFields.kind(11), QString());
+    EXPECT_EQ(txt(12).format(), QString());
 
     form.SSTabPratica.setTabVisible(core::TabCampiLiberi2, false);
     freeFields.SelezionaClassificatore(demo::kClaStragiudiziale);  // no field at all

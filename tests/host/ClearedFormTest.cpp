@@ -1,0 +1,62 @@
+// A new case starts from nothing of the case shown before it; the lists that are filled once
+// offer everything whatever they show; the driver returns every column it is asked for.
+
+#include "CaseFixture.h"
+#include "schema/DemoFirm.h"
+
+namespace tolmo::test {
+namespace {
+
+using namespace schema::demo;
+
+TEST_P(CaseTest, NewCaseInheritsNoneOfThePreviousCasesPeople) {
+    ASSERT_FALSE(
+        send({{"sql", QStringLiteral("UPDATE Pratica SET ID_Referente = %1, ID_UtenteRiferimento = %1, "
+                                     "ResponsabileFascicolo = 'GIULIA BIANCHI', "
+                                     "ID_UtenteProcacciatore = %2 WHERE ID_Pra = %3")
+                          .arg(kUtenteBianchi)
+                          .arg(kAnaFerriMassimo)
+                          .arg(kPraConti)}})
+            .contains("error"));
+    call("VisualizzaPratica", {kPraConti});  // reserved to the group PENALE
+    ASSERT_FALSE(text("cmbRiservata").isEmpty());
+    ASSERT_FALSE(text("cmbResponsabile").isEmpty());
+    ASSERT_FALSE(text("cmbProcacciatore").isEmpty());
+
+    nuovaPratica(kAnaBiancoAlessandro, "777");
+    for (const char* list : {"cmbReferente", "cmbResponsabile", "cmbProcacciatore", "cmbRiservata"})
+        EXPECT_EQ(text(list), QString()) << list;
+    EXPECT_FALSE(text("cmbContabilita").isEmpty());  // the accounting owner is kept
+    ASSERT_TRUE(call("Conferma").value("result").toBool());
+    const QJsonObject row = pratica(state().value("currentId").toInt());
+    EXPECT_TRUE(row.value("fk_gruppo").isNull());
+    EXPECT_EQ(row.value("id_riservata").toInt(), 0);
+    EXPECT_EQ(row.value("responsabilefascicolo").toString(), QString());
+    EXPECT_EQ(row.value("id_utenteriferimento").toInt(), 0);
+    EXPECT_EQ(row.value("id_referente").toInt(), 0);
+    EXPECT_EQ(row.value("id_utenteprocacciatore").toInt(), 0);
+}
+
+TEST_P(CaseTest, ProcurerListOffersEveryProcurerWhateverItShows) {
+    ASSERT_FALSE(
+        send({{"sql", QStringLiteral("UPDATE Pratica SET ID_UtenteProcacciatore = %1 WHERE ID_Pra = %2")
+                          .arg(kAnaFerriMassimo)
+                          .arg(kPraEsposito)}})
+            .contains("error"));
+    call("VisualizzaPratica", {kPraEsposito});
+    ASSERT_EQ(text("cmbProcacciatore"), "Ferri");
+    fire("cmbProcacciatore", "DropDown");
+    EXPECT_EQ(field("cmbProcacciatore").value("rows").toArray().size(), 2);
+}
+
+TEST_P(CaseTest, SqlReplyKeepsColumnsOfTheSameName) {
+    const QJsonArray result = rows("SELECT Posizione AS a, Note AS a FROM Pratica WHERE ID_Pra = 2");
+    ASSERT_EQ(result.size(), 1);
+    const QJsonArray row = result.at(0).toArray();
+    ASSERT_EQ(row.size(), 2);
+    EXPECT_EQ(row.at(0).toString(), pratica(kPraEsposito).value("posizione").toString());
+    EXPECT_EQ(row.at(1).toString(), pratica(kPraEsposito).value("note").toString());
+}
+
+}  // namespace
+}  // namespace tolmo::test
