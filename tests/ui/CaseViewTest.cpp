@@ -130,6 +130,16 @@ TEST_F(CaseView, FramesDisabledLeaveInformationAndConsultationButtonsUsable) {
         EXPECT_FALSE(widget(QString::fromLatin1(name))->isEnabled()) << name;
 }
 
+// The name of the party to invoice is shown, never typed: it looks like the locked entries.
+TEST_F(CaseView, ValuePanelsArePaintedLikeLockedEntries) {
+    ctl("txtNomeLegaleControparte").setLocked(true);
+    const auto* locked = widget<QLineEdit>(QStringLiteral("txtNomeLegaleControparte"));
+    const auto* name = widget<QLabel>(QStringLiteral("lblNomeFatturareA"));
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(name->autoFillBackground());
+    EXPECT_EQ(name->palette().color(name->backgroundRole()), locked->palette().color(QPalette::Base));
+}
+
 TEST_F(CaseView, JudgeInformationSitsBesideTheJudge) {
     view.resize(1300, 600);
     view.show();

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -71,8 +72,18 @@ Binding::~Binding() {
         if (w) w->removeEventFilter(this);
 }
 
+// A label drawn as a sunken panel shows a value, never a place to type: it is painted on the
+// window's colour, as a locked entry field is, rather than on the lighter page behind it.
+static void paintValueLabel(QWidget* w) {
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label || label->frameShape() == QFrame::NoFrame || label->frameShadow() != QFrame::Sunken) return;
+    label->setBackgroundRole(QPalette::Window);
+    label->setAutoFillBackground(true);
+}
+
 void Binding::start() {
     if (!m_widget) return;
+    paintValueLabel(m_widget);
     m_ownPalette = m_widget->testAttribute(Qt::WA_SetPalette) ? m_widget->palette() : QPalette();
     m_ownAutoFill = m_widget->autoFillBackground();
     adopt();
