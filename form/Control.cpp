@@ -14,13 +14,14 @@ struct EventName {
     const char* name;
 };
 
-constexpr std::array<EventName, 8> kEventNames{{
+constexpr std::array<EventName, 9> kEventNames{{
     {EventKind::Click, "Click"},
     {EventKind::DblClick, "DblClick"},
     {EventKind::Change, "Change"},
     {EventKind::DropDown, "DropDown"},
     {EventKind::Choose, "Choose"},
     {EventKind::KeyPress, "KeyPress"},
+    {EventKind::KeyDown, "KeyDown"},
     {EventKind::GotFocus, "GotFocus"},
     {EventKind::LostFocus, "LostFocus"},
 }};

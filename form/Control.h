@@ -26,18 +26,27 @@ enum class ControlKind {
     Picture,
 };
 
-enum class EventKind { Click, DblClick, Change, DropDown, Choose, KeyPress, GotFocus, LostFocus };
+enum class EventKind { Click, DblClick, Change, DropDown, Choose, KeyPress, KeyDown, GotFocus, LostFocus };
+
+/// Key codes of KeyDown for the keys that type no character (a character key gives its code
+/// in upper case: "a" and "A" are 65, "1" is 49).
+namespace keys {
+inline constexpr int Backspace = 8, Tab = 9, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, CapsLock = 20,
+                     Esc = 27, Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37,
+                     Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F12 = 123;
+}  // namespace keys
 
 QString eventKindName(EventKind kind);
 bool eventKindFromName(const QString& name, EventKind* kind);
 
-/// What a handler receives. KeyPress handlers may set `key` to 0 to drop the key;
-/// LostFocus handlers may set `cancel` to keep the focus in the control.
+/// What a handler receives. KeyDown comes first for every key pressed (`key` a code of keys::);
+/// KeyPress follows for a key that types a character (`key` the character), and its handlers
+/// may set `key` to 0 to drop it; LostFocus handlers may set `cancel` to keep the focus.
 struct ControlEvent {
     EventKind kind = EventKind::Click;
     int index = -1;  ///< option, tab or control-array index
     int row = -1;    ///< Choose: the chosen row
-    int key = 0;     ///< KeyPress: the character code (8 = backspace, 13 = Enter)
+    int key = 0;     ///< KeyPress: the character code (8 = backspace, 13 = Enter); KeyDown: keys::
     bool cancel = false;
 };
 

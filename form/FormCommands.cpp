@@ -169,8 +169,9 @@ QString applyFire(Form& form, const QJsonObject& command) {
         return invalid(*c, key("index"));
     if (command.contains(key("row")) && !toInt(command.value(key("row")), &event.row))
         return invalid(*c, key("row"));
-    if (event.kind == EventKind::KeyPress && !toKey(command.value(key("key")), &event.key))
-        return QStringLiteral("%1: KeyPress senza un \"key\" valido").arg(name);
+    const bool keyEvent = event.kind == EventKind::KeyPress || event.kind == EventKind::KeyDown;
+    if (keyEvent && !toKey(command.value(key("key")), &event.key))
+        return QStringLiteral("%1: %2 senza un \"key\" valido").arg(name, eventName);
 
     if (auto* list = dynamic_cast<ListControl*>(c); list && event.kind == EventKind::Choose && event.row >= 0)
         list->setSelectedRow(event.row);

@@ -16,8 +16,11 @@ using form::EventKind;
 const QString kBase = QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica");
 const QStringList kColumns = {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")};
 
-constexpr int kEnter = 13;
-constexpr int kEsc = 27;
+/// The keys that leave the chosen lawyer alone.
+bool tieneLegale(int key) {
+    namespace k = form::keys;
+    return key == k::Enter || key == k::Esc || key == k::Ctrl || key == k::Alt || key == k::CapsLock;
+}
 
 int idOf(const form::ListControl& list, int row) { return list.cell(row, 2).toInt(); }
 
@@ -154,6 +157,7 @@ void PartyLookups::attachChoices() {
         if (e.row < 0 || e.row >= f.cmbCognomeLegaleCP.rowCount()) return;
         m_choosing = true;
         m_choices.idAcp = idOf(f.cmbCognomeLegaleCP, e.row);
+        m_choices.cognomeAcp = f.cmbCognomeLegaleCP.text();
         m_choices.nomeAcp = f.cmbCognomeLegaleCP.cell(e.row, 1).trimmed();
         f.txtNomeLegaleControparte.setText(m_choices.nomeAcp);
         m_choosing = false;
@@ -180,12 +184,15 @@ void PartyLookups::attachChoices() {
     });
 }
 
-// Our key model carries characters only: Enter and Esc keep the lawyer, every other key
-// (Ctrl, Alt and Caps Lock reach no handler) means the person is typing another name.
+// Any key but Enter, Ctrl, Alt, Caps Lock and Esc in the lawyer's field means the person is
+// after another lawyer; so does a surname changed without a key (cut, paste).
 void PartyLookups::attachInvalidations() {
     PartyFields& f = fields;
-    f.cmbCognomeLegaleCP.on(EventKind::KeyPress, [this](ControlEvent& e) {
-        if (!quiet() && e.key != kEnter && e.key != kEsc) m_choices.idAcp = 1;
+    f.cmbCognomeLegaleCP.on(EventKind::KeyDown, [this](ControlEvent& e) {
+        if (!quiet() && !tieneLegale(e.key)) m_choices.idAcp = 1;
+    });
+    f.cmbCognomeLegaleCP.on(EventKind::Change, [this, &f](ControlEvent&) {
+        if (!quiet() && f.cmbCognomeLegaleCP.text() != m_choices.cognomeAcp) m_choices.idAcp = 1;
     });
     f.txtNomeLegaleControparte.on(EventKind::Change, [this, &f](ControlEvent&) {
         if (!quiet() && f.txtNomeLegaleControparte.text() != m_choices.nomeAcp) m_choices.idAcp = 1;
@@ -279,6 +286,7 @@ void PartyLookups::show(core::ShowContext& ctx) {
     const NomiParte acp =
         parte(QStringLiteral("ID_Acp"), QStringLiteral("AcpCognome"), QStringLiteral("AcpNome"));
     m_choices.idAcp = acp.id;
+    m_choices.cognomeAcp = acp.cognome;
     m_choices.nomeAcp = acp.nome;
     f.cmbCognomeLegaleCP.setText(acp.cognome);
     f.txtNomeLegaleControparte.setText(acp.nome);

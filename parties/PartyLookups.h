@@ -19,6 +19,7 @@ using core::ListControl;
 /// The ids the party lists remember for the case on screen (0 or 1 mean none, as noted).
 struct PartyChoices {
     int idAcp = 1;             ///< counterparty's lawyer; 1 = none or typed by hand
+    QString cognomeAcp;        ///< the lawyer's surname as chosen or shown
     QString nomeAcp;           ///< the lawyer's first name as chosen
     int idCorrispondente = 0;  ///< correspondent; 0 or 1 = none or typed by hand
     QString nomeCorrispondente;

@@ -101,9 +101,9 @@ protected:
         e.row = row;
         list.fire(e);
     }
-    static void press(form::Control& c, int key) {
+    static void press(form::Control& c, int key, form::EventKind kind = form::EventKind::KeyPress) {
         form::ControlEvent e;
-        e.kind = form::EventKind::KeyPress;
+        e.kind = kind;
         e.key = key;
         c.fire(e);
     }

@@ -77,7 +77,7 @@ TEST_P(PartyLists, EachListKeepsToItsCategory) {
     EXPECT_EQ(services.interaction.pointerHistory().back(), form::PointerDefault);
 }
 
-TEST_P(PartyLists, LawyerChoiceLastsUntilAKeyOtherThanEnterOrEsc) {
+TEST_P(PartyLists, LawyerChoiceLastsUntilAKeyOtherThanEnterCtrlAltCapsLockOrEsc) {
     open(fields.cmbCognomeLegaleCP, QStringLiteral("Fon"));
     ASSERT_EQ(fields.cmbCognomeLegaleCP.rowCount(), 1);
     choose(fields.cmbCognomeLegaleCP, 0);
@@ -85,15 +85,23 @@ TEST_P(PartyLists, LawyerChoiceLastsUntilAKeyOtherThanEnterOrEsc) {
     EXPECT_EQ(ids.nomeAcp, QStringLiteral("Laura"));
     EXPECT_EQ(fields.txtNomeLegaleControparte.text(), QStringLiteral("Laura"));
 
-    press(fields.cmbCognomeLegaleCP, 13);
-    press(fields.cmbCognomeLegaleCP, 27);
+    namespace k = form::keys;
+    for (const int key : {k::Enter, k::Esc, k::Ctrl, k::Alt, k::CapsLock})
+        press(fields.cmbCognomeLegaleCP, key, form::EventKind::KeyDown);
     fields.txtNomeLegaleControparte.setText(QStringLiteral("Laura"));
     EXPECT_EQ(ids.idAcp, demo::kAnaFontanaLaura);
-    press(fields.cmbCognomeLegaleCP, 40);  // the down arrow's key code
-    EXPECT_EQ(ids.idAcp, 1);
+    for (const int key : {k::Down, k::Home, k::F1 + 1, k::Shift}) {
+        choose(fields.cmbCognomeLegaleCP, 0);
+        press(fields.cmbCognomeLegaleCP, key, form::EventKind::KeyDown);
+        EXPECT_EQ(ids.idAcp, 1) << key;
+    }
 
     choose(fields.cmbCognomeLegaleCP, 0);
     fields.txtNomeLegaleControparte.setText(QStringLiteral("Lauretta"));
+    EXPECT_EQ(ids.idAcp, 1);
+
+    choose(fields.cmbCognomeLegaleCP, 0);
+    fields.cmbCognomeLegaleCP.setText(QStringLiteral("Fontanella"));  // pasted, no key pressed
     EXPECT_EQ(ids.idAcp, 1);
 }
 

@@ -15,6 +15,7 @@
 #include "core/TolmoPratica.h"
 #include "form/Control.h"
 #include "form/ScriptedInteraction.h"
+#include "parties/PartyLookups.h"
 #include "ui/case/PraticaView.h"
 
 namespace tolmo::ui::test {
@@ -225,6 +226,36 @@ TEST_F(CaseView, HeaderListsAreTypeAheadCombos) {
     auto* caption = widget<QLabel>(QStringLiteral("capPratica"));
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(caption->text(), QStringLiteral("Cerca pratica"));
+}
+
+// Real keys on the lawyer's field: the keys that type nothing reach the form too.
+TEST_F(CaseView, KeysThatTypeNothingUndoTheChosenLawyer) {
+    auto& lawyers = ctl<form::ListControl>("cmbCognomeLegaleCP");
+    lawyers.addRow(QStringList{QStringLiteral("Fontana"), QStringLiteral("Laura"), QStringLiteral("21")});
+    const parties::PartyChoices& ids = pratica.section<parties::PartyLookups>()->choices();
+    auto* combo = widget<QComboBox>(QStringLiteral("cmbCognomeLegaleCP"));
+    view.show();
+    const auto chooseLawyer = [&] {
+        lawyers.setSelectedRow(0);
+        form::ControlEvent e;
+        e.kind = form::EventKind::Choose;
+        e.row = 0;
+        lawyers.fire(e);
+        ASSERT_EQ(ids.idAcp, 21);
+    };
+    chooseLawyer();
+    QTest::keyClick(combo, Qt::Key_Return);
+    QTest::keyClick(combo, Qt::Key_Control);
+    EXPECT_EQ(ids.idAcp, 21);
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_F5}) {
+        chooseLawyer();
+        QTest::keyClick(combo, key);
+        EXPECT_EQ(ids.idAcp, 1) << key;
+    }
+    chooseLawyer();
+    combo->lineEdit()->selectAll();
+    combo->lineEdit()->insert(QStringLiteral("Fontanella"));  // a paste from the context menu
+    EXPECT_EQ(ids.idAcp, 1);
 }
 
 TEST_F(CaseView, PartyListsShowNamesButNotIds) {

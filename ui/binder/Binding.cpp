@@ -48,6 +48,59 @@ int keyCode(const QKeyEvent& event) {
 }
 
 // The Qt key that types `code`, for a handler that replaced the person's key.
+// The KeyDown code of a key: the named keys, or the character in upper case; 0 for a key the
+// form has no code for.
+int keyDownCode(const QKeyEvent& event) {
+    namespace k = form::keys;
+    switch (event.key()) {
+        case Qt::Key_Backspace:
+            return k::Backspace;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return k::Tab;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return k::Enter;
+        case Qt::Key_Shift:
+            return k::Shift;
+        case Qt::Key_Control:
+            return k::Ctrl;
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+            return k::Alt;
+        case Qt::Key_CapsLock:
+            return k::CapsLock;
+        case Qt::Key_Escape:
+            return k::Esc;
+        case Qt::Key_PageUp:
+            return k::PageUp;
+        case Qt::Key_PageDown:
+            return k::PageDown;
+        case Qt::Key_End:
+            return k::End;
+        case Qt::Key_Home:
+            return k::Home;
+        case Qt::Key_Left:
+            return k::Left;
+        case Qt::Key_Up:
+            return k::Up;
+        case Qt::Key_Right:
+            return k::Right;
+        case Qt::Key_Down:
+            return k::Down;
+        case Qt::Key_Insert:
+            return k::Insert;
+        case Qt::Key_Delete:
+            return k::Delete;
+        default:
+            break;
+    }
+    if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F12) return k::F1 + (event.key() - Qt::Key_F1);
+    const QList<uint> chars = event.text().toUpper().toUcs4();
+    if (!chars.isEmpty() && chars.first() >= 0x20) return static_cast<int>(chars.first());
+    return event.key() > 0 && event.key() < 0x7F ? event.key() : 0;
+}
+
 int qtKeyFor(int code) {
     if (code == 8) return Qt::Key_Backspace;
     if (code == 13) return Qt::Key_Return;
@@ -241,11 +294,18 @@ bool Binding::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// KeyPress handlers see the character; a handler may drop it (key 0) or type another.
+// KeyDown handlers hear every key; KeyPress handlers see the character of one that types,
+// and may drop it (key 0) or type another.
 bool Binding::onKey(QObject* watched, QKeyEvent* event) {
     if (m_replayingKey) return false;
     const bool moves = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     if (m_swallowInput && !moves) return true;
+    if (const int down = keyDownCode(*event); down != 0) {
+        form::ControlEvent e;
+        e.kind = EventKind::KeyDown;
+        e.key = down;
+        fire(e);
+    }
     const int code = keyCode(*event);
     if (code == 0) return false;
     form::ControlEvent e;
