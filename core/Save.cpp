@@ -3,6 +3,7 @@
 // Nothing the person sees changes before the commit: a failed save leaves the form as it was.
 
 #include <QScopedValueRollback>
+#include <limits>
 
 #include "Builtin.h"
 #include "FeeChanges.h"
@@ -176,7 +177,11 @@ void TolmoPratica::scriviPratica(Recordset& rs, const QString& bitRichiedi) {
     core::PraticaForm& f = m_form;
     const QString posizione = testata(m_header, m_header.posizione());
     scriviTesto(rs, QStringLiteral("Posizione"), posizione);
-    rs.setValue(QStringLiteral("NumPos"), core::numeroIniziale(posizione));
+    // NumPos is a 32-bit column: a position whose number is larger orders as having none.
+    const qint64 numero = core::numeroIniziale(posizione);
+    const bool entra =
+        numero >= std::numeric_limits<qint32>::min() && numero <= std::numeric_limits<qint32>::max();
+    rs.setValue(QStringLiteral("NumPos"), entra ? numero : 0);
     rs.setValue(QStringLiteral("ID_Cliente"), m_header.idCliente());
     scriviTesto(rs, QStringLiteral("NumeroRegGenerale"), testata(m_header, m_header.numeroRegGenerale()));
     scriviParti(rs);

@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "Builtin.h"
+#include "core/model/ColumnLimits.h"
 #include "fees/ClsTariffa.h"
 
 namespace tolmo {
@@ -32,6 +33,8 @@ TolmoPratica::TolmoPratica(form::Interaction& ui, platform::Settings& settings, 
     : QObject(parent), m_ui(ui), m_settings(settings) {
     registerSections();
     initialize();
+    core::limitaAlleColonne(m_form);
+    core::limitaAlleColonne(m_header.controls());
 }
 
 TolmoPratica::~TolmoPratica() { Terminate(); }

@@ -61,8 +61,21 @@ Control::~Control() {
     if (m_form) m_form->remove(this);
 }
 
+namespace {
+/// The first `characters` characters of `text`, never half a surrogate pair.
+QString firstCharacters(const QString& text, int characters) {
+    qsizetype end = 0;
+    for (int n = 0; n < characters && end < text.size(); ++n)
+        end += text.at(end).isHighSurrogate() && end + 1 < text.size() && text.at(end + 1).isLowSurrogate()
+                   ? 2
+                   : 1;
+    return text.left(end);
+}
+}  // namespace
+
 void Control::setText(const QString& text) {
-    if (!assign(m_text, text)) return;
+    const bool tooLong = m_maxLength > 0 && text.size() > m_maxLength;
+    if (!assign(m_text, tooLong ? firstCharacters(text, m_maxLength) : text)) return;
     notify(Prop::Text);
     fire(EventKind::Change);
 }
@@ -117,6 +130,12 @@ void Control::setGeometry(int left, int top, int width, int height) {
 
 void Control::setBackColor(long colour) {
     if (assign(m_backColor, colour)) notify(Prop::BackColor);
+}
+
+void Control::setMaxLength(int characters) {
+    if (!assign(m_maxLength, std::max(characters, 0))) return;
+    notify(Prop::MaxLength);
+    setText(m_text);
 }
 
 void Control::setFormat(const QString& format, const QString& mask) {

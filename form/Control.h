@@ -70,6 +70,7 @@ enum class Prop {
     CurrentCell,
     Focus,
     Format,
+    MaxLength,
 };
 
 class Control {
@@ -86,7 +87,11 @@ public:
     Form* form() const { return m_form; }
 
     const QString& text() const { return m_text; }
-    void setText(const QString& text);  ///< fires Change when the text changes
+    /// Fires Change when the text changes; a text longer than maxLength keeps its first characters.
+    void setText(const QString& text);
+    /// The most characters the text may hold (the column it is saved in), 0 for no limit.
+    int maxLength() const { return m_maxLength; }
+    void setMaxLength(int characters);
     bool visible() const { return m_visible; }
     void setVisible(bool v);
     bool enabled() const { return m_enabled; }
@@ -145,6 +150,7 @@ private:
     bool m_visible = true, m_enabled = true, m_locked = false;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     long m_backColor = -1;
+    int m_maxLength = 0;
     std::vector<std::pair<EventKind, Handler>> m_handlers;
     std::vector<std::pair<int, Observer>> m_observers;
     int m_nextObserver = 1;

@@ -49,6 +49,7 @@ QJsonObject dumpControl(const Control& control) {
         out.insert(QStringLiteral("backColor"), static_cast<qint64>(control.backColor()));
     if (!control.format().isEmpty()) out.insert(QStringLiteral("format"), control.format());
     if (!control.mask().isEmpty()) out.insert(QStringLiteral("mask"), control.mask());
+    if (control.maxLength() > 0) out.insert(QStringLiteral("maxLength"), control.maxLength());
 
     if (const auto* list = dynamic_cast<const ListControl*>(&control)) {
         dumpList(*list, out);

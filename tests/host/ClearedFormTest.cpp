@@ -49,6 +49,24 @@ TEST_P(CaseTest, ProcurerListOffersEveryProcurerWhateverItShows) {
     EXPECT_EQ(field("cmbProcacciatore").value("rows").toArray().size(), 2);
 }
 
+// 300 characters in a field of 100: the field keeps 100 (never half of a character outside the
+// basic plane) and both engines store them, with no error; so does a position of 400 digits.
+TEST_P(CaseTest, TextLongerThanItsColumnIsCutWhereItIsTyped) {
+    ASSERT_TRUE(call("Modifica", {kPraEsposito}).value("result").toBool());
+    const QString lungo = QString(99, u'x') + QStringLiteral("\U0001F600") + QString(200, u'y');
+    type("txtCollocazione", lungo);
+    const QString tenuto = text("txtCollocazione");
+    EXPECT_EQ(tenuto, lungo.left(101));  // 99 + the two halves of one character
+    EXPECT_EQ(field("txtCollocazione").value("maxLength").toInt(), 100);
+    type("ctlTestata1.txtPosizione", QString(450, u'9'));
+    EXPECT_EQ(text("ctlTestata1.txtPosizione").size(), 400);
+    ASSERT_TRUE(call("Conferma").value("result").toBool())
+        << boxes().value(0).value("text").toString().toStdString();
+    EXPECT_EQ(pratica(kPraEsposito).value("collocazione").toString(), tenuto);
+    EXPECT_EQ(pratica(kPraEsposito).value("posizione").toString(), QString(400, u'9'));
+    EXPECT_EQ(pratica(kPraEsposito).value("numpos").toInt(), 0);  // no 32-bit number: no order
+}
+
 TEST_P(CaseTest, SqlReplyKeepsColumnsOfTheSameName) {
     const QJsonArray result = rows("SELECT Posizione AS a, Note AS a FROM Pratica WHERE ID_Pra = 2");
     ASSERT_EQ(result.size(), 1);

@@ -141,6 +141,15 @@ TEST_F(CaseView, ValuePanelsArePaintedLikeLockedEntries) {
     EXPECT_EQ(name->palette().color(name->backgroundRole()), locked->palette().color(QPalette::Base));
 }
 
+TEST_F(CaseView, EntriesTakeNoMoreThanTheirColumnHolds) {
+    EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtCollocazione"))->maxLength(), 100);
+    EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtPosizione"))->maxLength(), 400);
+    EXPECT_EQ(widget<QComboBox>(QStringLiteral("cmbOggetto"))->lineEdit()->maxLength(),
+              ctl("cmbOggetto").maxLength());
+    EXPECT_GT(ctl("cmbOggetto").maxLength(), 0);
+    EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtCampo(4)"))->maxLength(), 400);
+}
+
 TEST_F(CaseView, JudgeInformationSitsBesideTheJudge) {
     view.resize(1300, 600);
     view.show();

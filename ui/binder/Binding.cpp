@@ -145,7 +145,7 @@ void Binding::start() {
         m_starting = true;
         for (Prop p : {Prop::Rows, Prop::Selection, Prop::Table, Prop::CurrentCell, Prop::Tabs, Prop::Index,
                        Prop::Checked, Prop::Text, Prop::Caption, Prop::ToolTip, Prop::Visible, Prop::Enabled,
-                       Prop::Locked, Prop::BackColor, Prop::Geometry}) {
+                       Prop::Locked, Prop::BackColor, Prop::Geometry, Prop::MaxLength}) {
             if (!showCommon(p)) show(p);
         }
         m_starting = false;
@@ -213,12 +213,25 @@ bool Binding::showCommon(Prop prop) {
         case Prop::Focus:
             if (QWidget* target = focusTarget()) target->setFocus(Qt::OtherFocusReason);
             return true;
+        case Prop::MaxLength:
+            showMaxLength();
+            return true;
         case Prop::Tag:
         case Prop::Format:
             return true;
         default:
             return false;
     }
+}
+
+// The entry accepts no more characters than its column holds (QLineEdit counts UTF-16 units,
+// so a character outside the basic plane counts twice: never more than the column).
+void Binding::showMaxLength() {
+    QLineEdit* line = qobject_cast<QLineEdit*>(m_widget);
+    if (auto* combo = qobject_cast<QComboBox*>(m_widget)) line = combo->lineEdit();
+    if (!line) return;
+    const int most = m_control.maxLength();
+    line->setMaxLength(most > 0 ? most : 32767);
 }
 
 // Only where no layout places the widget: there the form's own coordinates rule.

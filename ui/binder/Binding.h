@@ -76,6 +76,7 @@ private:
     bool showCommon(form::Prop prop);
     void showGeometry();
     void showBackColor();
+    void showMaxLength();
     bool isInput(QObject* watched) const;
     bool isMouseTarget(QObject* watched) const;
     bool onKey(QObject* watched, QKeyEvent* event);
