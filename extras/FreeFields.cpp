@@ -57,10 +57,18 @@ bool didascaliaVuota(const QString& caption) {
 
 }  // namespace
 
+QString valoreNormalizzato(const QString& kind, const QString& text) {
+    const QString t = text.trimmed();
+    if (kind != kKindDate || t == kEmptyDateMask) return t;
+    const QString compatto = QString(t).remove(u'_').remove(u' ');
+    const QDate giorno = QDate::fromString(compatto, QStringLiteral("d/M/yyyy"));
+    return giorno.isValid() ? giorno.toString(QStringLiteral("dd/MM/yyyy")) : t;
+}
+
 bool valoreValido(const QString& kind, const QString& text) {
     if (kind == kKindDate)
         return text.isEmpty() || text == kEmptyDateMask ||
-               QDate::fromString(text, QStringLiteral("dd/MM/yyyy")).isValid();
+               QDate::fromString(valoreNormalizzato(kind, text), QStringLiteral("dd/MM/yyyy")).isValid();
     if (kind == kKindMoney || kind == kKindNumber) return text.isEmpty() || numerico(text);
     return true;
 }
@@ -73,6 +81,7 @@ FreeFieldControls::FreeFieldControls(form::Form& form) : f(&form) {
             f, form::arrayName(QStringLiteral("txtCampo"), i), core::ControlKind::TextBox);
         lblCampo[i] = m_owned[2 * i].get();
         txtCampo[i] = m_owned[2 * i + 1].get();
+        txtCampo[i]->setSelectOnEntry(true);
     }
 }
 
@@ -154,7 +163,7 @@ void FreeFields::attach() {
             if (!tastoAmmesso(campo.tag(), e.key)) e.key = 0;
         });
         campo.on(EventKind::LostFocus, [this, &campo](ControlEvent& e) {
-            const QString testo = campo.text().trimmed();
+            const QString testo = valoreNormalizzato(campo.tag(), campo.text());
             if (!valoreValido(campo.tag(), testo)) {
                 m_services.ui().messageBox(QStringLiteral("Valore non valido per il campo."),
                                            m_services.messageTitle(), form::MsgButtons::OK,
@@ -232,7 +241,7 @@ void FreeFields::writeRow(core::SaveContext& ctx) {
     for (int i = 0; i < kCampiLiberi; ++i) {
         const core::Control& campo = *fields.txtCampo[i];
         if (!campo.visible()) continue;
-        const QString testo = campo.text().trimmed();
+        const QString testo = valoreNormalizzato(kind(i), campo.text());
         core::scriviTesto(ctx.row, QStringLiteral("Campo") + QString::number(i + 1),
                           testo == kEmptyDateMask ? QString() : testo);
     }

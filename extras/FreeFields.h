@@ -17,8 +17,11 @@ inline const QString kKindNumber = QStringLiteral("3");
 inline const QString kEmptyDateMask = QStringLiteral("__/__/____");
 
 /// True when `text` (already trimmed) is acceptable for a field of `kind`: a date is empty, the
-/// empty mask or a real dd/MM/yyyy day; money and numbers are empty or numeric (Italian or C form).
+/// empty mask or a real day, typed in full or short ("1/2/2020", "1_/2_/2020" through the mask);
+/// money and numbers are empty or numeric (Italian or C form).
 bool valoreValido(const QString& kind, const QString& text);
+/// The text a field keeps, trimmed: a date typed short is written in full ("01/02/2020").
+QString valoreNormalizzato(const QString& kind, const QString& text);
 
 /// The twenty free fields: 1-10 on the free-fields tab, 11-20 on the second one.
 struct FreeFieldControls {

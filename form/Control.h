@@ -92,6 +92,9 @@ public:
     /// The most characters the text may hold (the column it is saved in), 0 for no limit.
     int maxLength() const { return m_maxLength; }
     void setMaxLength(int characters);
+    /// Entering the field selects its whole text (a view's business: the form keeps no selection).
+    bool selectOnEntry() const { return m_selectOnEntry; }
+    void setSelectOnEntry(bool on) { m_selectOnEntry = on; }
     bool visible() const { return m_visible; }
     void setVisible(bool v);
     bool enabled() const { return m_enabled; }
@@ -151,6 +154,7 @@ private:
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     long m_backColor = -1;
     int m_maxLength = 0;
+    bool m_selectOnEntry = false;
     std::vector<std::pair<EventKind, Handler>> m_handlers;
     std::vector<std::pair<int, Observer>> m_observers;
     int m_nextObserver = 1;

@@ -50,6 +50,7 @@ QJsonObject dumpControl(const Control& control) {
     if (!control.format().isEmpty()) out.insert(QStringLiteral("format"), control.format());
     if (!control.mask().isEmpty()) out.insert(QStringLiteral("mask"), control.mask());
     if (control.maxLength() > 0) out.insert(QStringLiteral("maxLength"), control.maxLength());
+    if (control.selectOnEntry()) out.insert(QStringLiteral("selectOnEntry"), true);
 
     if (const auto* list = dynamic_cast<const ListControl*>(&control)) {
         dumpList(*list, out);

@@ -139,6 +139,10 @@ TEST_P(FreeFieldsTest, LeavingAFieldValidatesItsText) {
     EXPECT_TRUE(leave(1, QStringLiteral("__/__/____")));
     EXPECT_TRUE(leave(1, QStringLiteral(" 15/03/2011 ")));
     EXPECT_EQ(txt(1).text(), QStringLiteral("15/03/2011"));
+    for (const QString& corta : {QStringLiteral("1/2/2020"), QStringLiteral("1_/2_/2020")}) {
+        EXPECT_TRUE(leave(1, corta));  // typed short, with or without the mask: written in full
+        EXPECT_EQ(txt(1).text(), QStringLiteral("01/02/2020"));
+    }
     EXPECT_TRUE(services.interaction.messages().empty());
 
     EXPECT_FALSE(leave(1, QStringLiteral("31/02/2011")));

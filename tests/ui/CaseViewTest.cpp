@@ -150,6 +150,39 @@ TEST_F(CaseView, EntriesTakeNoMoreThanTheirColumnHolds) {
     EXPECT_EQ(widget<QLineEdit>(QStringLiteral("txtCampo(4)"))->maxLength(), 400);
 }
 
+// A date field takes its mask, a money field shows its display format until it is entered, and
+// entering selects the whole text; a date typed short through the mask is written in full.
+TEST_F(CaseView, FreeFieldInputRulesReachTheWidgets) {
+    form.SSTabPratica.setCurrent(core::TabCampiLiberi);
+    ctl("fraCampiLiberi").setEnabled(true);
+    auto& data = ctl("txtCampo(0)");
+    data.setTag(QStringLiteral("1"));
+    data.setFormat(QStringLiteral("ddddd"), QStringLiteral("##/##/####"));
+    auto& soldi = ctl("txtCampo(2)");
+    soldi.setTag(QStringLiteral("2"));
+    soldi.setFormat(QStringLiteral("€ #,##0.00;(€ #,##0.00)"), QString());
+    soldi.setText(QStringLiteral("1234,5"));
+    auto* dataLine = widget<QLineEdit>(QStringLiteral("txtCampo(0)"));
+    auto* soldiLine = widget<QLineEdit>(QStringLiteral("txtCampo(2)"));
+    EXPECT_EQ(dataLine->inputMask(), QStringLiteral("00/00/0000;_"));
+    EXPECT_EQ(soldiLine->text(), QStringLiteral("€ 1.234,50"));
+
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    soldiLine->setFocus(Qt::TabFocusReason);
+    QTest::qWait(10);
+    EXPECT_EQ(soldiLine->text(), QStringLiteral("1234,5"));
+    EXPECT_EQ(soldiLine->selectedText(), QStringLiteral("1234,5"));
+
+    dataLine->setFocus(Qt::TabFocusReason);
+    dataLine->setCursorPosition(0);
+    QTest::keyClicks(dataLine, QStringLiteral("1/2/2020"));
+    soldiLine->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(data.text(), QStringLiteral("01/02/2020"));
+    EXPECT_EQ(dataLine->displayText(), QStringLiteral("01/02/2020"));
+    EXPECT_TRUE(ui.messages().empty());
+}
+
 TEST_F(CaseView, JudgeInformationSitsBesideTheJudge) {
     view.resize(1300, 600);
     view.show();

@@ -144,8 +144,8 @@ void Binding::start() {
         EchoGuard::Scope scope(m_echo);
         m_starting = true;
         for (Prop p : {Prop::Rows, Prop::Selection, Prop::Table, Prop::CurrentCell, Prop::Tabs, Prop::Index,
-                       Prop::Checked, Prop::Text, Prop::Caption, Prop::ToolTip, Prop::Visible, Prop::Enabled,
-                       Prop::Locked, Prop::BackColor, Prop::Geometry, Prop::MaxLength}) {
+                       Prop::Checked, Prop::Format, Prop::Text, Prop::Caption, Prop::ToolTip, Prop::Visible,
+                       Prop::Enabled, Prop::Locked, Prop::BackColor, Prop::Geometry, Prop::MaxLength}) {
             if (!showCommon(p)) show(p);
         }
         m_starting = false;
@@ -217,7 +217,6 @@ bool Binding::showCommon(Prop prop) {
             showMaxLength();
             return true;
         case Prop::Tag:
-        case Prop::Format:
             return true;
         default:
             return false;
@@ -341,6 +340,7 @@ void Binding::onFocusIn(QFocusEvent* event) {
     if (event->reason() == Qt::PopupFocusReason || m_hasFocus) return;
     m_hasFocus = true;
     if (form::Form* f = m_control.form()) f->setFocusControl(&m_control);
+    focusMoved(true);
     fire(EventKind::GotFocus);
 }
 
@@ -353,6 +353,7 @@ void Binding::onFocusOut(QFocusEvent* event) {
     form::ControlEvent e;
     e.kind = EventKind::LostFocus;
     fire(e);
+    if (!e.cancel) focusMoved(false);
     if (e.cancel) {
         QTimer::singleShot(0, this, [this] {
             if (QWidget* target = m_widget ? focusTarget() : nullptr) target->setFocus(Qt::OtherFocusReason);

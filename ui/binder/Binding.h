@@ -61,6 +61,8 @@ protected:
     /// Shows the locked state; false when the widget has no read-only mode of its own,
     /// in which case the person's input is swallowed instead.
     virtual bool showLocked(bool locked);
+    /// The keyboard focus came to the control (true) or left it (false).
+    virtual void focusMoved(bool /*in*/) {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     /// True while the binder itself is updating widgets.
