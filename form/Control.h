@@ -28,12 +28,22 @@ enum class ControlKind {
 
 enum class EventKind { Click, DblClick, Change, DropDown, Choose, KeyPress, KeyDown, GotFocus, LostFocus };
 
-/// Key codes of KeyDown for the keys that type no character (a character key gives its code
-/// in upper case: "a" and "A" are 65, "1" is 49).
+/// Key codes of KeyDown for the keys that type no character. A letter or a digit gives its code
+/// in upper case ("a" and "A" are 65, "1" is 49); any other character OtherCharacter + its code
+/// point, so that no character is taken for a named key.
 namespace keys {
-inline constexpr int Backspace = 8, Tab = 9, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, CapsLock = 20,
-                     Esc = 27, Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37,
-                     Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F12 = 123;
+inline constexpr int Backspace = 8, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, CapsLock = 20, Esc = 27,
+                     Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38,
+                     Right = 39, Down = 40, Insert = 45, Delete = 46, F1 = 112, F12 = 123,
+                     OtherCharacter = 0x10000;
+/// The KeyDown code of a key that types `character`.
+inline int ofCharacter(char32_t character) {
+    if (character >= U'a' && character <= U'z') return static_cast<int>(character - U'a' + U'A');
+    if ((character >= U'A' && character <= U'Z') || (character >= U'0' && character <= U'9') ||
+        character == U' ')
+        return static_cast<int>(character);
+    return OtherCharacter + static_cast<int>(character);
+}
 }  // namespace keys
 
 QString eventKindName(EventKind kind);

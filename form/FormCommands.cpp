@@ -172,6 +172,9 @@ QString applyFire(Form& form, const QJsonObject& command) {
     const bool keyEvent = event.kind == EventKind::KeyPress || event.kind == EventKind::KeyDown;
     if (keyEvent && !toKey(command.value(key("key")), &event.key))
         return QStringLiteral("%1: %2 senza un \"key\" valido").arg(name, eventName);
+    // A character given for KeyDown is the key that types it.
+    if (event.kind == EventKind::KeyDown && command.value(key("key")).isString())
+        event.key = keys::ofCharacter(static_cast<char32_t>(event.key));
 
     if (auto* list = dynamic_cast<ListControl*>(c); list && event.kind == EventKind::Choose && event.row >= 0)
         list->setSelectedRow(event.row);

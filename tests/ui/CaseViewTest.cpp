@@ -169,7 +169,8 @@ TEST_F(CaseView, FreeFieldInputRulesReachTheWidgets) {
 
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-    soldiLine->setFocus(Qt::TabFocusReason);
+    QTest::mouseClick(soldiLine, Qt::LeftButton, {},
+                      QPoint(4, soldiLine->height() / 2));  // no select-all of Qt's own
     QTest::qWait(10);
     EXPECT_EQ(soldiLine->text(), QStringLiteral("1234,5"));
     EXPECT_EQ(soldiLine->selectedText(), QStringLiteral("1234,5"));
@@ -181,6 +182,10 @@ TEST_F(CaseView, FreeFieldInputRulesReachTheWidgets) {
     EXPECT_EQ(data.text(), QStringLiteral("01/02/2020"));
     EXPECT_EQ(dataLine->displayText(), QStringLiteral("01/02/2020"));
     EXPECT_TRUE(ui.messages().empty());
+
+    data.setFormat(QString(), QString());  // a text field again: the column's limit stays
+    EXPECT_EQ(dataLine->inputMask(), QString());
+    EXPECT_EQ(dataLine->maxLength(), 400);
 }
 
 TEST_F(CaseView, JudgeInformationSitsBesideTheJudge) {
@@ -288,6 +293,7 @@ TEST_F(CaseView, KeysThatTypeNothingUndoTheChosenLawyer) {
     chooseLawyer();
     QTest::keyClick(combo, Qt::Key_Return);
     QTest::keyClick(combo, Qt::Key_Control);
+    QTest::keyClick(combo, Qt::Key_Tab);  // leaving the field keeps the lawyer chosen
     EXPECT_EQ(ids.idAcp, 21);
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_F5}) {
         chooseLawyer();

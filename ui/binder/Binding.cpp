@@ -47,9 +47,8 @@ int keyCode(const QKeyEvent& event) {
     return chars.isEmpty() ? 0 : static_cast<int>(chars.first());
 }
 
-// The Qt key that types `code`, for a handler that replaced the person's key.
-// The KeyDown code of a key: the named keys, or the character in upper case; 0 for a key the
-// form has no code for.
+// The KeyDown code of a key: the named keys, or the character's code (keys::ofCharacter); 0 for
+// a key the form has no code for. Tab and Backtab move the focus: no KeyDown, as no KeyPress.
 int keyDownCode(const QKeyEvent& event) {
     namespace k = form::keys;
     switch (event.key()) {
@@ -57,7 +56,7 @@ int keyDownCode(const QKeyEvent& event) {
             return k::Backspace;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return k::Tab;
+            return 0;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return k::Enter;
@@ -96,11 +95,12 @@ int keyDownCode(const QKeyEvent& event) {
             break;
     }
     if (event.key() >= Qt::Key_F1 && event.key() <= Qt::Key_F12) return k::F1 + (event.key() - Qt::Key_F1);
-    const QList<uint> chars = event.text().toUpper().toUcs4();
-    if (!chars.isEmpty() && chars.first() >= 0x20) return static_cast<int>(chars.first());
-    return event.key() > 0 && event.key() < 0x7F ? event.key() : 0;
+    const QList<uint> chars = event.text().toUcs4();
+    if (!chars.isEmpty() && chars.first() >= 0x20) return k::ofCharacter(chars.first());
+    return event.key() > 0 && event.key() < 0x7F ? k::ofCharacter(static_cast<char32_t>(event.key())) : 0;
 }
 
+// The Qt key that types `code`, for a handler that replaced the person's key.
 int qtKeyFor(int code) {
     if (code == 8) return Qt::Key_Backspace;
     if (code == 13) return Qt::Key_Return;
@@ -337,10 +337,11 @@ bool Binding::onKey(QObject* watched, QKeyEvent* event) {
 }
 
 void Binding::onFocusIn(QFocusEvent* event) {
-    if (event->reason() == Qt::PopupFocusReason || m_hasFocus) return;
+    const bool entered = event->reason() != Qt::PopupFocusReason && !m_hasFocus;
+    focusMoved(true, entered);  // also back from a popup or another window: the widget shows what is typed
+    if (!entered) return;
     m_hasFocus = true;
     if (form::Form* f = m_control.form()) f->setFocusControl(&m_control);
-    focusMoved(true);
     fire(EventKind::GotFocus);
 }
 
@@ -353,7 +354,7 @@ void Binding::onFocusOut(QFocusEvent* event) {
     form::ControlEvent e;
     e.kind = EventKind::LostFocus;
     fire(e);
-    if (!e.cancel) focusMoved(false);
+    if (!e.cancel) focusMoved(false, true);
     if (e.cancel) {
         QTimer::singleShot(0, this, [this] {
             if (QWidget* target = m_widget ? focusTarget() : nullptr) target->setFocus(Qt::OtherFocusReason);

@@ -61,8 +61,9 @@ protected:
     /// Shows the locked state; false when the widget has no read-only mode of its own,
     /// in which case the person's input is swallowed instead.
     virtual bool showLocked(bool locked);
-    /// The keyboard focus came to the control (true) or left it (false).
-    virtual void focusMoved(bool /*in*/) {}
+    /// The keyboard focus came to the control (`in`) or left it; `entered` when the person moved
+    /// into or out of the control, not back from a popup or another window.
+    virtual void focusMoved(bool /*in*/, bool /*entered*/) {}
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     /// True while the binder itself is updating widgets.
@@ -72,13 +73,14 @@ protected:
     /// Fires an event on the control.
     void fire(form::ControlEvent& event) { m_control.fire(event); }
     void fire(form::EventKind kind) { m_control.fire(kind); }
+    /// The control's length limit on the widget's line edit.
+    void showMaxLength();
 
 private:
     void noticed(form::Prop prop);
     bool showCommon(form::Prop prop);
     void showGeometry();
     void showBackColor();
-    void showMaxLength();
     bool isInput(QObject* watched) const;
     bool isMouseTarget(QObject* watched) const;
     bool onKey(QObject* watched, QKeyEvent* event);

@@ -25,7 +25,8 @@ std::optional<double> numero(const QString& text) {
 
 QString formatoVisibile(const QString& format, const QString& text) {
     const std::optional<double> v = numero(text);
-    if (!v) return text;
+    constexpr double kPiuGrande = 1e15;  // beyond it an amount is shown as typed
+    if (!v || std::abs(*v) > kPiuGrande) return text;
     const QLocale italian(QLocale::Italian);
     if (format == kEuro) {
         const QString amount = QStringLiteral("€ ") + italian.toString(std::abs(*v), 'f', 2);

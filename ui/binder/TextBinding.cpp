@@ -39,13 +39,15 @@ void TextBinding::showMask() {
     auto* line = qobject_cast<QLineEdit*>(widget());
     if (!line) return;
     const QString mask = mascheraQt(control().mask());
-    if (line->inputMask() != mask) line->setInputMask(mask);
+    if (line->inputMask() == mask) return;
+    line->setInputMask(mask);
+    showMaxLength();  // Qt forgets the length limit when a mask comes or goes
 }
 
-void TextBinding::focusMoved(bool in) {
+void TextBinding::focusMoved(bool in, bool entered) {
     show(Prop::Text);
     auto* line = qobject_cast<QLineEdit*>(widget());
-    if (in && line && control().selectOnEntry())
+    if (in && entered && line && control().selectOnEntry())
         QTimer::singleShot(0, line, [line] { line->selectAll(); });  // after the click places the cursor
 }
 

@@ -16,7 +16,7 @@ protected:
     void listen() override;
     /// Entering shows the text as typed (whole, selected when the control asks); leaving shows
     /// it in the control's display format.
-    void focusMoved(bool in) override;
+    void focusMoved(bool in, bool entered) override;
 
 private:
     QString widgetText() const;
