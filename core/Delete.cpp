@@ -31,7 +31,7 @@ bool TolmoPratica::Elimina() {
     trap(QStringLiteral("Cancellazione Pratica"), [&] {
         for (const auto& s : m_sections) {
             if (const std::optional<core::Refusal> rifiuto = s->refuseDeletion(m_currentId)) {
-                message(rifiuto->text, MsgButtons::OK, rifiuto->icon);
+                mostraRifiuto(*rifiuto);
                 return;
             }
         }

@@ -49,7 +49,7 @@ void TolmoPratica::NuovaPratica() {
     } else {
         f.cmbClassificatore.setSelectedRow(-1);
         f.cmbClassificatore.setText(QString());
-        m_idClassificatore = 0;
+        m_classificatore = {};
     }
 
     for (form::ListControl* list : {&f.cmbSottoarea, &f.cmbTipologia}) {

@@ -27,7 +27,7 @@ void TolmoPratica::ClearAllForm() {
     m_header.clear();
     ClearForm();
     m_form.SSTabPratica.setCurrent(core::TabGenerale);
-    m_form.SSTabPratica.setTabVisible(core::TabPenale, false);
+    m_builtin->criminal.nascondiScheda();
 }
 
 void TolmoPratica::DisabilitaInput() {

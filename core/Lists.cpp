@@ -52,10 +52,9 @@ void TolmoPratica::RiempieTipologia() {
 }
 
 void TolmoPratica::sceltaClassificatore(int row) {
-    m_idClassificatore = m_form.cmbClassificatore.cell(row, 1).toInt();
-    const core::Classifier scelto{
-        m_idClassificatore, m_form.cmbClassificatore.cell(row, 0).trimmed() == QStringLiteral("PENALE")};
-    perSection([&](core::CaseSection& s) { s.classifierChosen(scelto); });
+    m_classificatore = {m_form.cmbClassificatore.cell(row, 1).toInt(),
+                        m_form.cmbClassificatore.cell(row, 0).trimmed() == QStringLiteral("PENALE")};
+    perSection([this](core::CaseSection& s) { s.classifierChosen(m_classificatore); });
 }
 
 int TolmoPratica::currentUserId() const {

@@ -100,11 +100,10 @@ bool TolmoPratica::registra(bool nuova, bool& registrata) {
     if (bitRichiedi.isEmpty()) bitRichiedi = kBitRichiediVuoto;
     if (bitRichiedi.at(0) == QLatin1Char('0')) SaveOggetto(bitRichiedi);
 
-    const bool classificata = m_idClassificatore > 1;
     core::SaveContext ctx{m_connReadWrite, rs};
     ctx.nuova = nuova;
-    ctx.classifier = {classificata ? m_idClassificatore : 1,
-                      classificata && m_idClassificatore == m_builtin->criminal.GetIdPenale()};
+    // The classifier as shown or chosen: whether it is 'PENALE' was found out then.
+    if (m_classificatore.id > 1) ctx.classifier = m_classificatore;
     core::DatiParcella prima, dopo;
     {
         const QScopedValueRollback<bool> writing(m_writing, true);
@@ -151,15 +150,18 @@ bool TolmoPratica::registra(bool nuova, bool& registrata) {
 
 bool TolmoPratica::rifiutata() {
     for (const auto& s : m_sections) {
-        const std::optional<core::Refusal> rifiuto = s->validate();
-        if (!rifiuto) continue;
-        if (!rifiuto->text.isEmpty()) {
-            message(rifiuto->text, MsgButtons::OK, rifiuto->icon);
-            if (rifiuto->setDummy) emit SetDummy();
+        if (const std::optional<core::Refusal> rifiuto = s->validate()) {
+            mostraRifiuto(*rifiuto);
+            return true;
         }
-        return true;
     }
     return false;
+}
+
+void TolmoPratica::mostraRifiuto(const core::Refusal& rifiuto) {
+    if (rifiuto.text.isEmpty()) return;  // the person was asked already
+    message(rifiuto.text, MsgButtons::OK, rifiuto.icon);
+    if (rifiuto.setDummy) emit SetDummy();
 }
 
 // What the header held is written consolidated; the header itself shows it so once saved.
@@ -194,7 +196,7 @@ void TolmoPratica::scriviPratica(Recordset& rs, const QString& bitRichiedi) {
     core::scriviData(rs, QStringLiteral("DataInizio"), f.TedDataInizio);
     core::scriviData(rs, QStringLiteral("DataChiusura"), f.TolDataChiusura);
 
-    rs.setValue(QStringLiteral("ID_Cla"), m_idClassificatore > 1 ? m_idClassificatore : 1);
+    rs.setValue(QStringLiteral("ID_Cla"), m_classificatore.id > 1 ? m_classificatore.id : 1);
     rs.setValue(QStringLiteral("R_IdArea"), f.cmbSottoarea.selectedCell(1).toInt());
     rs.setValue(QStringLiteral("R_IdTipologia"), f.cmbTipologia.selectedCell(1).toInt());
 }

@@ -78,15 +78,14 @@ core::Classifier TolmoPratica::riempieClassificatore(Recordset& rs) {
         f.cmbClassificatore.setSelectedRow(-1);
         f.cmbClassificatore.setText(QString());
         civile();
-        m_idClassificatore = 1;
-        return {};
+        m_classificatore = {};
+        return m_classificatore;
     }
     f.cmbClassificatore.setSelectedRow(f.cmbClassificatore.findRow(1, QString::number(idCla)));
     f.cmbClassificatore.setText(m_builtin->freeFields.GetClassificatore(idCla));
-    m_idClassificatore = idCla;
-    const core::Classifier classifier{idCla, idCla == m_builtin->criminal.GetIdPenale()};
-    if (!classifier.penale) civile();
-    return classifier;
+    m_classificatore = {idCla, idCla == m_builtin->criminal.GetIdPenale()};
+    if (!m_classificatore.penale) civile();
+    return m_classificatore;
 }
 
 // Currency, value, injunction sum and relevance.

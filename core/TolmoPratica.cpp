@@ -135,7 +135,8 @@ void TolmoPratica::Terminate() {
     perSection([](core::CaseSection& s) { s.release(); });
     m_editState = NotStarted;
     m_currentId = 0;
-    m_idCliente = m_idClassificatore = 0;
+    m_idCliente = 0;
+    m_classificatore = {};
     m_title.clear();
 }
 

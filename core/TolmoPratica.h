@@ -227,6 +227,8 @@ private:
     bool registra(bool nuova, bool& registrata);
     /// The sections' refusals, in order; true when one stopped the save (the person was told).
     bool rifiutata();
+    /// Tells the person why a save or a deletion does not go on.
+    void mostraRifiuto(const core::Refusal& rifiuto);
     void scriviPratica(Recordset& rs, const QString& bitRichiedi);
     void scriviParti(Recordset& rs);
     void scriviValori(Recordset& rs);
@@ -266,7 +268,8 @@ private:
     QString m_ufficioModifica;              // office text when the modification began
 
     // Cached ids of the case on screen (the sections keep theirs).
-    int m_idCliente = 0, m_idClassificatore = 0;
+    int m_idCliente = 0;
+    core::Classifier m_classificatore;  // as shown or chosen: the save and the sections are told of it
 };
 
 }  // namespace tolmo

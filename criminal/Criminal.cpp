@@ -2,6 +2,7 @@
 
 #include "core/model/CaseValues.h"
 #include "core/model/Deletion.h"
+#include "core/model/ListFill.h"
 
 namespace tolmo::criminal {
 
@@ -17,12 +18,6 @@ const QString kAuthorities[] = {
     QStringLiteral("Corte Costituzionale e Cassazione"),
     QStringLiteral("Gip e Gup"),
 };
-
-QString joinColumns(Recordset& rs, const QStringList& fields) {
-    QStringList cols;
-    for (const QString& f : fields) cols << rs.text(f);
-    return cols.join(QLatin1Char('\t'));
-}
 
 bool hasField(Recordset& rs, const QString& field) {
     return rs.fieldNames().contains(field, Qt::CaseInsensitive);
@@ -48,14 +43,10 @@ int Criminal::GetIdPenale() {
 
 void Criminal::CaricaFasiPenale() {
     m_services.trap(QStringLiteral("Caricamento Fasi Penali"), [&] {
-        fields.cmbFase.setSelectedRow(-1);
-        fields.cmbFase.clear();
-        AccessoDati dati;
-        dati.Apri(m_services.connReadOnly(), QStringLiteral("SELECT * FROM PraPenaleFasi"), adLockReadOnly);
-        for (Recordset& rs = dati.recordset(); !rs.Eof(); rs.MoveNext())
-            fields.cmbFase.addRow(joinColumns(
-                rs, {QStringLiteral("id_fase"), QStringLiteral("fase"), QStringLiteral("NumFase")}));
-        dati.Chiudi();
+        core::riempieLista(fields.cmbFase, m_services.connReadOnly(),
+                           QStringLiteral("SELECT * FROM PraPenaleFasi"),
+                           {QStringLiteral("id_fase"), QStringLiteral("fase"), QStringLiteral("NumFase")},
+                           core::kTutteLeRighe);
     });
 }
 

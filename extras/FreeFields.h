@@ -62,7 +62,6 @@ public:
     /// The first free field whose text does not fit its kind, -1 when all do.
     int campoLiberoNonValido() const;
 
-    void start() override { fields.fraCampiLiberi.setEnabled(false); }
     void clear() override;
     void consult() override;
     void classifierChosen(const core::Classifier& classifier) override;

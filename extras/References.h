@@ -55,7 +55,6 @@ public:
     /// A cleared form holds none of the previous case's people: referent, responsible,
     /// procurer and reserved visibility are emptied (the accounting owner stays).
     void clear() override;
-    void newCase() override { resetSelezioni(); }
     void consult() override;
     void tabChanged(int tab, short editState) override;
     void show(core::ShowContext& ctx) override;

@@ -20,7 +20,6 @@ MultiParties::MultiParties(core::ComponentServices&, core::PraticaForm& form) : 
 void MultiParties::start() {
     fields.DropClienti.resize(1);
     fields.DropControparti.resize(1);
-    enableButtons(false);
 }
 
 void MultiParties::release() {

@@ -22,12 +22,7 @@ const QString kRegistrazione = QStringLiteral("Registrazione Pratica");
 
 class CaseWrites : public ::testing::TestWithParam<Engine> {
 protected:
-    /// Start, the firm's rate, the accounting owner: what every host does first.
-    static void start(SessionDriver& d) {
-        d.call("Start");
-        d.call("SettaCambioValuta", {"1936,27", "EURO"});
-        d.call("SettaContabilita", {demo::kUtenteRossi});
-    }
+    static void start(SessionDriver& d) { ASSERT_TRUE(startLikeAHost(d.sender())); }
     /// A new case of the family classifier with its free fields, ready to confirm. The header
     /// is provisional: the save consolidates its texts, which the header shows only once stored.
     static void newCase(SessionDriver& d, const QString& oggetto) {

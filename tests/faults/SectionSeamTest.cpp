@@ -44,10 +44,7 @@ public:
 
 class SectionSeam : public ::testing::TestWithParam<Engine> {
 protected:
-    static void start(SessionDriver& d) {
-        d.call("Start");
-        d.call("SettaContabilita", {demo::kUtenteRossi});
-    }
+    static void start(SessionDriver& d) { ASSERT_TRUE(startLikeAHost(d.sender())); }
     static void newCase(SessionDriver& d) {
         start(d);
         d.call("Inserimento");

@@ -13,9 +13,7 @@ Send senderOf(CaseTest* test) {
 
 void CaseTest::SetUp() {
     HostTest::SetUp();
-    call("Start");
-    call("SettaCambioValuta", {"1936,27", "EURO"});
-    ASSERT_TRUE(call("SettaContabilita", {schema::demo::kUtenteRossi}).value("result").toBool());
+    ASSERT_TRUE(startLikeAHost(senderOf(this)));
 }
 
 void CaseTest::type(const QString& control, const QString& text) {

@@ -51,8 +51,7 @@ bool raised(const QList<QJsonObject>& happened, const QString& event) {
     return false;
 }
 
-}  // namespace
-
+/// Every row of every table of the firm, one digest per table.
 QMap<QString, QByteArray> tableDigests(const ConnectionPtr& conn) {
     QMap<QString, QByteArray> digests;
     for (const schema::TableInfo& t : schema::tables()) {
@@ -71,6 +70,8 @@ QMap<QString, QByteArray> tableDigests(const ConnectionPtr& conn) {
     }
     return digests;
 }
+
+}  // namespace
 
 FaultReport runWithFaults(const FaultScenario& scenario, platform::Settings& settings) {
     FaultReport report;

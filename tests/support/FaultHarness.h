@@ -48,7 +48,4 @@ struct FaultReport {
 /// Runs `scenario` once per statement of its write, each time with that statement failing.
 FaultReport runWithFaults(const FaultScenario& scenario, platform::Settings& settings);
 
-/// Every row of every table of the firm, one digest per table.
-QMap<QString, QByteArray> tableDigests(const ConnectionPtr& conn);
-
 }  // namespace tolmo::test

@@ -1,5 +1,7 @@
 #include "support/SessionDriver.h"
 
+#include "schema/DemoFirm.h"
+
 namespace tolmo::test {
 
 namespace {
@@ -31,6 +33,15 @@ QJsonObject fieldOf(const Send& send, const QString& control) {
         .toObject()
         .value(bareName(control))
         .toObject();
+}
+
+bool startLikeAHost(const Send& send) {
+    const auto call = [&](const char* name, const QJsonArray& args) {
+        return send({{QStringLiteral("call"), QLatin1String(name)}, {QStringLiteral("args"), args}});
+    };
+    call("Start", {});
+    call("SettaCambioValuta", {"1936,27", "EURO"});
+    return call("SettaContabilita", {schema::demo::kUtenteRossi}).value("result").toBool();
 }
 
 SessionDriver::SessionDriver(platform::Settings& settings, const QString& url) : m_session(settings) {

@@ -22,6 +22,9 @@ bool typeInto(const Send& send, const QString& control, const QString& text);
 bool chooseIn(const Send& send, const QString& control, int column, const QString& value);
 /// The state of a control of the case form or of "FORM.CONTROL".
 QJsonObject fieldOf(const Send& send, const QString& control);
+/// What a host does first: Start, the firm's lire-per-euro rate, the senior partner as
+/// accounting owner (SettaContabilita's result).
+bool startLikeAHost(const Send& send);
 
 class SessionDriver {
 public:
