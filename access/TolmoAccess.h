@@ -5,3 +5,4 @@
 #include "Currency.h"
 #include "DbError.h"
 #include "Recordset.h"
+#include "SearchKey.h"

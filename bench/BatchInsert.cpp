@@ -3,6 +3,8 @@
 #include <QSqlError>
 #include <algorithm>
 
+#include "schema/Schema.h"
+
 namespace tolmo::bench {
 
 namespace {
@@ -20,12 +22,17 @@ constexpr int kMaxRowsPerStatement = 400;
 BatchInsert::BatchInsert(Connection& conn, const QString& table, const QStringList& columns)
     : m_conn(conn),
       m_table(table),
-      m_columns(columns),
+      m_keyed(columns,
+              [&table](const QString& name) {
+                  const schema::TableInfo* t = schema::table(table);
+                  return t && t->column(name);
+              }),
+      m_columns(m_keyed.columns()),
       m_batchRows(
-          std::clamp(kMaxValuesPerStatement / static_cast<int>(columns.size()), 1, kMaxRowsPerStatement)),
+          std::clamp(kMaxValuesPerStatement / static_cast<int>(m_columns.size()), 1, kMaxRowsPerStatement)),
       m_full(conn.database()) {
     if (!m_full.prepare(statement(m_batchRows))) fail(m_full, QStringLiteral("prepare INSERT INTO ") + table);
-    m_pending.reserve(m_batchRows * columns.size());
+    m_pending.reserve(m_batchRows * m_columns.size());
 }
 
 QString BatchInsert::statement(int rows) const {
@@ -38,8 +45,7 @@ QString BatchInsert::statement(int rows) const {
 }
 
 void BatchInsert::add(const QVariantList& row) {
-    Q_ASSERT(row.size() == m_columns.size());
-    m_pending += row;
+    m_pending += m_keyed.values(row);
     if (m_pending.size() == m_batchRows * m_columns.size()) execute(m_full, m_batchRows);
 }
 

@@ -29,6 +29,7 @@ private:
 
     Connection& m_conn;
     QString m_table;
+    KeyedColumns m_keyed;  ///< the columns given, with the search keys of those that have one
     QStringList m_columns;
     int m_batchRows;
     QSqlQuery m_full;

@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <QVector>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace tolmo::form {
@@ -81,6 +82,7 @@ enum class Prop {
     Focus,
     Format,
     MaxLength,
+    RowsAdded,  ///< rows appended to a list's end; the rows before them are as they were
 };
 
 class Control {
@@ -171,8 +173,20 @@ private:
 };
 
 /// A multi-column list: each row is its columns joined by TAB.
+/// Where a long list reads its further rows from, a page at a time.
+class RowSource {
+public:
+    virtual ~RowSource() = default;
+    /// The next rows, at most `count`, each as its columns; fewer when there are no more. A
+    /// source reports its own failures and then answers no rows.
+    virtual QList<QStringList> next(int count) = 0;
+};
+
 class ListControl : public Control {
 public:
+    /// The rows a paged list reads at a time: more than a drop-down shows at once.
+    static constexpr int kPagina = 100;
+
     ListControl(Form* form, QString name, ControlKind kind = ControlKind::ComboBox, int columns = 1);
 
     int columnCount() const { return m_columns; }
@@ -182,7 +196,14 @@ public:
     void addRow(const QString& row);
     /// Adds a row from its columns; a TAB inside a column becomes a space.
     void addRow(const QStringList& columns);
-    void setRows(const QStringList& rows);    ///< replaces the rows and clears the selection
+    void setRows(const QStringList& rows);  ///< replaces the rows and clears the selection
+    /// Replaces the rows with the first page of `source` and keeps it for the rest, which
+    /// fetchMore() reads as the person scrolls.
+    void setSource(std::unique_ptr<RowSource> source);
+    /// True while the source has rows not read yet.
+    bool canFetchMore() const { return m_source != nullptr; }
+    /// Appends the source's next page (firing RowsAdded); the source goes at its end.
+    void fetchMore();
     QString cell(int row, int column) const;  ///< "" outside the table
     /// Selected row, -1 for none. Selecting a row shows its first column as the text
     /// (firing Change when the text changes); -1 or a row outside the list clears the
@@ -195,9 +216,12 @@ public:
     QString selectedCell(int column) const;
 
 private:
+    /// Appends up to a page from the source, dropping it when it has no more.
+    bool readPage();
     int m_columns;
     QStringList m_rows;
     int m_selected = -1;
+    std::unique_ptr<RowSource> m_source;
 };
 
 class CheckBox : public Control {

@@ -105,6 +105,19 @@ QString setValue(Control& c, const QJsonValue& v) {
     return setText(c, v);
 }
 
+// Scrolling a long list to its end: the next `pages` pages ("end": every page left).
+QString scroll(Control& c, const QJsonValue& v) {
+    auto* list = dynamic_cast<ListControl*>(&c);
+    int pages = 0;
+    if (v.toString() == key("end"))
+        pages = std::numeric_limits<int>::max();
+    else if (!toInt(v, &pages) || pages < 0)
+        return invalid(c, key("scroll"));
+    if (!list) return invalid(c, key("scroll"));
+    for (; pages > 0 && list->canFetchMore(); --pages) list->fetchMore();
+    return {};
+}
+
 void fireChoose(ListControl& list, int row) {
     ControlEvent event;
     event.kind = EventKind::Choose;
@@ -142,8 +155,11 @@ QString applySet(Form& form, const QJsonObject& command) {
     if (!c) return QStringLiteral("controllo sconosciuto: ") + name;
 
     using Setter = QString (*)(Control&, const QJsonValue&);
-    const std::pair<const char*, Setter> setters[] = {
-        {"text", setText}, {"value", setValue}, {"checked", setChecked}, {"index", setIndex}};
+    const std::pair<const char*, Setter> setters[] = {{"text", setText},
+                                                      {"value", setValue},
+                                                      {"checked", setChecked},
+                                                      {"index", setIndex},
+                                                      {"scroll", scroll}};
     bool any = false;
     for (const auto& [field, setter] : setters) {
         if (!command.contains(key(field))) continue;

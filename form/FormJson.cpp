@@ -10,6 +10,7 @@ namespace {
 void dumpList(const ListControl& list, QJsonObject& out) {
     out.insert(QStringLiteral("rows"), QJsonArray::fromStringList(list.rows()));
     out.insert(QStringLiteral("selectedRow"), list.selectedRow());
+    if (list.canFetchMore()) out.insert(QStringLiteral("more"), true);
 }
 
 void dumpTabs(const TabStrip& tabs, QJsonObject& out) {

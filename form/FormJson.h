@@ -11,17 +11,18 @@ namespace tolmo::form {
 
 /// {"text","visible","enabled","locked","caption","tag","toolTip","left","top","width",
 ///  "height"}, "backColor" when set, "format"/"mask" when set, plus per kind: "rows" (columns
-///  TAB-joined) and "selectedRow" (lists), "checked", "index", "tabs":[{"visible","caption"}]
-///  and "current" (tab strips), "table" (null cells as null), "row", "col" (grids).
+///  TAB-joined), "selectedRow" and, while rows are still to read, "more" (lists), "checked", "index",
+///  "tabs":[{"visible","caption"}] and "current" (tab strips), "table" (null cells as null), "row", "col"
+///  (grids).
 QJsonObject dumpControl(const Control& control);
 /// {CONTROL: {state}} for every control of the form.
 QJsonObject dumpForm(const Form& form);
 
-/// Applies {"set": CONTROL, "text"|"value"|"checked"|"index"|"row": V} to a control,
+/// Applies {"set": CONTROL, "text"|"value"|"checked"|"index"|"row"|"scroll": V} to a control,
 /// as the person would: text changes fire Change, a "row" on a list selects it and fires
-/// Choose. "value" is the control's natural value: checked for check boxes, the index of
-/// option groups and tab strips, for lists the first row whose first column equals V (or,
-/// when none does, no selection and V as the text), the text otherwise. Locked and
+/// Choose, "scroll" reads V more pages of a long list ("end": all of them). "value" is the control's natural
+/// value: checked for check boxes, the index of option groups and tab strips, for lists the first row whose
+/// first column equals V (or, when none does, no selection and V as the text), the text otherwise. Locked and
 /// disabled controls are set all the same. Returns an error text, empty on success.
 QString applySet(Form& form, const QJsonObject& command);
 /// Applies {"fire": CONTROL, "event": E, "index"?, "row"?, "key"?}. KeyPress needs "key"

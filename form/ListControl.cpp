@@ -20,6 +20,7 @@ ListControl::ListControl(Form* form, QString name, ControlKind kind, int columns
     : Control(form, std::move(name), kind), m_columns(columns < 1 ? 1 : columns) {}
 
 void ListControl::clear() {
+    m_source.reset();
     if (m_rows.isEmpty() && m_selected < 0) return;
     m_rows.clear();
     notify(Prop::Rows);
@@ -37,12 +38,31 @@ void ListControl::addRow(const QString& row) {
 void ListControl::addRow(const QStringList& columns) { addRow(joinColumns(columns)); }
 
 void ListControl::setRows(const QStringList& rows) {
+    m_source.reset();
     m_rows = rows;
     notify(Prop::Rows);
     if (m_selected >= 0) {
         m_selected = -1;
         notify(Prop::Selection);
     }
+}
+
+void ListControl::setSource(std::unique_ptr<RowSource> source) {
+    clear();
+    m_source = std::move(source);
+    if (readPage()) notify(Prop::Rows);
+}
+
+void ListControl::fetchMore() {
+    if (readPage()) notify(Prop::RowsAdded);
+}
+
+bool ListControl::readPage() {
+    if (!m_source) return false;
+    const QList<QStringList> page = m_source->next(kPagina);
+    if (page.size() < kPagina) m_source.reset();
+    for (const QStringList& row : page) m_rows.append(joinColumns(row));
+    return !page.isEmpty();
 }
 
 QString ListControl::cell(int row, int column) const {

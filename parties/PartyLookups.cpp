@@ -13,9 +13,6 @@ namespace {
 using form::ControlEvent;
 using form::EventKind;
 
-const QString kBase = QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica");
-const QStringList kColumns = {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")};
-
 /// The keys that leave the chosen lawyer alone.
 bool tieneLegale(int key) {
     namespace k = form::keys;
@@ -26,59 +23,58 @@ int idOf(const form::ListControl& list, int row) { return list.cell(row, 2).toIn
 
 }  // namespace
 
-QString TypeAheadQuery::sql(const QString& fieldText) const {
-    if (fieldText.isEmpty()) return kBase + empty;
-    return kBase + before + searchPattern(fieldText) + after;
+PagedQuery TypeAheadQuery::query(const QString& fieldText) const {
+    QStringList conditions;
+    if (!fieldText.isEmpty()) conditions << core::cognomeInizia(fieldText);
+    if (!filter.isEmpty()) conditions << filter;
+    return core::partiAnagrafica(conditions.join(QStringLiteral(" AND ")));
 }
 
 const TypeAheadQuery& PartyLookups::queryLegaleControparte() {
     static const TypeAheadQuery q{
-        QStringLiteral(" WHERE (Cognome LIKE "),
-        QStringLiteral(
-            ") AND (Id_Ana <> 1) AND ((Categoria='AVV. C/P') OR (Categoria IS NULL)) ORDER BY Cognome"),
-        QStringLiteral(" WHERE (Id_Ana <> 1) AND ((Categoria='AVV. C/P') OR (Categoria IS NULL)) ORDER BY "
-                       "Cognome,Nome")};
+        QStringLiteral("(Id_Ana <> 1) AND ((Categoria='AVV. C/P') OR (Categoria IS NULL))")};
     return q;
 }
 
 const TypeAheadQuery& PartyLookups::queryCorrispondente() {
-    static const TypeAheadQuery q{
-        QStringLiteral(" WHERE (Cognome LIKE "),
-        QStringLiteral(") AND (Categoria = 'Corrispondente' OR Categoria Is Null) ORDER BY Cognome"),
-        QStringLiteral(" WHERE (Categoria = 'Corrispondente' OR Categoria Is Null) ORDER BY Cognome,Nome")};
+    static const TypeAheadQuery q{QStringLiteral("(Categoria = 'Corrispondente' OR Categoria Is Null)")};
     return q;
 }
 
 const TypeAheadQuery& PartyLookups::queryFatturaA() {
-    static const TypeAheadQuery q{QStringLiteral(" WHERE Cognome LIKE "), QStringLiteral(" ORDER BY Cognome"),
-                                  QStringLiteral(" ORDER BY Cognome,Nome")};
+    static const TypeAheadQuery q{};
     return q;
 }
 
 const TypeAheadQuery& PartyLookups::queryIstruttore() {
-    static const TypeAheadQuery q{
-        QStringLiteral(" WHERE (Cognome LIKE "),
-        QStringLiteral(") AND (Categoria = 'Istruttore' OR Categoria Is Null) ORDER BY Cognome"),
-        QStringLiteral(" WHERE (Categoria = 'Istruttore' OR Categoria Is Null) ORDER BY Cognome,Nome")};
+    static const TypeAheadQuery q{QStringLiteral("(Categoria = 'Istruttore' OR Categoria Is Null)")};
     return q;
 }
 
 const TypeAheadQuery& PartyLookups::queryProcacciatori() {
-    static const TypeAheadQuery q{
-        QStringLiteral(" WHERE (Cognome LIKE "),
-        QStringLiteral(") AND (Id_Ana <> 1) AND (Categoria='PROCACCIATORE') ORDER BY Cognome"),
-        QStringLiteral(" WHERE (Id_Ana <> 1) AND (Categoria='PROCACCIATORE') ORDER BY Cognome,Nome")};
+    static const TypeAheadQuery q{QStringLiteral("(Id_Ana <> 1) AND (Categoria='PROCACCIATORE')")};
     return q;
 }
 
-void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list,
-                       const TypeAheadQuery& query, const QString& action) {
+namespace {
+
+/// Fills `list` from `query` under the busy pointer; each page's failure is reported with `action`.
+void riempiePaginata(core::ComponentServices& services, form::ListControl& list, PagedQuery query,
+                     const QString& action) {
     list.clear();
     services.trap(action, [&] {
         form::BusyPointer busy(services.ui());
-        core::riempieLista(list, services.connReadOnly(), query.sql(list.text()), kColumns,
-                           core::kRigheLookup);
+        core::riempieLista(
+            list, services.connReadOnly(), std::move(query),
+            [&services, action](const std::function<void()>& read) { services.trap(action, read); });
     });
+}
+
+}  // namespace
+
+void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list,
+                       const TypeAheadQuery& query, const QString& action) {
+    riempiePaginata(services, list, query.query(list.text()), action);
 }
 
 PartyLookups::PartyLookups(core::ComponentServices& services, core::PraticaForm& form)
@@ -114,19 +110,12 @@ void PartyLookups::riempieIstruttore() {
 
 void CercaAnagrafica(core::ComponentServices& services, form::ListControl& list) {
     list.setSelectedRow(-1);
-    list.clear();
-    services.trap(QStringLiteral("Ricerca Anagrafica"), [&] {
-        const QString condizione = core::FiltroRiservate(services.currentUser());
-        form::BusyPointer busy(services.ui());
-        QString sql = QStringLiteral("SELECT Id_Ana,Cognome,Nome FROM Anagrafica");
-        if (!list.text().isEmpty())
-            sql += QStringLiteral(" WHERE ((Id_Ana <> 1) AND (Cognome LIKE ") + searchPattern(list.text()) +
-                   QStringLiteral(")) ") + condizione + QStringLiteral(" ORDER BY Cognome, Nome");
-        else
-            sql += QStringLiteral(" WHERE (Id_Ana <> 1) AND Cognome <> ''  ") + condizione +
-                   QStringLiteral(" ORDER BY Cognome,Nome");
-        core::riempieLista(list, services.connReadOnly(), sql, kColumns, core::kRigheLookup);
-    });
+    QString where = QStringLiteral("(Id_Ana <> 1)");
+    where += list.text().isEmpty() ? QStringLiteral(" AND Cognome <> ''")
+                                   : QStringLiteral(" AND ") + core::cognomeInizia(list.text());
+    riempiePaginata(services, list,
+                    core::partiAnagrafica(where + core::FiltroRiservate(services.currentUser())),
+                    QStringLiteral("Ricerca Anagrafica"));
 }
 
 bool PartyLookups::nomiAnagrafica(int id, QString* cognome, QString* nome) {

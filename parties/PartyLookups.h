@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "access/PagedQuery.h"
 #include "core/model/CaseSection.h"
 #include "core/model/ComponentServices.h"
 #include "core/model/PraticaForm.h"
@@ -27,15 +28,15 @@ struct PartyChoices {
     int idIstruttore = 0;  ///< judge chosen in txtIstruttore; 0 = none
 };
 
-/// The SQL of a type-ahead list: base + (typed ? before + pattern + after : empty).
+/// A type-ahead list over the register: the parties `filter` admits (every party when empty),
+/// and when the field holds text (even spaces) only the surnames that start with it.
 struct TypeAheadQuery {
-    QString before, after, empty;
-    /// The statement for the text of the field (typed when not empty before trimming).
-    QString sql(const QString& fieldText) const;
+    QString filter;
+    PagedQuery query(const QString& fieldText) const;
 };
 
-/// Empties `list` and refills it (Cognome, Nome, ID_Ana; one page at most) from `query` for the
-/// text typed in it, under the busy pointer; errors are reported with `action`.
+/// Empties `list` and refills it (Cognome, Nome, ID_Ana) from `query` for the text typed in it,
+/// under the busy pointer, reading on as the person scrolls; errors are reported with `action`.
 void riempieDaRegistro(core::ComponentServices& services, form::ListControl& list,
                        const TypeAheadQuery& query, const QString& action);
 
@@ -80,7 +81,7 @@ public:
     void riempieFatturaA();
     void riempieIstruttore();
 
-    /// The queries of the lists (base "SELECT ID_Ana,Cognome,Nome FROM Anagrafica").
+    /// The queries of the lists.
     static const TypeAheadQuery& queryLegaleControparte();
     static const TypeAheadQuery& queryCorrispondente();
     static const TypeAheadQuery& queryFatturaA();

@@ -58,7 +58,8 @@ QString literal(const ColumnInfo& c, Dialect d) {
 QString columnDefinition(const TableInfo& t, const ColumnInfo& c, Dialect d) {
     QString s = c.name + QLatin1Char(' ') + typeName(t, c, d);
     if (c.type == ColumnType::Id) return s;
-    if (c.bytewise && d == Dialect::PostgreSQL) s += QStringLiteral(" COLLATE \"C\"");
+    if ((c.bytewise || c.searchKey) && d == Dialect::PostgreSQL) s += QStringLiteral(" COLLATE \"C\"");
+    if (c.searchKey && d == Dialect::SQLite) s += QStringLiteral(" COLLATE NOCASE");
     if (c.notNull) s += QStringLiteral(" NOT NULL");
     if (c.defaultValue.isValid()) s += QStringLiteral(" DEFAULT ") + literal(c, d);
     if (c.name == t.primaryKey) s += QStringLiteral(" PRIMARY KEY");
@@ -75,11 +76,6 @@ QString createIndex(const TableInfo& t, const IndexInfo& ix, Dialect d) {
     QString name = (ix.unique ? QStringLiteral("UX_") : QStringLiteral("IX_")) + t.name + QLatin1Char('_') +
                    ix.columns.join(QLatin1Char('_'));
     QString columns = ix.columns.join(QStringLiteral(", "));
-    if (ix.prefixSearch) {
-        name += QStringLiteral("_Ricerca");
-        columns +=
-            d == Dialect::SQLite ? QStringLiteral(" COLLATE NOCASE") : QStringLiteral(" text_pattern_ops");
-    }
     QString include;
     if (!ix.carried.isEmpty()) {
         if (d == Dialect::SQLite) {
@@ -98,22 +94,13 @@ QString createIndex(const TableInfo& t, const IndexInfo& ix, Dialect d) {
         .arg(ix.unique ? QStringLiteral("UNIQUE ") : QString(), name, t.name, columns, include);
 }
 
-/// On PostgreSQL an ordinary index on a bytewise ("C") column already serves "LIKE 'abc%'" in the
-/// column's own order, so a prefix-search index there would only slow every insert down.
-bool created(const TableInfo& t, const IndexInfo& ix, Dialect d) {
-    if (!ix.prefixSearch || d != Dialect::PostgreSQL) return true;
-    const ColumnInfo* column = t.column(ix.columns.value(0));
-    return !column || !column->bytewise;
-}
-
 }  // namespace
 
 QStringList ddl(Dialect d) {
     QStringList statements;
     for (const TableInfo& t : tables()) {
         statements << createTable(t, d);
-        for (const IndexInfo& ix : t.indexes)
-            if (created(t, ix, d)) statements << createIndex(t, ix, d);
+        for (const IndexInfo& ix : t.indexes) statements << createIndex(t, ix, d);
     }
     return statements;
 }

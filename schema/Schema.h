@@ -35,15 +35,15 @@ struct ColumnInfo {
     /// does so anyway; PostgreSQL is told COLLATE "C", which also lets an ordinary index serve
     /// both "LIKE 'abc%'" and the ORDER BY of the same column.
     bool bytewise = false;
+    /// Holds the search key of another column (access/SearchKey.h), written with it. Keys hold
+    /// no upper-case letter, so they compare alike on both engines: NOCASE on SQLite (whose
+    /// LIKE then walks the column's index), "C" on PostgreSQL.
+    bool searchKey = false;
 };
 
 struct IndexInfo {
     QStringList columns;
     bool unique = false;
-    /// Serves "LIKE 'abc%'" searches on its one text column: NOCASE collation on SQLite (whose
-    /// LIKE ignores case), text_pattern_ops on PostgreSQL. Not made on PostgreSQL for a bytewise
-    /// column, whose ordinary indexes serve those searches already.
-    bool prefixSearch = false;
     /// Columns the index carries besides its keys, so that the look-ups filtering on them read
     /// the index alone: trailing keys on SQLite, INCLUDE on PostgreSQL. Not part of the name.
     QStringList carried = {};

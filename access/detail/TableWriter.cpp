@@ -1,6 +1,9 @@
 #include "detail/TableWriter.h"
 
+#include <algorithm>
+
 #include "DbError.h"
+#include "SearchKey.h"
 #include "detail/FieldValue.h"
 #include "detail/SqlSource.h"
 
@@ -29,10 +32,23 @@ QVariantList TableWriter::keyParams(const QVariantList& key) const {
     return params;
 }
 
+PendingValues TableWriter::withKeys(const PendingValues& values) const {
+    PendingValues all = values;
+    for (const PendingValue& value : values) {
+        const QString key = colonnaChiave(value.column);
+        if (!m_layout->column(key)) continue;
+        const bool given = std::any_of(values.begin(), values.end(), [&key](const PendingValue& v) {
+            return v.column.compare(key, Qt::CaseInsensitive) == 0;
+        });
+        if (!given) all.append(pendingValue(key, chiaveRicerca(value.value.toString())));
+    }
+    return all;
+}
+
 StoredRow TableWriter::insert(const PendingValues& values) {
     QStringList names, marks;
     QVariantList params;
-    for (const PendingValue& value : values) {
+    for (const PendingValue& value : withKeys(values)) {
         names.append(quoteIdentifier(value.column));
         marks.append(QStringLiteral("?"));
         params.append(value.bound);
@@ -62,7 +78,7 @@ StoredRow TableWriter::insert(const PendingValues& values) {
 int TableWriter::update(const PendingValues& values, const QVariantList& key) {
     QStringList assignments;
     QVariantList params;
-    for (const PendingValue& value : values) {
+    for (const PendingValue& value : withKeys(values)) {
         assignments.append(quoteIdentifier(value.column) + QStringLiteral(" = ?"));
         params.append(value.bound);
     }

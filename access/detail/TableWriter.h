@@ -45,6 +45,8 @@ public:
     int remove(const QVariantList& key);
 
 private:
+    /// `values` and, for each column that has a search key, the key (unless given too).
+    PendingValues withKeys(const PendingValues& values) const;
     /// Runs an UPDATE or DELETE; returns the number of rows it changed.
     int run(const QString& sql, const QVariantList& params);
 

@@ -1,5 +1,6 @@
 #include "CatalogueLists.h"
 
+#include "access/SearchKey.h"
 #include "access/SqlText.h"
 #include "core/model/CaseValues.h"
 #include "core/model/ListFill.h"
@@ -27,7 +28,8 @@ CatalogueLists::CatalogueLists(ComponentServices& services, PraticaForm& form)
 QString CatalogueLists::sqlOggetto(const QString& typed, bool penale) {
     QString sql = QStringLiteral("SELECT * FROM OggettoPratica");
     if (!typed.isEmpty()) {
-        sql += QStringLiteral(" WHERE Oggetto LIKE ") + tolmo::likePattern(typed);
+        sql +=
+            QStringLiteral(" WHERE OggettoRicerca LIKE ") + tolmo::likePattern(tolmo::chiaveRicerca(typed));
         if (penale) sql += QStringLiteral(" AND idruolo=0 AND idmateria=0 AND idoggetto=0 ");
     } else if (penale) {
         sql += QStringLiteral(" WHERE idruolo=0 AND idmateria=0 AND idoggetto=0 ");

@@ -16,8 +16,6 @@ namespace {
 using form::ControlEvent;
 using form::EventKind;
 
-const QStringList kColonneParti = {QStringLiteral("Cognome"), QStringLiteral("Nome"),
-                                   QStringLiteral("ID_Ana")};
 constexpr int kClienteNonRegistrato = 0;
 constexpr int kControparteDigitata = 1;
 
@@ -132,74 +130,72 @@ void CaseHeader::quietly(form::Control& c, const QString& text) {
     c.setText(text);
 }
 
-QString CaseHeader::sqlParti(const QString& categoria, const QString& typed, const QString& filtro) {
-    QString sql = QStringLiteral("SELECT Cognome,Nome,ID_Ana FROM Anagrafica WHERE ((Categoria=") +
-                  tolmo::ApiciSQL(categoria) + QStringLiteral(") OR (Categoria IS NULL)) AND (Id_Ana <> 1)") +
-                  filtro;
-    if (!typed.isEmpty()) sql += QStringLiteral(" AND (Cognome LIKE ") + tolmo::searchPattern(typed) + u')';
-    return sql + QStringLiteral(" ORDER BY Cognome, Nome");
+PagedQuery CaseHeader::queryParti(const QString& categoria, const QString& typed, const QString& filtro) {
+    QString where = QStringLiteral("((Categoria=") + tolmo::ApiciSQL(categoria) +
+                    QStringLiteral(") OR (Categoria IS NULL)) AND (Id_Ana <> 1)") + filtro;
+    if (!typed.isEmpty()) where += QStringLiteral(" AND ") + cognomeInizia(typed);
+    return partiAnagrafica(where);
 }
 
-QString CaseHeader::sqlPratiche(const QString& typed, int userId, const QStringList& groups) {
-    QString sql = QStringLiteral(
-        "SELECT p.Posizione, a.Cognome, p.ID_Pra FROM Pratica p LEFT JOIN Anagrafica a ON a.ID_Ana = "
-        "p.ID_Cliente "
-        "WHERE (p.ID_Pra <> 1)");
+PagedQuery CaseHeader::queryPratiche(const QString& typed, int userId, const QStringList& groups) {
+    QString where = QStringLiteral("(p.ID_Pra <> 1)");
     if (userId != tolmo::kUtenteSenzaFiltro) {
-        sql += QStringLiteral(" AND (p.ID_Riservata IN (0,") + QString::number(userId) +
-               QStringLiteral(")) AND (p.Fk_Gruppo IS NULL");
+        where += QStringLiteral(" AND (p.ID_Riservata IN (0,") + QString::number(userId) +
+                 QStringLiteral(")) AND (p.Fk_Gruppo IS NULL");
         QStringList quoted;
         for (const QString& g : groups) quoted.append(tolmo::ApiciSQL(g));
-        if (!quoted.isEmpty()) sql += QStringLiteral(" OR p.Fk_Gruppo IN (") + quoted.join(u',') + u')';
-        sql += u')';
+        if (!quoted.isEmpty()) where += QStringLiteral(" OR p.Fk_Gruppo IN (") + quoted.join(u',') + u')';
+        where += u')';
     }
     if (!typed.isEmpty()) {
-        const QString pattern = tolmo::searchPattern(typed);
-        sql += QStringLiteral(" AND ((p.Posizione LIKE ") + pattern +
-               QStringLiteral(") OR (a.Cognome LIKE ") + pattern + QStringLiteral("))");
+        const QString pattern = tolmo::keyPattern(typed);
+        where += QStringLiteral(" AND ((p.PosizioneRicerca LIKE ") + pattern +
+                 QStringLiteral(") OR (a.CognomeRicerca LIKE ") + pattern + QStringLiteral("))");
     }
-    return sql + QStringLiteral(" ORDER BY p.Posizione, a.Cognome");
+    return {{QStringLiteral("p.Posizione"), QStringLiteral("a.Cognome"), QStringLiteral("p.ID_Pra")},
+            QStringLiteral("Pratica p LEFT JOIN Anagrafica a ON a.ID_Ana = p.ID_Cliente"),
+            where,
+            {QStringLiteral("p.PosizioneRicerca"), QStringLiteral("p.ID_Pra")}};
 }
 
-void CaseHeader::riempie(form::ListControl& list, const QString& sql, const QStringList& columns,
-                         const QString& action) {
+void CaseHeader::riempie(form::ListControl& list, PagedQuery query, const QString& action) {
     list.clear();
     const ConnectionPtr conn = connection();
     if (!conn) return;
-    const auto fill = [&] { riempieLista(list, conn, sql, columns, kRigheLookup); };
     if (!m_services) {
-        try {
-            fill();
-        } catch (const DbError&) {
-            list.clear();  // without the component there is nobody to report to
-        }
+        // Without the component there is nobody to report to: a failed page ends the list.
+        riempieLista(list, conn, std::move(query), [](const std::function<void()>& read) {
+            try {
+                read();
+            } catch (const DbError&) {
+            }
+        });
         return;
     }
-    m_services->trap(action, [&] {
-        form::BusyPointer busy(m_services->ui());
-        fill();
-    });
+    form::BusyPointer busy(m_services->ui());
+    ComponentServices* services = m_services;
+    riempieLista(list, conn, std::move(query),
+                 [services, action](const std::function<void()>& read) { services->trap(action, read); });
 }
 
 void CaseHeader::cercaClienti() {
     const platform::FixedUser user = utente();
     riempie(m_ui.txtCognomeCliente,
-            sqlParti(QStringLiteral("Cliente"), m_ui.txtCognomeCliente.text(), core::FiltroRiservate(user)),
-            kColonneParti, QStringLiteral("Ricerca Clienti"));
+            queryParti(QStringLiteral("Cliente"), m_ui.txtCognomeCliente.text(), core::FiltroRiservate(user)),
+            QStringLiteral("Ricerca Clienti"));
 }
 
 void CaseHeader::cercaControparti() {
     const platform::FixedUser user = utente();
     riempie(m_ui.txtCognomeControparte,
-            sqlParti(QStringLiteral("Controparte"), m_ui.txtCognomeControparte.text(),
-                     core::FiltroRiservate(user)),
-            kColonneParti, QStringLiteral("Ricerca Controparti"));
+            queryParti(QStringLiteral("Controparte"), m_ui.txtCognomeControparte.text(),
+                       core::FiltroRiservate(user)),
+            QStringLiteral("Ricerca Controparti"));
 }
 
 void CaseHeader::cercaPratiche() {
     const platform::FixedUser user = utente();
-    riempie(m_ui.cmbPratica, sqlPratiche(m_ui.cmbPratica.text(), user.id(), user.groups()),
-            {QStringLiteral("Posizione"), QStringLiteral("Cognome"), QStringLiteral("ID_Pra")},
+    riempie(m_ui.cmbPratica, queryPratiche(m_ui.cmbPratica.text(), user.id(), user.groups()),
             QStringLiteral("Ricerca Pratiche"));
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "access/Connection.h"
+#include "access/PagedQuery.h"
 #include "form/Form.h"
 #include "platform/CurrentUser.h"
 
@@ -99,10 +100,10 @@ public:
 
     /// The party query of a header list: `categoria` or no category, never the placeholder,
     /// `filtro` (FiltroRiservate), the typed surname start when `typed` is not empty.
-    static QString sqlParti(const QString& categoria, const QString& typed, const QString& filtro);
+    static PagedQuery queryParti(const QString& categoria, const QString& typed, const QString& filtro);
     /// The case query: by position start or client surname start, never case 1, only the
     /// cases the user may see (user 2 sees all).
-    static QString sqlPratiche(const QString& typed, int userId, const QStringList& groups);
+    static PagedQuery queryPratiche(const QString& typed, int userId, const QStringList& groups);
 
 signals:
     /// The person picked another case in the header.
@@ -111,9 +112,9 @@ signals:
 private:
     void attach();
     void attachParty(form::ListControl& cognome, form::Control& nome, int* id, int idDigitato);
-    /// Fills `list` from `sql` on the header's connection; errors go to the services' trap.
-    void riempie(form::ListControl& list, const QString& sql, const QStringList& columns,
-                 const QString& action);
+    /// Fills `list` from `query` on the header's connection, reading on as the person
+    /// scrolls; errors go to the services' trap.
+    void riempie(form::ListControl& list, PagedQuery query, const QString& action);
     ConnectionPtr connection() const;
     /// The services' current user, or the user given with setConnection (no groups).
     platform::FixedUser utente() const;

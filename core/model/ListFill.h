@@ -4,8 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <limits>
+#include <memory>
 
+#include "access/PagedQuery.h"
 #include "access/SqlText.h"
 #include "access/TolmoAccess.h"
 #include "form/Control.h"
@@ -13,12 +16,35 @@
 
 namespace tolmo::core {
 
-/// The most rows a look-up over the party register or the cases loads when it opens: one page
-/// of the record set. A register of a million parties shows its first rows at once and the
-/// person narrows the list by typing; reading on would fetch every key of the result.
-inline constexpr int kRigheLookup = 500;
 /// No cap: for the small catalogues (subjects, states).
 inline constexpr int kTutteLeRighe = std::numeric_limits<int>::max();
+
+/// Runs a page read and reports its failure (the component's trap, with the list's action).
+using PageGuard = std::function<void(const std::function<void()>&)>;
+
+/// The rows of a paged query, read as the person scrolls; a failed read is reported through
+/// the guard and ends the list.
+class SqlRowSource : public form::RowSource {
+public:
+    SqlRowSource(ConnectionPtr conn, PagedQuery query, PageGuard guard)
+        : m_reader(std::move(conn), std::move(query)), m_guard(std::move(guard)) {}
+    QList<QStringList> next(int count) override {
+        QList<QStringList> rows;
+        m_guard([&] { rows = m_reader.next(count); });
+        return rows;
+    }
+
+private:
+    PagedReader m_reader;
+    PageGuard m_guard;
+};
+
+/// Replaces the rows of `list` with the first page of `query` and reads on as the person
+/// scrolls: a register of a million parties opens at once and shows every match in the end.
+inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, PagedQuery query,
+                         PageGuard guard) {
+    list.setSource(std::make_unique<SqlRowSource>(conn, std::move(query), std::move(guard)));
+}
 
 /// Replaces the rows of `list` with `columns` of each record of `sql`, read on `conn`, in
 /// query order and at most `cap` of them. The list is left empty when the query fails
@@ -39,6 +65,20 @@ inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, con
     }
     dati.Chiudi();
     list.setRows(rows);
+}
+
+/// Cognome, Nome and ID_Ana of the parties `where` admits, in the order of the surname's search
+/// key, the first name and the id: the order of the register's look-up index.
+inline PagedQuery partiAnagrafica(const QString& where) {
+    return {{QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")},
+            QStringLiteral("Anagrafica"),
+            where,
+            {QStringLiteral("CognomeRicerca"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")}};
+}
+
+/// The condition that the surname starts with the typed text, in any letter case.
+inline QString cognomeInizia(const QString& typed) {
+    return QStringLiteral("(CognomeRicerca LIKE ") + keyPattern(typed) + QLatin1Char(')');
 }
 
 /// Selects the row whose `column` matches `text`: method 0 an exact match, any other method

@@ -5,11 +5,17 @@
 namespace tolmo::schema::demo {
 
 RowWriter::RowWriter(Connection& c, const QString& table, const QStringList& columns)
-    : m_conn(c), m_table(table), m_columnCount(int(columns.size())) {
+    : m_conn(c),
+      m_table(table),
+      m_columnCount(int(columns.size())),
+      m_keyed(columns, [&table](const QString& name) {
+          const TableInfo* t = schema::table(table);
+          return t && t->column(name);
+      }) {
     QStringList marks;
-    for (qsizetype i = 0; i < columns.size(); ++i) marks << QStringLiteral("?");
+    for (qsizetype i = 0; i < m_keyed.columns().size(); ++i) marks << QStringLiteral("?");
     m_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+                .arg(table, m_keyed.columns().join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
 }
 
 void RowWriter::operator()(const QVariantList& values) {
@@ -23,7 +29,7 @@ void RowWriter::operator()(const QVariantList& values) {
     QVariantList bound = values;
     for (QVariant& v : bound)
         if (v.typeId() == QMetaType::QString && v.toString().isNull()) v = QStringLiteral("");
-    m_conn.Execute(m_sql, bound);
+    m_conn.Execute(m_sql, m_keyed.values(bound));
 }
 
 void insertRow(Connection& c, const QString& table, const Fields& fields) {

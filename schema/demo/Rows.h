@@ -20,6 +20,7 @@ private:
     Connection& m_conn;
     QString m_table;
     int m_columnCount;
+    KeyedColumns m_keyed;  ///< the columns with the search keys of those that have one
     QString m_sql;
 };
 

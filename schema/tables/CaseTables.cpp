@@ -12,6 +12,7 @@ TableInfo pratica() {
     t.columns = {
         id("ID_Pra"),
         blank("Posizione", 400),
+        searchKey("Posizione"),
         integer("NumPos").required().initially(0),
         ref("ID_Contab"),
         ref("ID_Cliente"),
@@ -76,8 +77,10 @@ TableInfo pratica() {
         ref("R_Id_PraWEB"),
         blank("Registro", 50),
     };
-    t.indexes = {indexOn({"Posizione"}),      indexOn({"NumPos"}),           indexOn({"ID_Cliente"}),
-                 indexOn({"ID_Controparte"}), indexOn({"R_IdCollegamento"}), indexOn({"DataInizio"})};
+    t.indexes = {indexOn({"Posizione"}),      indexOn({"PosizioneRicerca", "ID_Pra"}),
+                 indexOn({"NumPos"}),         indexOn({"ID_Cliente"}),
+                 indexOn({"ID_Controparte"}), indexOn({"R_IdCollegamento"}),
+                 indexOn({"DataInizio"})};
     return t;
 }
 

@@ -40,9 +40,10 @@ TableInfo oggettoPratica() {
     return {
         QStringLiteral("OggettoPratica"),
         QStringLiteral("ID_OggettoPratica"),
-        {id("ID_OggettoPratica"), blank("Codice", 10), blank("Oggetto", 400).required(), text("Ruolo", 100),
-         text("Materia", 100), integer("IdRuolo"), integer("IdMateria"), integer("IdOggetto")},
-        {indexOn({"Codice"}), indexOn({"Oggetto"}), indexOn({"IdRuolo", "IdMateria", "IdOggetto"})}};
+        {id("ID_OggettoPratica"), blank("Codice", 10), blank("Oggetto", 400).required(), searchKey("Oggetto"),
+         text("Ruolo", 100), text("Materia", 100), integer("IdRuolo"), integer("IdMateria"),
+         integer("IdOggetto")},
+        {indexOn({"Codice"}), indexOn({"OggettoRicerca"}), indexOn({"IdRuolo", "IdMateria", "IdOggetto"})}};
 }
 
 TableInfo statiPratica() {

@@ -1,6 +1,7 @@
 #pragma once
 // Small builders that keep the table definitions one line per column.
 
+#include "access/SearchKey.h"
 #include "schema/Schema.h"
 
 namespace tolmo::schema::def {
@@ -46,6 +47,13 @@ inline Column ref(const QString& n) { return integer(n).required().initially(0);
 /// A text that reads "" rather than NULL when nothing was written.
 inline Column blank(const QString& n, int length) { return text(n, length).initially(QStringLiteral("")); }
 
+/// The search key of the text column `source`, which the access layer writes with it.
+inline Column searchKey(const QString& source) {
+    Column c = blank(colonnaChiave(source), kLunghezzaChiave).required();
+    c.ColumnInfo::searchKey = true;
+    return c;
+}
+
 /// `prefix` + n for n in [first, last], each made by `make`: Campo1 … Campo20.
 template <typename Make>
 QList<ColumnInfo> numbered(const QString& prefix, int first, int last, Make make) {
@@ -55,11 +63,7 @@ QList<ColumnInfo> numbered(const QString& prefix, int first, int last, Make make
 }
 
 inline IndexInfo indexOn(const QStringList& columns, const QStringList& carried = {}) {
-    return {columns, false, false, carried};
-}
-/// An index for type-ahead searches on one text column.
-inline IndexInfo prefixIndexOn(const QString& column, const QStringList& carried = {}) {
-    return {{column}, false, true, carried};
+    return {columns, false, carried};
 }
 inline IndexInfo uniqueOn(const QStringList& columns) { return {columns, true}; }
 

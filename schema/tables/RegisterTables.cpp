@@ -13,9 +13,11 @@ TableInfo anagrafica() {
     TableInfo t{QStringLiteral("Anagrafica"), QStringLiteral("ID_Ana"), {}, {}};
     t.columns = {
         id("ID_Ana"),
-        // Surnames sort the same on both engines, and the look-ups' LIKE and ORDER BY share one index.
+        // Names compare byte by byte on both engines; the look-ups search and sort on the
+        // surname's key, then the first name and the id: one index serves the whole walk.
         blank("Cognome", 400).required().bytewise(),
-        blank("Nome", 100),
+        searchKey("Cognome"),
+        blank("Nome", 100).required().bytewise(),
         text("Categoria", 30),   // null: listed under every category
         smallint("StatoPolis"),  // 2 or more: left out of the client and counterparty grids
         ref("IdRiservata"),      // user the party is reserved to; 0 = everybody
@@ -41,14 +43,12 @@ TableInfo anagrafica() {
         text("R_id_token", 50),  // the party's token in the external practice system
         memo("Note"),
     };
-    // The party look-ups filter on category and reserved visibility: both surname indexes carry
-    // those columns, so a list reads its rows from the index without visiting the table. No
-    // index on the category alone: without statistics SQLite would prefer it and sort every
-    // party of the category, where walking the surnames in order stops after the first page.
-    // (The search index is SQLite's: on PostgreSQL the bytewise surname index serves LIKE.)
-    const QStringList filtered = {"Categoria", "IdRiservata", "fkGruppo"};
-    t.indexes = {indexOn({"Cognome", "Nome"}, filtered),
-                 prefixIndexOn("Cognome", QStringList{"Nome"} + filtered)};
+    // The party look-ups filter on category and reserved visibility: the index carries those
+    // columns and the surname, so a page of a list is read from the index alone. No index on
+    // the category alone: without statistics SQLite would prefer it and sort every party of
+    // the category, where walking the keys in order stops after the first page.
+    t.indexes = {
+        indexOn({"CognomeRicerca", "Nome", "ID_Ana"}, {"Cognome", "Categoria", "IdRiservata", "fkGruppo"})};
     return t;
 }
 

@@ -15,6 +15,7 @@
 #include "form/ScriptedInteraction.h"
 #include "schema/DemoFirm.h"
 #include "schema/Schema.h"
+#include "schema/demo/Rows.h"
 #include "support/NaughtyStrings.h"
 #include "support/TestDb.h"
 
@@ -82,6 +83,13 @@ protected:
 
     /// The current user becomes `id`, with its groups as the firm records them.
     void setUser(int id) { services.user = platform::FixedUser(id, core::FirmUser(conn, id).groups()); }
+    /// Adds a party to the register as the firm's programs write one (its search key too).
+    void addParty(const QString& cognome, const QString& nome, const QString& categoria) {
+        schema::demo::insertRow(*conn, QStringLiteral("Anagrafica"),
+                                {{QStringLiteral("Cognome"), cognome},
+                                 {QStringLiteral("Nome"), nome},
+                                 {QStringLiteral("Categoria"), categoria}});
+    }
     /// Column `col` of every row of `list`.
     static QStringList column(const form::ListControl& list, int col) {
         QStringList values;

@@ -25,17 +25,18 @@ protected:
 };
 
 TEST_P(PartyLists, ApostropheIsDoubledAndFindsTheSurnames) {
-    const QString base = QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica");
+    const QString base =
+        QStringLiteral("SELECT Cognome, Nome, ID_Ana, CognomeRicerca, Nome, ID_Ana FROM Anagrafica");
     const QString sql =
         firstStartingWith(statementsOf([&] { open(fields.cmbFatturaACognome, QStringLiteral("D'")); }), base);
     EXPECT_EQ(column(fields.cmbFatturaACognome, 0), (QStringList{"D'Amico", "D'Angelo"}));
     EXPECT_TRUE(
-        sql.startsWith(base + QStringLiteral(" WHERE Cognome LIKE 'D''%' ESCAPE '\\' ORDER BY Cognome")))
+        sql.startsWith(base + QStringLiteral(" WHERE ((CognomeRicerca LIKE 'd''%' ESCAPE '\\')) ORDER BY "
+                                             "CognomeRicerca, Nome, ID_Ana")))
         << sql.toStdString();
 
     // A correspondent whose surname starts the same way.
-    conn->Execute(QStringLiteral("INSERT INTO Anagrafica (Cognome, Nome, Categoria) VALUES (?, ?, ?)"),
-                  {QStringLiteral("D'Alessio"), QStringLiteral("Marco"), QStringLiteral("Corrispondente")});
+    addParty(QStringLiteral("D'Alessio"), QStringLiteral("Marco"), QStringLiteral("Corrispondente"));
     EXPECT_EQ(open(fields.cmbCorrispondente, QStringLiteral("D'")), QStringList{QStringLiteral("D'Alessio")});
     conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Cognome = ?"), {QStringLiteral("D'Alessio")});
     EXPECT_TRUE(services.failures.empty());
@@ -44,10 +45,10 @@ TEST_P(PartyLists, ApostropheIsDoubledAndFindsTheSurnames) {
 TEST_P(PartyLists, OnlySpacesRunTheTypedQueryWithAPercentPattern) {
     const QString sql =
         firstStartingWith(statementsOf([&] { open(fields.cmbCorrispondente, QStringLiteral("   ")); }),
-                          QStringLiteral("SELECT ID_Ana,Cognome,Nome FROM Anagrafica"));
+                          QStringLiteral("SELECT Cognome, Nome, ID_Ana"));
     EXPECT_TRUE(
-        sql.contains(QStringLiteral(" WHERE (Cognome LIKE '%' ESCAPE '\\') AND (Categoria = 'Corrispondente' "
-                                    "OR Categoria Is Null) ORDER BY Cognome")))
+        sql.contains(QStringLiteral(" WHERE ((CognomeRicerca LIKE '%' ESCAPE '\\') AND (Categoria = "
+                                    "'Corrispondente' OR Categoria Is Null)) ORDER BY")))
         << sql.toStdString();
     const QStringList typed = column(fields.cmbCorrispondente, 0);
     EXPECT_TRUE(typed.contains(QStringLiteral("Caruso")));
@@ -160,9 +161,7 @@ TEST_P(PartyLists, NaughtyStringsNeverBreakAQueryAndFindTheirParty) {
     {
         Transaction batch(*conn);
         for (const QString& s : surnames)
-            conn->Execute(
-                QStringLiteral("INSERT INTO Anagrafica (Cognome, Nome, Categoria) VALUES (?, 'Naughty', ?)"),
-                {s, QStringLiteral("Corrispondente")});
+            addParty(s, QStringLiteral("Naughty"), QStringLiteral("Corrispondente"));
         batch.commit();
     }
     for (const QString& s : surnames) {
@@ -208,6 +207,73 @@ TEST_P(PartyLists, EveryLookUpReadsTheSurnameIndexAlone) {
         ++planned;
     }
     EXPECT_EQ(planned, 11);  // four type-ahead lists twice, the procurers once, the general search twice
+}
+
+// Look-ups ignore letter case the Unicode way and list in the same order on both engines:
+// whatever case is typed, the same parties come back, sorted by their folded surname.
+TEST_P(PartyLists, LookUpsIgnoreLetterCaseAlikeOnBothEngines) {
+    const QStringList added = {QStringLiteral("Ørsted"),  QStringLiteral("ØRNBERG"),
+                               QStringLiteral("ørbæk"),   QStringLiteral("Rossetti"),
+                               QStringLiteral("ROSSATO"), QStringLiteral("rossò")};
+    for (const QString& cognome : added)
+        addParty(cognome, QStringLiteral("Maiuscole"), QStringLiteral("Corrispondente"));
+    const QStringList folded = {QStringLiteral("ørbæk"), QStringLiteral("ØRNBERG"), QStringLiteral("Ørsted")};
+    for (const QString& typed : {QStringLiteral("ør"), QStringLiteral("ØR"), QStringLiteral("Ør")})
+        EXPECT_EQ(open(fields.cmbCorrispondente, typed), folded) << typed.toStdString();
+    const QStringList ros = open(fields.cmbFatturaACognome, QStringLiteral("ros"));
+    EXPECT_EQ(open(fields.cmbFatturaACognome, QStringLiteral("ROS")), ros);
+    EXPECT_EQ(open(fields.cmbFatturaACognome, QStringLiteral("Ros")), ros);
+    EXPECT_LT(ros.indexOf(QStringLiteral("ROSSATO")), ros.indexOf(QStringLiteral("Rossetti")));
+    EXPECT_LT(ros.indexOf(QStringLiteral("Rossetti")), ros.indexOf(QStringLiteral("rossò")));
+
+    // A surname changed through the record set takes its key along.
+    AccessoDati party;
+    party.Apri(conn, QStringLiteral("SELECT * FROM Anagrafica WHERE Cognome = 'ørbæk'"), adLockOptimistic);
+    party.recordset().setValue(QStringLiteral("Cognome"), QStringLiteral("Ærø"));
+    party.recordset().Update();
+    party.Chiudi();
+    EXPECT_EQ(open(fields.cmbCorrispondente, QStringLiteral("æR")), QStringList{QStringLiteral("Ærø")});
+    EXPECT_TRUE(open(fields.cmbCorrispondente, QStringLiteral("ørb")).isEmpty());
+
+    conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Nome = 'Maiuscole'"));
+    EXPECT_TRUE(services.failures.empty());
+}
+
+// A long list shows its first page at once and reads the rest page by page as the person
+// scrolls, to the last match, each row once and in the list's order.
+TEST_P(PartyLists, ALongListReadsPageByPageToItsLastMatch) {
+    const int count = 2 * form::ListControl::kPagina + 37;
+    {
+        Transaction batch(*conn);
+        for (int i = 0; i < count; ++i)  // letter case alternates: the order follows the key
+            addParty((i % 2 ? QStringLiteral("PAGINATO%1") : QStringLiteral("paginato%1"))
+                         .arg(i, 3, 10, QLatin1Char('0')),
+                     QStringLiteral("Pagine"), QStringLiteral("Corrispondente"));
+        batch.commit();
+    }
+    form::ListControl& list = fields.cmbCorrispondente;
+    EXPECT_EQ(open(list, QStringLiteral("Paginato")).size(), form::ListControl::kPagina);
+    EXPECT_TRUE(list.canFetchMore());
+    while (list.canFetchMore()) list.fetchMore();
+    QStringList expected;
+    for (int i = 0; i < count; ++i) expected << column(list, 0).at(i).toLower();
+    QStringList sorted = expected;
+    sorted.sort();
+    EXPECT_EQ(list.rowCount(), count);
+    EXPECT_EQ(expected, sorted);
+    EXPECT_EQ(QSet<QString>(expected.begin(), expected.end()).size(), count);
+
+    // With nothing typed the whole register pages the same way.
+    open(list, QString());
+    EXPECT_EQ(list.rowCount(), form::ListControl::kPagina);
+    while (list.canFetchMore()) list.fetchMore();
+    QSqlQuery all = conn->query(QStringLiteral(
+        "SELECT COUNT(*) FROM Anagrafica WHERE Categoria = 'Corrispondente' OR Categoria IS NULL"));
+    ASSERT_TRUE(all.next());
+    EXPECT_EQ(list.rowCount(), all.value(0).toInt());
+
+    conn->Execute(QStringLiteral("DELETE FROM Anagrafica WHERE Nome = 'Pagine'"));
+    EXPECT_TRUE(services.failures.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, PartyLists, ::testing::ValuesIn(enginesUnderTest()), engineParamName);

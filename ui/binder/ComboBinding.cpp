@@ -11,6 +11,7 @@
 #include <QTableView>
 
 #include "ui/binder/ItemRows.h"
+#include "ui/binder/ListRowsModel.h"
 
 namespace tolmo::ui {
 
@@ -33,19 +34,23 @@ ComboBinding::ComboBinding(form::ListControl& control, QComboBox* combo, EchoGua
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         m_combo->setView(table);
     }
-}
-
-void ComboBinding::adopt() {
-    Binding::adopt();
+    // The rows a .ui lists become the list's own; from then on the view reads the list.
     if (m_list.rowCount() == 0 && m_combo->count() > 0) m_list.setRows(readRows(*m_combo->model()));
+    m_model = new ListRowsModel(m_list, m_combo);
+    m_combo->setModel(m_model);
 }
 
 void ComboBinding::show(Prop prop) {
     switch (prop) {
         case Prop::Rows:
-            showRows(*m_combo->model(), m_list.rows(), m_list.columnCount());
+            m_model->rowsReplaced();
             fitPopup();
             show(Prop::Selection);
+            show(Prop::Text);  // an edit text survives the model's reset
+            break;
+        case Prop::RowsAdded:
+            m_model->rowsAppended();
+            fitPopup();
             break;
         case Prop::Selection:
             if (m_combo->currentIndex() != m_list.selectedRow()) {

@@ -9,12 +9,13 @@ class QComboBox;
 
 namespace tolmo::ui {
 
+class ListRowsModel;
+
 class ComboBinding : public Binding {
 public:
     ComboBinding(form::ListControl& control, QComboBox* combo, EchoGuard& echo);
 
 protected:
-    void adopt() override;
     void show(form::Prop prop) override;
     void listen() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,6 +26,7 @@ private:
     void showFromStart();
     form::ListControl& m_list;
     QComboBox* m_combo;
+    ListRowsModel* m_model;
 };
 
 }  // namespace tolmo::ui
