@@ -45,8 +45,7 @@ void Criminal::CaricaFasiPenale() {
     m_services.trap(QStringLiteral("Caricamento Fasi Penali"), [&] {
         core::riempieLista(fields.cmbFase, m_services.connReadOnly(),
                            QStringLiteral("SELECT * FROM PraPenaleFasi"),
-                           {QStringLiteral("id_fase"), QStringLiteral("fase"), QStringLiteral("NumFase")},
-                           core::kTutteLeRighe);
+                           {QStringLiteral("id_fase"), QStringLiteral("fase"), QStringLiteral("NumFase")});
     });
 }
 

@@ -34,6 +34,7 @@ void References::CaricaProcacciatori() {
     list.setText(QString());
     parties::riempieDaRegistro(m_services, list, parties::PartyLookups::queryProcacciatori(),
                                QStringLiteral("Caricamento Procacciatori"));
+    while (list.canFetchMore()) list.fetchMore();  // a case's procurer is chosen among them all
     list.setText(shown);
 }
 

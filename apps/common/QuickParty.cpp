@@ -52,7 +52,7 @@ int insertParty(ConnectionPtr rw, const QString& cognome, const QString& nome, c
     Recordset& rs = anagrafica.recordset();
     rs.AddNew();
     for (const auto& [column, value] : values)
-        rs.setValue(column, value.isNull() ? QStringLiteral("") : value);
+        rs.setValue(column, value);
     // No category: the party is listed under every category.
     if (values.at(2).second.isEmpty()) rs.setValue(QStringLiteral("Categoria"), QVariant());
     rs.setValue(QStringLiteral("IdRiservata"), 0);

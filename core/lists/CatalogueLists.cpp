@@ -49,7 +49,7 @@ void CatalogueLists::riempie(form::ListControl& list, const QString& sql, const 
     list.clear();
     m_services.trap(action, [&] {
         form::BusyPointer busy(m_services.ui());
-        riempieLista(list, m_services.connReadOnly(), sql, columns, kTutteLeRighe);
+        riempieLista(list, m_services.connReadOnly(), sql, columns);
     });
 }
 

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <limits>
 #include <memory>
 
 #include "access/PagedQuery.h"
@@ -15,9 +14,6 @@
 #include "platform/CurrentUser.h"
 
 namespace tolmo::core {
-
-/// No cap: for the small catalogues (subjects, states).
-inline constexpr int kTutteLeRighe = std::numeric_limits<int>::max();
 
 /// Runs a page read and reports its failure (the component's trap, with the list's action).
 using PageGuard = std::function<void(const std::function<void()>&)>;
@@ -46,34 +42,32 @@ inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, Pag
     list.setSource(std::make_unique<SqlRowSource>(conn, std::move(query), std::move(guard)));
 }
 
-/// Replaces the rows of `list` with `columns` of each record of `sql`, read on `conn`, in
-/// query order and at most `cap` of them. The list is left empty when the query fails
-/// (DbError is thrown to the caller's trap).
+/// Replaces the rows of `list` with `columns` of every record of `sql`, read on `conn`, in
+/// query order: for the small catalogues (subjects, states, phases). The list is left empty
+/// when the query fails (DbError is thrown to the caller's trap).
 inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, const QString& sql,
-                         const QStringList& columns, int cap) {
+                         const QStringList& columns) {
     list.clear();
     QStringList rows;
     AccessoDati dati;
     dati.Apri(conn, sql, adLockReadOnly);
     Recordset& rs = dati.recordset();
-    while (!rs.Eof()) {
+    for (; !rs.Eof(); rs.MoveNext()) {
         QStringList values;
         for (const QString& column : columns) values.append(rs.text(column).replace(QLatin1Char('\t'), u' '));
         rows.append(values.join(QLatin1Char('\t')));
-        if (rows.size() >= cap) break;  // stop before the record set fetches the next page
-        rs.MoveNext();
     }
     dati.Chiudi();
     list.setRows(rows);
 }
 
-/// Cognome, Nome and ID_Ana of the parties `where` admits, in the order of the surname's search
-/// key, the first name and the id: the order of the register's look-up index.
+/// Cognome, Nome and ID_Ana of the parties `where` admits, in the order of the search keys of
+/// surname and first name, then the id: the order of the register's look-up index.
 inline PagedQuery partiAnagrafica(const QString& where) {
     return {{QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")},
             QStringLiteral("Anagrafica"),
             where,
-            {QStringLiteral("CognomeRicerca"), QStringLiteral("Nome"), QStringLiteral("ID_Ana")}};
+            {QStringLiteral("CognomeRicerca"), QStringLiteral("NomeRicerca"), QStringLiteral("ID_Ana")}};
 }
 
 /// The condition that the surname starts with the typed text, in any letter case.

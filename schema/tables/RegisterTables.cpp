@@ -13,11 +13,12 @@ TableInfo anagrafica() {
     TableInfo t{QStringLiteral("Anagrafica"), QStringLiteral("ID_Ana"), {}, {}};
     t.columns = {
         id("ID_Ana"),
-        // Names compare byte by byte on both engines; the look-ups search and sort on the
-        // surname's key, then the first name and the id: one index serves the whole walk.
-        blank("Cognome", 400).required().bytewise(),
+        // The look-ups search on the surname's key and sort on it, the first name's key and the
+        // id: one index serves the whole walk, alike on both engines.
+        blank("Cognome", 400).required(),
         searchKey("Cognome"),
-        blank("Nome", 100).required().bytewise(),
+        blank("Nome", 100),
+        searchKey("Nome"),
         text("Categoria", 30),   // null: listed under every category
         smallint("StatoPolis"),  // 2 or more: left out of the client and counterparty grids
         ref("IdRiservata"),      // user the party is reserved to; 0 = everybody
@@ -44,11 +45,11 @@ TableInfo anagrafica() {
         memo("Note"),
     };
     // The party look-ups filter on category and reserved visibility: the index carries those
-    // columns and the surname, so a page of a list is read from the index alone. No index on
+    // columns, so only the rows a page shows are read from the table. No index on
     // the category alone: without statistics SQLite would prefer it and sort every party of
     // the category, where walking the keys in order stops after the first page.
     t.indexes = {
-        indexOn({"CognomeRicerca", "Nome", "ID_Ana"}, {"Cognome", "Categoria", "IdRiservata", "fkGruppo"})};
+        indexOn({"CognomeRicerca", "NomeRicerca", "ID_Ana"}, {"Categoria", "IdRiservata", "fkGruppo"})};
     return t;
 }
 

@@ -49,6 +49,30 @@ TEST_P(CaseTest, ProcurerListOffersEveryProcurerWhateverItShows) {
     EXPECT_EQ(field("cmbProcacciatore").value("rows").toArray().size(), 2);
 }
 
+// The party list opens on its first page and reads the rest as the person scrolls to its end.
+TEST_P(CaseTest, ALongListOpensOnItsFirstPageAndScrollsToItsEnd) {
+    ASSERT_FALSE(
+        send({{"sql",
+               QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 250) "
+                              "INSERT INTO Anagrafica (Cognome, CognomeRicerca, Nome) "
+                              "SELECT 'Scorri' || (1000 + i), 'scorri' || (1000 + i), 'Lungo' FROM n")}})
+            .contains("error"));
+    ASSERT_TRUE(call("Modifica", {kPraEsposito}).value("result").toBool());
+    type("cmbFatturaACognome", QStringLiteral("SCORRI"));
+    fire("cmbFatturaACognome", "DropDown");
+    EXPECT_EQ(field("cmbFatturaACognome").value("rows").toArray().size(), 100);
+    EXPECT_TRUE(field("cmbFatturaACognome").value("more").toBool());
+    ASSERT_FALSE(send({{"set", "cmbFatturaACognome"}, {"scroll", 1}}).contains("error"));
+    EXPECT_EQ(field("cmbFatturaACognome").value("rows").toArray().size(), 200);
+    ASSERT_FALSE(send({{"set", "cmbFatturaACognome"}, {"scroll", "end"}}).contains("error"));
+    const QJsonObject list = field("cmbFatturaACognome");
+    EXPECT_EQ(list.value("rows").toArray().size(), 250);
+    EXPECT_FALSE(list.contains("more"));
+    EXPECT_TRUE(
+        list.value("rows").toArray().last().toString().startsWith(QStringLiteral("Scorri1250\tLungo")));
+    ASSERT_FALSE(send({{"sql", "DELETE FROM Anagrafica WHERE Nome = 'Lungo'"}}).contains("error"));
+}
+
 // 300 characters in a field of 100: the field keeps 100 (never half of a character outside the
 // basic plane) and both engines store them, with no error; so does a position of 400 digits.
 TEST_P(CaseTest, TextLongerThanItsColumnIsCutWhereItIsTyped) {

@@ -1,4 +1,5 @@
 // State flowing between the form's controls and the view's widgets.
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -125,6 +126,45 @@ TEST_F(BoundView, ComboShowsTabColumnsAndTakesThePersonsChoice) {
     QTest::keyClicks(ui.cmbStato, QStringLiteral("Nuova"));
     EXPECT_EQ(form.cmbStato.text(), QStringLiteral("Nuova"));
     EXPECT_EQ(model->rowCount(), 2);
+}
+
+// Numbered rows, as many as asked for in all, a page at a time.
+class CountingSource : public form::RowSource {
+public:
+    explicit CountingSource(int total) : m_total(total) {}
+    QList<QStringList> next(int count) override {
+        QList<QStringList> rows;
+        for (; m_next < m_total && rows.size() < count; ++m_next)
+            rows.append({QStringLiteral("Riga %1").arg(m_next), QString::number(m_next)});
+        return rows;
+    }
+
+private:
+    int m_total;
+    int m_next = 0;
+};
+
+// The popup shows the first page; scrolling it to its end reads the next one, until the last.
+TEST_F(BoundView, ComboPopupReadsTheNextPageWhenScrolledToItsEnd) {
+    bind();
+    const int total = 2 * form::ListControl::kPagina + 5;
+    form.cmbStato.setSource(std::make_unique<CountingSource>(total));
+    QAbstractItemView* view = ui.cmbStato->view();
+    root.show();
+    ui.cmbStato->showPopup();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ui.cmbStato->count(), form::ListControl::kPagina);  // nothing read before it is seen
+    for (int scrolls = 0; form.cmbStato.canFetchMore() && scrolls < 5; ++scrolls) {
+        QScrollBar* bar = view->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(form.cmbStato.rowCount(), total);
+    EXPECT_EQ(ui.cmbStato->count(), total);
+    EXPECT_EQ(view->model()->index(total - 1, 0).data().toString(), QStringLiteral("Riga %1").arg(total - 1));
+    view->setCurrentIndex(view->model()->index(total - 1, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(form.cmbStato.selectedRow(), total - 1);
 }
 
 TEST_F(BoundView, ListBoxRowsAndSelection) {

@@ -21,8 +21,10 @@ using form::Prop;
 
 ComboBinding::ComboBinding(form::ListControl& control, QComboBox* combo, EchoGuard& echo)
     : Binding(control, combo, echo), m_list(control), m_combo(combo) {
-    // What the person types is the control's text, never a new row.
+    // What the person types is the control's text, never a new row, nor a row's text completed
+    // in its place (a completer would also read every page of a long list to search it).
     m_combo->setInsertPolicy(QComboBox::NoInsert);
+    if (m_combo->isEditable()) m_combo->setCompleter(nullptr);
     if (control.columnCount() > 1 && qobject_cast<QListView*>(m_combo->view())) {
         auto* table = new QTableView;
         table->horizontalHeader()->hide();

@@ -35,7 +35,7 @@ void ListBinding::adopt() {
 }
 
 void ListBinding::show(Prop prop) {
-    if (prop == Prop::Rows) {
+    if (prop == Prop::Rows || prop == Prop::RowsAdded) {
         showRows(*m_model, m_list.rows(), m_list.columnCount());
         hideNamedColumns(*m_view, *m_view);
         show(Prop::Selection);
