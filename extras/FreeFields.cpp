@@ -5,6 +5,7 @@
 
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
+#include "core/model/DateField.h"
 #include "form/Interaction.h"
 
 namespace tolmo::extras {
@@ -60,9 +61,7 @@ bool didascaliaVuota(const QString& caption) {
 QString valoreNormalizzato(const QString& kind, const QString& text) {
     const QString t = text.trimmed();
     if (kind != kKindDate || t == kEmptyDateMask) return t;
-    const QString compatto = QString(t).remove(u'_');  // the mask's blanks only
-    const QDate giorno = QDate::fromString(compatto, QStringLiteral("d/M/yyyy"));
-    return giorno.isValid() ? giorno.toString(QStringLiteral("dd/MM/yyyy")) : t;
+    return core::dataNormalizzata(t);
 }
 
 bool valoreValido(const QString& kind, const QString& text) {

@@ -103,6 +103,8 @@ TableInfo configGenerale() {
                 blank("indirizzo", 150),
                 blank("citta", 100),
                 blank("cap", 5),
+                // The summer suspension of judicial terms the firm's criminal deadlines skip.
+                text("SospensioneFeriale", 11).initially(QStringLiteral("01/08-15/09")),
             },
             {}};
 }
