@@ -109,11 +109,15 @@ TEST_P(CaseWrites, ModifiedCaseOfEveryClassifier) {
         SCOPED_TRACE(QStringLiteral("classifier %1, case %2").arg(classificatore).arg(id).toStdString());
         const QString nota = naughty.at((n++ * 37) % naughty.size());
         FaultScenario s;
-        s.prepare = [&, id = id](SessionDriver& d) {
+        s.prepare = [&, id = id, classificatore = classificatore](SessionDriver& d) {
             start(d);
             d.call("Modifica", {id});
             d.type("txtNOTE", nota);
             d.type("TEDNumRilevanza", "250");
+            if (classificatore == demo::kClaPenale) {  // the criminal row is written too
+                d.type("txtPmDib", nota);
+                d.type("fdDatSenDib", "10/03/2023");
+            }
             d.send({{"answer", QJsonArray{"Yes"}}});  // a case in appeal asks about its office
         };
         s.write = kConferma;
