@@ -3,6 +3,8 @@
 #include <QScopedValueRollback>
 
 #include "Criminal.h"
+#include "FrmFisGiudice.h"
+#include "FrmInsertImpugnazione.h"
 #include "core/model/CaseHeader.h"
 #include "core/model/CaseValues.h"
 #include "core/model/DateField.h"
@@ -290,9 +292,18 @@ void Criminal::sceltaDeposito(int n) {
     }
     s.termine->setVisible(true);
     s.etichettaTermine->setVisible(true);
-    if (!data.isValid() || kind != kOrdinario) return;
-    const int giorni = n == 2 && fields.fpRitAlt.text().isEmpty() ? 30 : 15;
-    s.termine->setText(data.addDays(giorni).toString(QStringLiteral("dd/MM/yyyy")));
+    if (!data.isValid()) return;
+    if (kind == kOrdinario) {
+        const int giorni = n == 2 && fields.fpRitAlt.text().isEmpty() ? 30 : 15;
+        s.termine->setText(data.addDays(giorni).toString(QStringLiteral("dd/MM/yyyy")));
+        return;
+    }
+    FrmFisGiudice giudice(m_services.ui());
+    m_services.ui().showModal(giudice);
+    if (giudice.giorni() != 0)
+        s.termine->setText(data.addDays(giudice.giorni()).toString(QStringLiteral("dd/MM/yyyy")));
+    m_services.raiseSetDummy();
+    m_form.SSTabPratica.setFocus();
 }
 
 Scadenza Criminal::scadenzaImpugnazione(int n) {
@@ -315,10 +326,12 @@ Scadenza Criminal::scadenzaImpugnazione(int n) {
             r};
 }
 
+// The agenda form opens whatever the outcome: the person may still type a date there.
 void Criminal::calcola(int n) {
     const Scadenza scadenza = scadenzaImpugnazione(n);
-    m_services.ui().messageBox(scadenza.messaggio, m_services.messageTitle(), form::MsgButtons::OK,
-                               form::MsgIcon::Information);
+    FrmInsertImpugnazione agenda(m_services);
+    agenda.SettaFormImpugnazione(scadenza.messaggio, scadenza.data, m_services.connReadWrite(),
+                                 m_services.currentId(), m_services.editState());
     if (n == 3) m_services.raiseSetDummy();
 }
 

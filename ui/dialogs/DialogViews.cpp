@@ -3,6 +3,8 @@
 #include "ui/binder/QtInteraction.h"
 #include "ui/dialogs/AnswerDialog.h"
 #include "ui_DlgRichiedi.h"
+#include "ui_FrmFisGiudice.h"
+#include "ui_FrmInsertImpugnazione.h"
 #include "ui_NuovaAnagrafica.h"
 
 namespace tolmo::ui {
@@ -26,6 +28,10 @@ void registerDialogViews(QtInteraction& interaction) {
                              [](form::Form&) { return makeDialog(&Ui::DlgRichiedi::cmdAnnulla); });
     interaction.registerView(QStringLiteral("frmNuovaAnagrafica"),
                              [](form::Form&) { return makeDialog(&Ui::NuovaAnagrafica::cmdAnnulla); });
+    interaction.registerView(QStringLiteral("frmFisGiudice"),
+                             [](form::Form&) { return makeDialog(&Ui::FrmFisGiudice::Command1); });
+    interaction.registerView(QStringLiteral("frmInsertImpugnazione"),
+                             [](form::Form&) { return makeDialog(&Ui::FrmInsertImpugnazione::cmdAnnulla); });
 }
 
 }  // namespace tolmo::ui

@@ -5,8 +5,9 @@ namespace tolmo::ui {
 
 class QtInteraction;
 
-/// Registers the views of the question dialog (dlgRichiedi) and of the quick client form
-/// (frmNuovaAnagrafica) with `interaction`.
+/// Registers the views of the modal forms with `interaction`: the question dialog (dlgRichiedi),
+/// the quick client form (frmNuovaAnagrafica), the judge's term (frmFisGiudice) and the appeal
+/// deadline's agenda entries (frmInsertImpugnazione).
 void registerDialogViews(QtInteraction& interaction);
 
 }  // namespace tolmo::ui
