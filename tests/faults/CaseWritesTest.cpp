@@ -127,6 +127,38 @@ TEST_P(CaseWrites, ModifiedCaseOfEveryClassifier) {
     }
 }
 
+// The appeal deadline's two agenda entries, over one pending entry of the case: both are
+// written or neither, whichever statement fails.
+TEST_P(CaseWrites, AppealDeadlineInTheAgenda) {
+    conn->Execute(QStringLiteral("INSERT INTO Scadenze (Codice_Pra, Scadenza, Data_End, IsScadImpugnazione, "
+                                 "Effettuato) VALUES (%1, 'In sospeso', '2023-02-10', TRUE, FALSE)")
+                      .arg(demo::kPraConti));
+    FaultScenario s;
+    s.url = db.url();
+    s.prepare = [](SessionDriver& d) {
+        start(d);
+        d.call("Modifica", {demo::kPraConti});
+        d.type("fdDatSenDib", "10/03/2023");
+        d.choose("cmbDepMotDib", 0, "Ordinario");
+        const QJsonArray script = {QJsonObject{{"set", "TDataOra"}, {"text", "09:30"}},
+                                   QJsonObject{{"fire", "cmdInserisciScadenza"}, {"event", "Click"}},
+                                   QJsonObject{{"fire", "cmdAnnulla"}, {"event", "Click"}}};
+        d.send({{"onshow", "frmInsertImpugnazione"}, {"script", script}});
+    };
+    s.write = QJsonObject{{"fire", "cmdCalScadImp3"}, {"event", "Click"}};
+    s.action = QStringLiteral("Inserimento Scadenza Impugnazione");
+    // The users' list is read as the form opens, and its failure reported on its own.
+    s.faultable = [](const QStringList& seen) { return !seen.last().contains(QStringLiteral("FROM Utenti")); };
+    const FaultReport report = runWithFaults(s, settings);
+    EXPECT_TRUE(report.faults.isEmpty()) << report.faults.join(u'\n').toStdString();
+    EXPECT_GT(report.faultedRuns, 3);
+    EXPECT_TRUE(report.commitFailed);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Scadenze WHERE Codice_Pra = %1 AND IsScadImpugnazione = "
+                                    "TRUE AND Ora = '09:30'")
+                         .arg(demo::kPraConti)),
+              2);
+}
+
 // The case with the most rows in other tables that is not kept by the anti-money-laundering
 // archive.
 TEST_P(CaseWrites, Deletion) {
