@@ -17,6 +17,7 @@
 #include "apps/common/CaseFinder.h"
 #include "apps/common/ClientRegistration.h"
 #include "apps/common/HostKit.h"
+#include "apps/common/SuspensionSetting.h"
 #include "ui/case/PraticaView.h"
 
 namespace tolmo::studio {
@@ -142,10 +143,36 @@ void MainWindow::buildToolActions() {
                                   {QStringLiteral("EURO"), QStringLiteral("LIRA")}, 0, true, &ok);
         if (ok) m_component.SettaValuta(valuta, m_component.CAMBIO());
     });
+    add(QStringLiteral("Sospensione feriale"),
+        QStringLiteral("Periodo di sospensione feriale dei termini per le scadenze penali"), {},
+        [this] { impostaSospensione(); });
     add(QStringLiteral("Recenti"), QStringLiteral("Voce per l'elenco delle pratiche recenti"), {},
         [this] { QMessageBox::information(this, kTitolo, m_component.CreaStringaRecenti()); });
     add(QStringLiteral("Schermo grande"), QStringLiteral("Sposta la maschera per uno schermo grande"), {},
         [this] { m_component.RedimensioningUserControl(false); });
+}
+
+// The firm's span, chosen among the two the courts have used or typed as "gg/mm-gg/mm".
+void MainWindow::impostaSospensione() {
+    const ConnectionPtr conn = m_component.ConnReadWrite();
+    if (!conn) return;
+    try {
+        const QString attuale = hostkit::leggiSospensione(*conn);
+        QStringList spans = {QStringLiteral("01/08-31/08"), QStringLiteral("01/08-15/09")};
+        if (!spans.contains(attuale)) spans.prepend(attuale);
+        bool ok = false;
+        const QString scelta =
+            QInputDialog::getItem(this, QStringLiteral("Sospensione feriale"),
+                                  QStringLiteral("Periodo di sospensione feriale dei termini (gg/mm-gg/mm):"),
+                                  spans, static_cast<int>(spans.indexOf(attuale)), true, &ok);
+        if (!ok) return;
+        statusBar()->showMessage(
+            QStringLiteral("Sospensione feriale: ") + hostkit::impostaSospensione(*conn, scelta), 5000);
+    } catch (const hostkit::SpanRefused& e) {
+        QMessageBox::warning(this, kTitolo, QString::fromStdString(e.what()));
+    } catch (const DbError& e) {
+        QMessageBox::critical(this, kTitolo, e.description());
+    }
 }
 
 void MainWindow::apriPratica() {

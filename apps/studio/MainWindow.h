@@ -38,6 +38,7 @@ private:
     /// Runs a command of the component, then shows the state it left.
     void run(const std::function<void()>& command);
     void apriPratica();
+    void impostaSospensione();
     void inserisciCliente(const QString& cognome, const QString& nome);
     void logEvent(const QString& name, const QVariantList& args);
     /// Status bar and enabled commands after every action and every event.

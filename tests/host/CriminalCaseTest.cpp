@@ -112,6 +112,33 @@ TEST_P(CaseTest, AppealDeadlineComesFromTheFieldsAsTheyStand) {
               "orientamenti degli uffici giudiziari. \r\n");
 }
 
+// The firm's span decides how August counts: a term due on 16/07 gives 30/09 under the long
+// span and 15/09 under the span in force since 2015.
+TEST_P(CaseTest, TheFirmsSuspensionSpanDecidesTheDeadline) {
+    send({{"onshow", "frmInsertImpugnazione"}, {"script", QJsonArray{QJsonObject{{"dump", "form"}}}}});
+    const auto scadenza = [this] {
+        for (const QJsonObject& h : happened)
+            if (h.contains("form"))
+                return h.value("form")
+                    .toObject()
+                    .value("TolDataImpugnaz")
+                    .toObject()
+                    .value("text")
+                    .toString();
+        return QString();
+    };
+    ASSERT_TRUE(call("Modifica", {kPraConti}).value("result").toBool());
+    type("fdDatSenDib", "01/07/2023");
+    choose("cmbDepMotDib", 0, "Ordinario");
+    EXPECT_EQ(text("fdTerDepMot"), "16/07/2023");
+    fire("cmdCalScadImp3", "Click");
+    EXPECT_EQ(scadenza(), "30/09/2023");
+    ASSERT_FALSE(
+        send({{"sql", "UPDATE ConfigGenerale SET SospensioneFeriale = '01/08-31/08'"}}).contains("error"));
+    fire("cmdCalScadImp3", "Click");
+    EXPECT_EQ(scadenza(), "15/09/2023");
+}
+
 // A phase stored outside 1..5 leaves the frames as they were and raises no error.
 TEST_P(CaseTest, AStoredPhaseOutsideTheFiveShowsWithoutAnError) {
     ASSERT_FALSE(
