@@ -234,6 +234,7 @@ void Criminal::VisualizzaDatiPenale(Recordset& row) {
     if (n >= 1 && n <= 5) mostraFrame(n);
     CaricaFasiPenale();
     SelezionaRigaCombo(f.cmbFase, 0, n);
+    if (f.cmbFase.selectedRow() >= 0) f.cmbFase.setText(f.cmbFase.selectedCell(1));  // the phase's name
     m_faseCorrente = n;
     m_numRGNotDiReato = row.text(QStringLiteral("NumRGNotDiReato"));
     if (n == 1 || n == 2) {

@@ -65,6 +65,8 @@ void StartupScript::addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("testo"),
                       QStringLiteral("Testo scritto nel controllo prima di aprirne l'elenco."),
                       QStringLiteral("testo")});
+    parser.addOption({QStringLiteral("premi"), QStringLiteral("Infine preme questo pulsante della pratica."),
+                      QStringLiteral("controllo")});
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Salva un'immagine dello schermo intero ed esce."),
                       QStringLiteral("png")});
@@ -77,6 +79,7 @@ StartupScript StartupScript::fromParser(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("tab"))) s.tab = parser.value(QStringLiteral("tab")).toInt();
     s.apriLista = parser.value(QStringLiteral("apri-lista"));
     s.testo = parser.value(QStringLiteral("testo"));
+    s.premi = parser.value(QStringLiteral("premi"));
     s.screenshot = parser.value(QStringLiteral("screenshot"));
     return s;
 }
@@ -96,6 +99,12 @@ void runStartupScript(MainWindow& window, const StartupScript& script) {
                 QApplication::quit();
             });
         }
+        // Pressed last: the modal dialog it may open is on screen when the screen is grabbed.
+        if (!script.premi.isEmpty())
+            QTimer::singleShot(0, &window, [&window, script] {
+                if (form::Control* button = findControl(window.component(), script.premi))
+                    button->fire(form::EventKind::Click);
+            });
     });
 }
 
