@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "apps/common/QuickPartyForm.h"
+#include "criminal/FrmFisGiudice.h"
 #include "links/DlgRichiedi.h"
 #include "schema/Schema.h"
 #include "ui/binder/QtInteraction.h"
@@ -146,6 +147,28 @@ TEST_F(QuickClientDialog, EscGivesUpWithoutSaving) {
     ui.showModal(*form);
     EXPECT_EQ(form->idAnagrafica(), 0);
     EXPECT_FALSE(form->isShown());
+}
+
+// The judge's days typed and confirmed with Enter; Esc gives up with no days.
+TEST(JudgesTermDialog, TypedDaysConfirmedWithTheKeyboardAlone) {
+    QtInteraction ui;
+    registerDialogViews(ui);
+    criminal::FrmFisGiudice form(ui);
+    whenDialogShows([&form](QDialog& d) {
+        expectEveryControlHasAWidget(form, d);
+        QLineEdit* giorni = child<QLineEdit>(d, "txtGiorni");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(giorni->hasFocus());  // the first field takes what is typed
+        QTest::keyClicks(giorni, QStringLiteral("45"));
+        QTest::keyClick(giorni, Qt::Key_Return);
+    });
+    ui.showModal(form);
+    EXPECT_EQ(form.giorni(), 45);
+
+    criminal::FrmFisGiudice cancelled(ui);
+    whenDialogShows([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    ui.showModal(cancelled);
+    EXPECT_EQ(cancelled.giorni(), 0);
 }
 
 }  // namespace
