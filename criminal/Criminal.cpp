@@ -117,6 +117,7 @@ void Criminal::classifierChosen(const core::Classifier& classifier) {
                        penale ? QStringLiteral("S. COINV.") : QStringLiteral("SOGG. COINVOLTI"));
     fields.fraIndPre.setVisible(penale);
     core::SelezionaInLista(1, QStringLiteral("Indagini Preliminari"), 0, fields.cmbFase);
+    if (fields.cmbFase.selectedRow() >= 0) fields.cmbFase.setText(fields.cmbFase.selectedCell(1));
     for (form::Control* civile : {static_cast<form::Control*>(&m_form.cmbCodOggetto), &m_form.Label1,
                                   &m_form.lblSezione, &m_form.txtSezione, &m_form.lblIstruttore,
                                   static_cast<form::Control*>(&m_form.txtIstruttore), m_form.picXP[0]})
@@ -179,10 +180,11 @@ void Criminal::SalvaDatiPenale(core::SaveContext& ctx) {
     Recordset& row = penale.recordset();
     row.setValue(QStringLiteral("IsParteCivile"), fields.chkImpPartCiv.checked());
     row.setValue(QStringLiteral("ID_Pra"), ctx.caseId);
+    // No phase chosen writes phase 1; a phase stored outside 1..5 is kept as it is.
     const int n = m_faseCorrente;
-    if (n < 1 || n > 5) {
+    if (n == 0) {
         row.setValue(QStringLiteral("ID_Fase"), 1);
-    } else {
+    } else if (n >= 1 && n <= 5) {
         row.setValue(QStringLiteral("ID_Fase"), n);
         scriviFase(m_colonne, n, row);
         if (n == 2)

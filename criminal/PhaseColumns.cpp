@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/model/CaseValues.h"
+#include "core/model/DateField.h"
 
 namespace tolmo::criminal {
 
@@ -100,9 +101,9 @@ void scriviFase(const QList<Colonna>& colonne, int n, Recordset& row) {
         const QString text = c.campo->text();
         if (c.tipo == Tipo::Data) {
             // An emptied date reads back empty.
-            row.setValue(c.colonna, text.trimmed().isEmpty()
-                                        ? QVariant()
-                                        : QVariant(core::dataDigitata(text, c.etichetta)));
+            row.setValue(c.colonna, core::dataVuota(text) ? QVariant()
+                                                          : QVariant(core::dataDigitata(
+                                                                core::dataNormalizzata(text), c.etichetta)));
         } else {
             const QString value = c.taglia ? text.trimmed() : text;
             row.setValue(c.colonna, value.isNull() ? QStringLiteral("") : value);
@@ -112,9 +113,9 @@ void scriviFase(const QList<Colonna>& colonne, int n, Recordset& row) {
 
 QString dataNonValida(const QList<Colonna>& colonne, int n) {
     for (const Colonna& c : colonne) {
-        if (c.tipo != Tipo::Data || !(c.fasi & fase(n)) || c.campo->text().trimmed().isEmpty()) continue;
+        if (c.tipo != Tipo::Data || !(c.fasi & fase(n)) || core::dataVuota(c.campo->text())) continue;
         try {
-            core::dataDigitata(c.campo->text(), c.etichetta);
+            core::dataDigitata(core::dataNormalizzata(c.campo->text()), c.etichetta);
         } catch (const std::invalid_argument& e) {
             return QString::fromStdString(e.what());
         }

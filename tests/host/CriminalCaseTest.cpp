@@ -18,6 +18,7 @@ TEST_P(CaseTest, CriminalCaseSavedWithoutAPhaseGetsPhaseOneAndItsKeyAlone) {
     nuovaPratica(kAnaBiancoAlessandro, "900");
     choose("cmbClassificatore", 1, kClaPenale);
     EXPECT_EQ(field("SSTabPratica").value("current").toInt(), 4);
+    EXPECT_EQ(text("cmbFase"), "Indagini Preliminari");
     check("chkImpPartCiv", true);
     type("txtPmDib", "Dott. Nessuno");  // no phase chosen: not written
     ASSERT_TRUE(call("Conferma").value("result").toBool());
@@ -150,6 +151,10 @@ TEST_P(CaseTest, AStoredPhaseOutsideTheFiveShowsWithoutAnError) {
     EXPECT_TRUE(boxes().isEmpty());
     EXPECT_TRUE(field("fraAppello").value("visible").toBool());
     EXPECT_FALSE(text("txtPmDib").isEmpty());  // the fields are filled all the same
+    ASSERT_TRUE(call("Modifica", {kPraConti}).value("result").toBool());
+    ASSERT_TRUE(call("Conferma").value("result").toBool());
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT ID_Fase FROM PraPenale WHERE ID_Pra = %1").arg(kPraConti)).toInt(), 9);
 }
 
 }  // namespace
