@@ -96,6 +96,10 @@ QString createIndex(const TableInfo& t, const IndexInfo& ix, Dialect d) {
 
 }  // namespace
 
+QString columnDdl(const TableInfo& t, const ColumnInfo& c, Dialect d) { return columnDefinition(t, c, d); }
+
+QString indexDdl(const TableInfo& t, const IndexInfo& ix, Dialect d) { return createIndex(t, ix, d); }
+
 QStringList ddl(Dialect d) {
     QStringList statements;
     for (const TableInfo& t : tables()) {

@@ -27,6 +27,7 @@ void removeSqliteFiles(const QString& path) {
 
 void createTables(Connection& c) {
     for (const QString& statement : ddl(c.dialect())) c.Execute(statement);
+    c.Execute(QStringLiteral("INSERT INTO VersioneSchema (Versione) VALUES (?)"), {kVersioneSchema});
 }
 
 }  // namespace
@@ -42,11 +43,35 @@ bool hasSchema(Connection& c) {
     return names.contains(QStringLiteral("Pratica"), Qt::CaseInsensitive);
 }
 
-ConnectionPtr openDatabase(const QString& url) {
+ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa) {
     const QString path = sqlitePath(url);
     const bool newFile = !path.isEmpty() && !QFileInfo::exists(path);
     ConnectionPtr c = Connection::open(url);
-    if (!newFile && hasSchema(*c)) return c;
+    if (!newFile && hasSchema(*c)) {
+        const int versione = versioneArchivio(*c);
+        if (versione > kVersioneSchema)
+            throw DbError(
+                QStringLiteral("L'archivio è stato preparato da una versione più recente del programma "
+                               "(schema %1, questa versione legge fino allo schema %2): aggiornare "
+                               "il programma per aprirlo.")
+                    .arg(versione)
+                    .arg(kVersioneSchema),
+                url, -1);
+        if (versione < kVersioneSchema) {
+            if (avvisa) avvisa(versione, kVersioneSchema);
+            try {
+                aggiornaArchivio(*c, versione);
+            } catch (const DbError& e) {
+                throw DbError(
+                    QStringLiteral("Impossibile aggiornare l'archivio alla versione %1 dello schema; "
+                                   "l'archivio è rimasto com'era: %2")
+                        .arg(kVersioneSchema)
+                        .arg(e.description()),
+                    e.source(), e.number());
+            }
+        }
+        return c;
+    }
     try {
         // One transaction: a failure leaves the database as empty as it was.
         Transaction tx(*c);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 
 #include "access/TolmoAccess.h"
 
@@ -66,6 +67,19 @@ const TableInfo* table(const QString& name);
 
 /// The CREATE TABLE and CREATE INDEX statements of the whole schema for one engine.
 QStringList ddl(Dialect d);
+/// One column as CREATE TABLE and ALTER TABLE ADD COLUMN spell it for one engine.
+QString columnDdl(const TableInfo& t, const ColumnInfo& c, Dialect d);
+/// The CREATE INDEX statement of one index.
+QString indexDdl(const TableInfo& t, const IndexInfo& ix, Dialect d);
+
+/// The version of the schema this program writes; an archive records its own (VersioneSchema).
+inline constexpr int kVersioneSchema = 2;
+/// The version an archive with the schema records: 1 for one made before versions were recorded.
+/// Throws DbError.
+int versioneArchivio(Connection& c);
+/// Brings an archive of version `from` to kVersioneSchema, in one transaction: all of it or
+/// nothing. Throws DbError.
+void aggiornaArchivio(Connection& c, int from);
 
 /// Creates every table and index, inside one transaction. Throws DbError.
 void createSchema(Connection& c);
@@ -74,9 +88,14 @@ bool hasSchema(Connection& c);
 /// Fills an empty schema with the demo firm, inside one transaction. Throws DbError.
 void createDemoFirm(Connection& c);
 
+/// Told before an archive of version `from` is brought to version `to`.
+using AvvisoAggiornamento = std::function<void(int from, int to)>;
+
 /// Opens "sqlite:PATH" or "postgresql://USER@HOST:PORT/DB". A database without the table Pratica
-/// (a new SQLite file, an empty PostgreSQL database) first gets the schema and the demo firm.
-/// Throws DbError with one Italian sentence when the database cannot be opened or prepared.
-ConnectionPtr openDatabase(const QString& url);
+/// (a new SQLite file, an empty PostgreSQL database) first gets the schema and the demo firm; an
+/// archive of an older schema is upgraded after `avvisa` is told; one of a newer schema is
+/// refused. Throws DbError with one Italian sentence when the database cannot be opened,
+/// prepared or upgraded.
+ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa = {});
 
 }  // namespace tolmo::schema

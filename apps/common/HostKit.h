@@ -2,11 +2,12 @@
 // What a host does before and after it drives the component: open the three connections
 // (creating the demo firm on a new database) and keep the persisted properties.
 
-#include "core/TolmoPratica.h"
-
 #include <QString>
 #include <QVariantList>
 #include <functional>
+
+#include "core/TolmoPratica.h"
+#include "schema/Schema.h"
 
 namespace tolmo::hostkit {
 
@@ -14,8 +15,11 @@ namespace tolmo::hostkit {
 QString defaultDatabaseUrl();
 
 /// Opens `url` three times (firm-wide, read-only, read-write) and hands the connections
-/// to the component. Throws DbError with a sentence for the person.
-void connect(TolmoPratica& component, const QString& url);
+/// to the component; an archive of an older schema is upgraded first, `avvisa` told before.
+/// Throws DbError with a sentence for the person.
+void connect(TolmoPratica& component, const QString& url, const schema::AvvisoAggiornamento& avvisa = {});
+/// The sentence that tells the person an archive is being upgraded.
+QString testoAggiornamento(int from, int to);
 
 /// The component's property bag as the host keeps it in its settings (group "TolmoPratica").
 core::PropertyBag loadBag(platform::Settings& settings);

@@ -35,7 +35,12 @@ HostSession::HostSession(platform::Settings& settings) : m_settings(settings) {
 
 HostSession::~HostSession() = default;
 
-void HostSession::connect(const QString& url) { hostkit::connect(*m_component, url); }
+// A driver cannot be asked: the upgrade is said on the error stream.
+void HostSession::connect(const QString& url) {
+    hostkit::connect(*m_component, url, [](int from, int to) {
+        qInfo("%s", qPrintable(hostkit::testoAggiornamento(from, to)));
+    });
+}
 
 void HostSession::watchSignals() {
     hostkit::watchEvents(*m_component, [this](const QString& name, const QVariantList& args) {

@@ -37,7 +37,10 @@ int main(int argc, char* argv[]) {
     const QString url = parser.isSet(QStringLiteral("db")) ? parser.value(QStringLiteral("db"))
                                                            : tolmo::hostkit::defaultDatabaseUrl();
     try {
-        tolmo::hostkit::connect(component, url);
+        tolmo::hostkit::connect(component, url, [](int from, int to) {
+            QMessageBox::information(nullptr, QStringLiteral("Tolmo Studio"),
+                                     tolmo::hostkit::testoAggiornamento(from, to));
+        });
     } catch (const tolmo::DbError& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Tolmo Studio"), e.description());
         return 1;

@@ -15,7 +15,7 @@ TableInfo anagrafica() {
         id("ID_Ana"),
         // The look-ups search on the surname's key and sort on it, the first name's key and the
         // id: one index serves the whole walk, alike on both engines.
-        blank("Cognome", 400).required(),
+        blank("Cognome", 400).required().bytewise(),
         searchKey("Cognome"),
         blank("Nome", 100),
         searchKey("Nome"),
@@ -111,8 +111,13 @@ TableInfo configGenerale() {
 
 }  // namespace
 
+/// One row: the version of the schema the archive holds (the program's kVersioneSchema).
+TableInfo versioneSchema() {
+    return {QStringLiteral("VersioneSchema"), QStringLiteral("Versione"), {integer("Versione").required()}, {}};
+}
+
 QList<TableInfo> registerTables() {
-    return {anagrafica(), utenti(), gruppi(), utentiGruppi(), configGenerale()};
+    return {versioneSchema(), anagrafica(), utenti(), gruppi(), utentiGruppi(), configGenerale()};
 }
 
 }  // namespace tolmo::schema::def
