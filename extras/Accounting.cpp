@@ -1,22 +1,159 @@
 #include "Accounting.h"
 
+#include "access/SqlText.h"
 #include "core/model/Deletion.h"
+#include "form/Interaction.h"
 
 namespace tolmo::extras {
 
+namespace {
+
+/// The colour of a credit or receipts total: red below zero, black otherwise.
+constexpr long kRosso = 255;
+
+Currency importo(Recordset& rs, const QString& colonna) { return Currency::fromVariant(rs.value(colonna)); }
+
+}  // namespace
+
 AccountingFields::AccountingFields(form::Form& form) : f(&form) {
     for (core::Control* c : totals()) c->setLocked(true);
+    GridScadenzePra.setColumnCaptions(
+        {QStringLiteral("Codice"), QStringLiteral("Data"), QStringLiteral("Ora"), QStringLiteral("Pratica"),
+         QStringLiteral("Scadenza"), QStringLiteral("Promemoria"), QStringLiteral("Parti")});
 }
 
-Accounting::Accounting(core::ComponentServices&, core::PraticaForm& form) : fields(form) {}
+Accounting::Accounting(core::ComponentServices& services, core::PraticaForm& form)
+    : fields(form), m_services(services) {}
 
 void Accounting::clear() {
-    for (core::Control* c : fields.totals()) c->setText(QString());
+    for (core::MoneyField* c : fields.totals()) c->setText(QString());
+    fields.GridScadenzePra.setTable({});
 }
 
 void Accounting::tabChanged(int tab, short) {
     if (tab == core::TabContabilita)
         for (core::Control* c : fields.totals()) c->setLocked(true);
+}
+
+// The agenda first, then the totals; a failure of either is reported on its own.
+void Accounting::show(core::ShowContext&) {
+    m_services.trap(QStringLiteral("Caricamento Scadenze Pratica"), [this] { CaricaScadenzePratica(); });
+    m_services.trap(QStringLiteral("Caricamento Totali Contabili"), [this] { CaricaTotaliContabili(); });
+}
+
+void Accounting::CaricaScadenzePratica() {
+    QVector<QVector<QVariant>> table;
+    AccessoDati voci;
+    voci.Apri(
+        m_services.connReadOnly(),
+        QStringLiteral("SELECT Codice_Sca,ora,parti,scadenza,codice_pra,data_end,ismemo FROM Scadenze WHERE "
+                       "Codice_Pra=") +
+            QString::number(m_services.currentId()) +
+            QStringLiteral(" AND Effettuato = FALSE ORDER BY Data_End,ora"),
+        adLockReadOnly);
+    for (Recordset& rs = voci.recordset(); !rs.Eof(); rs.MoveNext())
+        table.append({rs.value(QStringLiteral("Codice_Sca")), rs.value(QStringLiteral("data_end")),
+                      rs.value(QStringLiteral("ora")), rs.value(QStringLiteral("codice_pra")),
+                      rs.value(QStringLiteral("scadenza")), rs.value(QStringLiteral("ismemo")),
+                      rs.value(QStringLiteral("parti"))});
+    voci.Chiudi();
+    fields.GridScadenzePra.setTable(table);
+    if (!table.isEmpty()) fields.GridScadenzePra.setCurrentCell(0, 0);
+}
+
+void Accounting::LeggiValutaDefault() {
+    AccessoDati config;
+    config.Apri(m_services.connTolmo(), QStringLiteral("SELECT * FROM ConfigGenerale"), adLockReadOnly);
+    if (!config.recordset().Eof()) {
+        m_studio.valuta = config.recordset().text(QStringLiteral("ValutaDefault"));
+        m_studio.cambioLiraEuro = importo(config.recordset(), QStringLiteral("CambioLiraEuro")).toDouble();
+    }
+    config.Chiudi();
+}
+
+void Accounting::CercaCambioValutaEstera(const QString& simbolo, QString& cambio) {
+    AccessoDati cambi;
+    cambi.Apri(
+        m_services.connTolmo(),
+        QStringLiteral("SELECT CambiValute.*, ValuteEstere.* FROM ValuteEstere INNER JOIN CambiValute ON "
+                       "ValuteEstere.Id = CambiValute.IdValuta WHERE Simbolo = ") +
+            ApiciSQL(simbolo) + QStringLiteral(" ORDER BY CambiValute.Data desc"),
+        adLockReadOnly);
+    if (!cambi.recordset().Eof()) {
+        cambio = importo(cambi.recordset(), QStringLiteral("Valore")).toItalian(4);
+    } else {
+        cambio = QStringLiteral("1,0000");
+        m_services.ui().messageBox(
+            QStringLiteral("Non è stato trovato nessun Cambio per la Valuta Estera ") + simbolo +
+                QStringLiteral(" .") + QLatin1Char('\n') +
+                QStringLiteral(
+                    "I Totali non saranno attendibili in quanto non sarà effettuato alcun Cambio.") +
+                QStringLiteral(" .") + QLatin1Char('\n') +
+                QStringLiteral("Per avere dei Totali attendibili inserire un Cambio EURO/") + simbolo +
+                QStringLiteral(" ."),
+            m_services.messageTitle(), form::MsgButtons::OK, form::MsgIcon::Exclamation);
+    }
+    cambi.Chiudi();
+}
+
+void Accounting::CaricaTotaliContabili() {
+    form::BusyPointer busy(m_services.ui());
+    LeggiValutaDefault();
+    const QString id = QString::number(m_services.currentId());
+    const TassoEstero tasso = [this](const QString& simbolo) {
+        QString testo;
+        CercaCambioValutaEstera(simbolo, testo);
+        return Currency::parse(testo).value_or(Currency::fromUnits(1)).toDouble();
+    };
+    const auto inValuta = [&](Recordset& rs, Currency a) {
+        return converti(a, rs.value(QStringLiteral("Valuta")), importo(rs, QStringLiteral("Cambio")),
+                        m_studio, tasso);
+    };
+    Currency acconti, spese, credito, incassi;
+    const auto perRiga = [&](const QString& sql, const std::function<void(Recordset&)>& body) {
+        AccessoDati righe;
+        righe.Apri(m_services.connReadOnly(), sql, adLockReadOnly);
+        for (Recordset& rs = righe.recordset(); !rs.Eof(); rs.MoveNext()) body(rs);
+        righe.Chiudi();
+    };
+    perRiga(QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + id +
+                QStringLiteral(" AND TipoFattura = 1 AND Fs_Fattura = 0"),
+            [&](Recordset& rs) {
+                acconti = acconti + inValuta(rs, importo(rs, QStringLiteral("Imponibili")) +
+                                                     importo(rs, QStringLiteral("Esenti")) +
+                                                     importo(rs, QStringLiteral("Competenze")) +
+                                                     importo(rs, QStringLiteral("ForfSpese")));
+            });
+    perRiga(
+        QStringLiteral("SELECT * FROM Azioni WHERE IdPra = ") + id + QStringLiteral(" AND bFattura = FALSE"),
+        [&](Recordset& rs) {
+            spese = spese + inValuta(rs, importo(rs, QStringLiteral("Imponibili")) +
+                                             importo(rs, QStringLiteral("Esenti")));
+        });
+    perRiga(QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + id +
+                QStringLiteral(
+                    " AND (TipoFattura = 1 OR TipoFattura = 2 OR TipoFattura = 3 OR TipoFattura = 4 OR "
+                    "TipoFattura = 5)"),
+            [&](Recordset& rs) {
+                const Currency residuo = inValuta(rs, importo(rs, QStringLiteral("ResiduoASaldo")));
+                const Currency pagato = inValuta(rs, importo(rs, QStringLiteral("TotaleFattura")) -
+                                                         importo(rs, QStringLiteral("ResiduoASaldo")));
+                const bool notaDiCredito = rs.value(QStringLiteral("TipoFattura")).toInt() == 5;
+                credito = notaDiCredito ? credito - residuo : credito + residuo;
+                incassi = notaDiCredito ? incassi - pagato : incassi + pagato;
+            });
+    const std::array<Currency, 5> valori = {acconti, spese, acconti - spese, credito, incassi};
+    const auto campi = fields.totals();
+    const QString cambio = Currency::fromDouble(m_studio.cambioLiraEuro).toItalian(2);
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        core::MoneyField& campo = *campi[i];
+        campo.setDecimali(m_studio.valuta != QStringLiteral("LIRA"));
+        campo.setAmount(valori[i] == Currency() ? std::nullopt : std::optional<Currency>(valori[i]));
+        campo.setValuta(m_studio.valuta, Currency::fromUnits(1));
+        campo.setCambioLiraEuro(cambio);
+    }
+    fields.FTotaleCredito.setForeColor(credito < Currency() ? kRosso : 0);
+    fields.FTotaleIncassi.setForeColor(incassi < Currency() ? kRosso : 0);
 }
 
 void Accounting::remove(core::DeleteContext& ctx) {

@@ -128,6 +128,10 @@ void Control::setGeometry(int left, int top, int width, int height) {
     if (changed) notify(Prop::Geometry);
 }
 
+void Control::setForeColor(long colour) {
+    if (assign(m_foreColor, colour)) notify(Prop::ForeColor);
+}
+
 void Control::setBackColor(long colour) {
     if (assign(m_backColor, colour)) notify(Prop::BackColor);
 }

@@ -72,6 +72,7 @@ enum class Prop {
     ToolTip,
     Geometry,
     BackColor,
+    ForeColor,
     Rows,
     Selection,
     Checked,
@@ -133,6 +134,9 @@ public:
     /// Background colour as 0xBBGGRR, -1 when the view's default applies.
     long backColor() const { return m_backColor; }
     void setBackColor(long colour);
+    /// The colour of the text, 0xBBGGRR; -1 for the widget's own.
+    long foreColor() const { return m_foreColor; }
+    void setForeColor(long colour);
     /// Display format and input mask of an entry ("##/##/####").
     const QString& format() const { return m_format; }
     const QString& mask() const { return m_mask; }
@@ -165,6 +169,7 @@ private:
     bool m_visible = true, m_enabled = true, m_locked = false;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     long m_backColor = -1;
+    long m_foreColor = -1;
     int m_maxLength = 0;
     bool m_selectOnEntry = false;
     std::vector<std::pair<EventKind, Handler>> m_handlers;

@@ -48,6 +48,8 @@ QJsonObject dumpControl(const Control& control) {
     };
     if (control.backColor() != -1)
         out.insert(QStringLiteral("backColor"), static_cast<qint64>(control.backColor()));
+    if (control.foreColor() != -1)
+        out.insert(QStringLiteral("foreColor"), static_cast<qint64>(control.foreColor()));
     if (!control.format().isEmpty()) out.insert(QStringLiteral("format"), control.format());
     if (!control.mask().isEmpty()) out.insert(QStringLiteral("mask"), control.mask());
     if (control.maxLength() > 0) out.insert(QStringLiteral("maxLength"), control.maxLength());

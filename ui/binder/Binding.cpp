@@ -208,6 +208,7 @@ bool Binding::showCommon(Prop prop) {
             showGeometry();
             return true;
         case Prop::BackColor:
+        case Prop::ForeColor:
             showBackColor();
             return true;
         case Prop::Focus:
@@ -250,24 +251,30 @@ static bool paintsLocked(const QWidget* w) {
            qobject_cast<const QTextEdit*>(w);
 }
 
-// 0xBBGGRR; -1 and the system colours (high bit set) leave the widget's own look.
+// 0xBBGGRR; -1 and the system colours (high bit set) leave the widget's own look. The text's
+// colour is painted over whichever background.
 void Binding::showBackColor() {
-    const long colour = m_control.backColor();
-    if (colour < 0 || colour > 0xFFFFFF) {
-        QPalette own = m_ownPalette;
+    const auto own = [](long colour) { return colour < 0 || colour > 0xFFFFFF; };
+    const auto rgb = [](long colour) {
+        return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                      static_cast<int>((colour >> 16) & 0xFF));
+    };
+    const long back = m_control.backColor();
+    QPalette p = m_ownPalette;
+    if (own(back)) {
         if (m_control.locked() && paintsLocked(m_widget))
-            own.setColor(QPalette::Base, own.color(QPalette::Window));
-        m_widget->setPalette(own);
+            p.setColor(QPalette::Base, p.color(QPalette::Window));
         m_widget->setAutoFillBackground(m_ownAutoFill);
-        return;
+    } else {
+        p.setColor(QPalette::Base, rgb(back));
+        p.setColor(QPalette::Window, rgb(back));
+        m_widget->setAutoFillBackground(true);
     }
-    const QColor c(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                   static_cast<int>((colour >> 16) & 0xFF));
-    QPalette p = m_widget->palette();
-    p.setColor(QPalette::Base, c);
-    p.setColor(QPalette::Window, c);
+    if (const long fore = m_control.foreColor(); !own(fore)) {
+        p.setColor(QPalette::Text, rgb(fore));
+        p.setColor(QPalette::WindowText, rgb(fore));
+    }
     m_widget->setPalette(p);
-    m_widget->setAutoFillBackground(true);
 }
 
 bool Binding::isInput(QObject* watched) const {
