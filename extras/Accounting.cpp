@@ -1,6 +1,7 @@
 #include "Accounting.h"
 
 #include "access/SqlText.h"
+#include "core/model/CaseValues.h"
 #include "core/model/Deletion.h"
 #include "form/Interaction.h"
 
@@ -51,10 +52,12 @@ void Accounting::CaricaScadenzePratica() {
             QString::number(m_services.currentId()) +
             QStringLiteral(" AND Effettuato = FALSE ORDER BY Data_End,ora"),
         adLockReadOnly);
+    // As the person reads them: the day as "dd/mm/yyyy", a reminder as "Sì".
     for (Recordset& rs = voci.recordset(); !rs.Eof(); rs.MoveNext())
-        table.append({rs.value(QStringLiteral("Codice_Sca")), rs.value(QStringLiteral("data_end")),
-                      rs.value(QStringLiteral("ora")), rs.value(QStringLiteral("codice_pra")),
-                      rs.value(QStringLiteral("scadenza")), rs.value(QStringLiteral("ismemo")),
+        table.append({rs.value(QStringLiteral("Codice_Sca")),
+                      core::testoData(rs.value(QStringLiteral("data_end"))), rs.value(QStringLiteral("ora")),
+                      rs.value(QStringLiteral("codice_pra")), rs.value(QStringLiteral("scadenza")),
+                      rs.value(QStringLiteral("ismemo")).toBool() ? QStringLiteral("Sì") : QString(),
                       rs.value(QStringLiteral("parti"))});
     voci.Chiudi();
     fields.GridScadenzePra.setTable(table);
