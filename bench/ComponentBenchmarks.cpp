@@ -8,6 +8,7 @@
 
 #include "Results.h"
 #include "core/TolmoPratica.h"
+#include "extras/Accounting.h"
 #include "form/ScriptedInteraction.h"
 
 namespace tolmo::bench {
@@ -237,6 +238,71 @@ void scrollPartiesBare(benchmark::State& state, Session& s) {
     }
 }
 
+// A busy case: 10 000 invoices (euro, lire, Swiss francs at their own rate) and 5 000 open
+// agenda entries, added once to the firm's last case and kept for the next runs.
+constexpr int kFattureCasoPieno = 10000, kScadenzeCasoPieno = 5000;
+
+int casoPieno(Connection& rw) {
+    const int id = scalar(rw, QStringLiteral("SELECT MAX(ID_Pra) FROM Pratica")).toInt();
+    const int fatture =
+        scalar(rw, QStringLiteral("SELECT COUNT(*) FROM Fatture WHERE ID_Pratica = ") + QString::number(id))
+            .toInt();
+    if (fatture >= kFattureCasoPieno) return id;
+    Transaction t(rw);
+    const QStringList valute = {QStringLiteral("EURO"), QStringLiteral("LIRA"), QStringLiteral("CHF")};
+    for (int i = fatture; i < kFattureCasoPieno; ++i)
+        rw.Execute(
+            QStringLiteral("INSERT INTO Fatture (ID_Pratica, TipoFattura, Fs_Fattura, Imponibili, Esenti, "
+                           "Competenze, TotaleFattura, ResiduoASaldo, Valuta, Cambio) VALUES (?, ?, 0, ?, 0, "
+                           "?, ?, ?, ?, ?)"),
+            {id, 1 + i % 5, 100 + i % 7, 50, 150 + i % 7, i % 3 == 0 ? 0 : 40, valute.at(i % 3),
+             i % 3 == 2 ? 0.93 : 1.0});
+    for (int i = 0; i < kScadenzeCasoPieno; ++i)
+        rw.Execute(
+            QStringLiteral("INSERT INTO Scadenze (Codice_Pra, Data_End, Ora, Scadenza, Parti, Effettuato) "
+                           "VALUES (?, ?, '09:00', 'Udienza', 'Parti', FALSE)"),
+            {id, QDate(2027, 1, 1).addDays(i % 700)});
+    t.commit();
+    return id;
+}
+
+// The accounting tab of the busy case: its agenda list and its five totals.
+void accountingTotals(benchmark::State& state, Session& s, int id) {
+    s.pratica->VisualizzaPratica(id);
+    extras::Accounting& accounting = *s.pratica->section<extras::Accounting>();
+    for (auto _ : state) {
+        accounting.CaricaScadenzePratica();
+        accounting.CaricaTotaliContabili();
+    }
+    state.counters["entries"] = accounting.fields.GridScadenzePra.rowCount();
+}
+
+// The four queries alone, every row read and its amounts added.
+void accountingTotalsBare(benchmark::State& state, Session& s, int id) {
+    const QString pratica = QString::number(id);
+    const QStringList queries = {
+        QStringLiteral("SELECT Codice_Sca,ora,parti,scadenza,codice_pra,data_end,ismemo FROM Scadenze WHERE "
+                       "Codice_Pra=") +
+            pratica + QStringLiteral(" AND Effettuato = FALSE ORDER BY Data_End,ora"),
+        QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + pratica +
+            QStringLiteral(" AND TipoFattura = 1 AND Fs_Fattura = 0"),
+        QStringLiteral("SELECT * FROM Azioni WHERE IdPra = ") + pratica +
+            QStringLiteral(" AND bFattura = FALSE"),
+        QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + pratica +
+            QStringLiteral(" AND TipoFattura >= 1 AND TipoFattura <= 5"),
+    };
+    for (auto _ : state) {
+        double total = 0;
+        for (const QString& sql : queries) {
+            QSqlQuery q(s.rw->database());
+            q.setForwardOnly(true);
+            q.exec(sql);
+            while (q.next()) total += q.value(0).toDouble() + q.value(1).toDouble();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+
 using Body = std::function<void(benchmark::State&, Session&)>;
 
 void registerPair(const std::shared_ptr<Session>& s, int cases, const std::string& engine,
@@ -273,6 +339,11 @@ void registerComponentBenchmarks(const QString& url, int cases, const std::strin
         s, cases, engine, "correspondents-nothing-typed",
         [](benchmark::State& st, Session& ss) { openCorrespondents(st, ss, QString()); },
         [](benchmark::State& st, Session& ss) { openCorrespondentsBare(st, ss, QString()); }, reporter);
+    const int pieno = casoPieno(*s->rw);
+    registerPair(
+        s, cases, engine, "accounting-totals",
+        [pieno](benchmark::State& st, Session& ss) { accountingTotals(st, ss, pieno); },
+        [pieno](benchmark::State& st, Session& ss) { accountingTotalsBare(st, ss, pieno); }, reporter);
     // 2 000 pages: 200 000 parties scrolled past.
     registerPair(s, cases, engine, "party-list-next-page", scrollParties, scrollPartiesBare, reporter, 2000);
 }

@@ -68,7 +68,8 @@ ConnectionPtr openSqliteFirm(int cases) {
     const QString path = QStringLiteral("%1/firm-%2.sqlite").arg(dir).arg(cases);
     const QString url = QStringLiteral("sqlite:") + path;
     if (QFile::exists(path)) {
-        ConnectionPtr conn = schema::openDatabase(url);
+        // Opened as it is: a firm of another schema is made again, never upgraded.
+        ConnectionPtr conn = Connection::open(url);
         if (isCurrent(*conn, cases)) return conn;
     }
     const QString partial = path + QStringLiteral(".partial");
