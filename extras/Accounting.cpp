@@ -1,5 +1,8 @@
 #include "Accounting.h"
 
+#include <QSqlQuery>
+#include <QSqlRecord>
+
 #include "access/SqlText.h"
 #include "core/model/CaseValues.h"
 #include "core/model/Deletion.h"
@@ -13,6 +16,14 @@ namespace {
 constexpr long kRosso = 255;
 
 Currency importo(Recordset& rs, const QString& colonna) { return Currency::fromVariant(rs.value(colonna)); }
+
+/// A row of a forward-only query, its columns found by name in any letter case.
+struct Riga {
+    const QSqlQuery& q;
+    const QSqlRecord& colonne;
+    QVariant value(const QString& colonna) const { return q.value(colonne.indexOf(colonna)); }
+    Currency importo(const QString& colonna) const { return Currency::fromVariant(value(colonna)); }
+};
 
 }  // namespace
 
@@ -44,22 +55,17 @@ void Accounting::show(core::ShowContext&) {
 
 void Accounting::CaricaScadenzePratica() {
     QVector<QVector<QVariant>> table;
-    AccessoDati voci;
-    voci.Apri(
-        m_services.connReadOnly(),
+    // As the person reads them: the day as "dd/mm/yyyy", a reminder as "Sì".
+    m_services.connReadOnly()->withQuery(
         QStringLiteral("SELECT Codice_Sca,ora,parti,scadenza,codice_pra,data_end,ismemo FROM Scadenze WHERE "
                        "Codice_Pra=") +
             QString::number(m_services.currentId()) +
             QStringLiteral(" AND Effettuato = FALSE ORDER BY Data_End,ora"),
-        adLockReadOnly);
-    // As the person reads them: the day as "dd/mm/yyyy", a reminder as "Sì".
-    for (Recordset& rs = voci.recordset(); !rs.Eof(); rs.MoveNext())
-        table.append({rs.value(QStringLiteral("Codice_Sca")),
-                      core::testoData(rs.value(QStringLiteral("data_end"))), rs.value(QStringLiteral("ora")),
-                      rs.value(QStringLiteral("codice_pra")), rs.value(QStringLiteral("scadenza")),
-                      rs.value(QStringLiteral("ismemo")).toBool() ? QStringLiteral("Sì") : QString(),
-                      rs.value(QStringLiteral("parti"))});
-    voci.Chiudi();
+        {}, [&table](QSqlQuery& q) {
+            while (q.next())
+                table.append({q.value(0), core::testoData(q.value(5)), q.value(1), q.value(4), q.value(3),
+                              q.value(6).toBool() ? QStringLiteral("Sì") : QString(), q.value(2)});
+        });
     fields.GridScadenzePra.setTable(table);
     if (!table.isEmpty()) fields.GridScadenzePra.setCurrentCell(0, 0);
 }
@@ -108,43 +114,50 @@ void Accounting::CaricaTotaliContabili() {
         CercaCambioValutaEstera(simbolo, testo);
         return Currency::parse(testo).value_or(Currency::fromUnits(1)).toDouble();
     };
-    const auto inValuta = [&](Recordset& rs, Currency a) {
-        return converti(a, rs.value(QStringLiteral("Valuta")), importo(rs, QStringLiteral("Cambio")),
-                        m_studio, tasso);
+    const auto inValuta = [&](const Riga& r, Currency a) {
+        return converti(a, r.value(QStringLiteral("Valuta")), r.importo(QStringLiteral("Cambio")), m_studio,
+                        tasso);
     };
     Currency acconti, spese, credito, incassi;
-    const auto perRiga = [&](const QString& sql, const std::function<void(Recordset&)>& body) {
-        AccessoDati righe;
-        righe.Apri(m_services.connReadOnly(), sql, adLockReadOnly);
-        for (Recordset& rs = righe.recordset(); !rs.Eof(); rs.MoveNext()) body(rs);
-        righe.Chiudi();
+    // Only the columns the totals add, read forward once: a case with ten thousand invoices
+    // shows its totals without a record set's paging.
+    const auto perRiga = [&](const QString& sql, const std::function<void(const Riga&)>& body) {
+        m_services.connReadOnly()->withQuery(sql, {}, [&](QSqlQuery& q) {
+            const QSqlRecord colonne = q.record();
+            while (q.next()) body(Riga{q, colonne});
+        });
     };
-    perRiga(QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + id +
-                QStringLiteral(" AND TipoFattura = 1 AND Fs_Fattura = 0"),
-            [&](Recordset& rs) {
-                acconti = acconti + inValuta(rs, importo(rs, QStringLiteral("Imponibili")) +
-                                                     importo(rs, QStringLiteral("Esenti")) +
-                                                     importo(rs, QStringLiteral("Competenze")) +
-                                                     importo(rs, QStringLiteral("ForfSpese")));
+    perRiga(
+        QStringLiteral("SELECT Imponibili, Esenti, Competenze, ForfSpese, Valuta, Cambio FROM Fatture WHERE "
+                       "ID_Pratica = ") +
+            id + QStringLiteral(" AND TipoFattura = 1 AND Fs_Fattura = 0"),
+        [&](const Riga& r) {
+            acconti = acconti + inValuta(r, r.importo(QStringLiteral("Imponibili")) +
+                                                r.importo(QStringLiteral("Esenti")) +
+                                                r.importo(QStringLiteral("Competenze")) +
+                                                r.importo(QStringLiteral("ForfSpese")));
+        });
+    perRiga(QStringLiteral("SELECT Imponibili, Esenti, Valuta, Cambio FROM Azioni WHERE IdPra = ") + id +
+                QStringLiteral(" AND bFattura = FALSE"),
+            [&](const Riga& r) {
+                spese = spese + inValuta(r, r.importo(QStringLiteral("Imponibili")) +
+                                                r.importo(QStringLiteral("Esenti")));
             });
     perRiga(
-        QStringLiteral("SELECT * FROM Azioni WHERE IdPra = ") + id + QStringLiteral(" AND bFattura = FALSE"),
-        [&](Recordset& rs) {
-            spese = spese + inValuta(rs, importo(rs, QStringLiteral("Imponibili")) +
-                                             importo(rs, QStringLiteral("Esenti")));
+        QStringLiteral("SELECT TipoFattura, TotaleFattura, ResiduoASaldo, Valuta, Cambio FROM Fatture WHERE "
+                       "ID_Pratica = ") +
+            id +
+            QStringLiteral(
+                " AND (TipoFattura = 1 OR TipoFattura = 2 OR TipoFattura = 3 OR TipoFattura = 4 OR "
+                "TipoFattura = 5)"),
+        [&](const Riga& r) {
+            const Currency residuo = inValuta(r, r.importo(QStringLiteral("ResiduoASaldo")));
+            const Currency pagato = inValuta(
+                r, r.importo(QStringLiteral("TotaleFattura")) - r.importo(QStringLiteral("ResiduoASaldo")));
+            const bool notaDiCredito = r.value(QStringLiteral("TipoFattura")).toInt() == 5;
+            credito = notaDiCredito ? credito - residuo : credito + residuo;
+            incassi = notaDiCredito ? incassi - pagato : incassi + pagato;
         });
-    perRiga(QStringLiteral("SELECT * FROM Fatture WHERE ID_Pratica = ") + id +
-                QStringLiteral(
-                    " AND (TipoFattura = 1 OR TipoFattura = 2 OR TipoFattura = 3 OR TipoFattura = 4 OR "
-                    "TipoFattura = 5)"),
-            [&](Recordset& rs) {
-                const Currency residuo = inValuta(rs, importo(rs, QStringLiteral("ResiduoASaldo")));
-                const Currency pagato = inValuta(rs, importo(rs, QStringLiteral("TotaleFattura")) -
-                                                         importo(rs, QStringLiteral("ResiduoASaldo")));
-                const bool notaDiCredito = rs.value(QStringLiteral("TipoFattura")).toInt() == 5;
-                credito = notaDiCredito ? credito - residuo : credito + residuo;
-                incassi = notaDiCredito ? incassi - pagato : incassi + pagato;
-            });
     const std::array<Currency, 5> valori = {acconti, spese, acconti - spese, credito, incassi};
     const auto campi = fields.totals();
     const QString cambio = Currency::fromDouble(m_studio.cambioLiraEuro).toItalian(2);
