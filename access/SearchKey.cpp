@@ -17,7 +17,7 @@ QString chiaveRicerca(const QString& text) {
     return key.isNull() ? QStringLiteral("") : key;
 }
 
-QString keyPattern(const QString& typed) { return likePattern(chiaveRicerca(typed.trimmed())); }
+QString keyPattern(const QString& typed) { return searchPattern(chiaveRicerca(typed)); }
 
 KeyedColumns::KeyedColumns(const QStringList& columns, const std::function<bool(const QString&)>& has)
     : m_columns(columns) {

@@ -22,11 +22,7 @@ constexpr int kMaxRowsPerStatement = 400;
 BatchInsert::BatchInsert(Connection& conn, const QString& table, const QStringList& columns)
     : m_conn(conn),
       m_table(table),
-      m_keyed(columns,
-              [&table](const QString& name) {
-                  const schema::TableInfo* t = schema::table(table);
-                  return t && t->column(name);
-              }),
+      m_keyed(schema::colonneConChiavi(table, columns)),
       m_columns(m_keyed.columns()),
       m_batchRows(
           std::clamp(kMaxValuesPerStatement / static_cast<int>(m_columns.size()), 1, kMaxRowsPerStatement)),

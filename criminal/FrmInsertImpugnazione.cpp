@@ -59,8 +59,7 @@ void FrmInsertImpugnazione::CaricaUtenti() {
 
 bool FrmInsertImpugnazione::InserisciScadenzaImpugnazione() {
     const QString testo = TolDataImpugnaz.text();
-    const QDate scadenza =
-        core::dataVuota(testo) ? QDate() : QDate::fromString(core::dataNormalizzata(testo), kFormatoData);
+    const QDate scadenza = core::dataDelCampo(testo);
     if (!scadenza.isValid()) {
         m_services.ui().messageBox(QStringLiteral("Inserire una data valida nel campo Termine impugnazione."),
                                    QStringLiteral("ATTENZIONE!"), form::MsgButtons::OK,

@@ -62,11 +62,7 @@ void listaFissa(ListControl& list, const QStringList& rows) {
 /// The leading whole number of a text: "3 Dibattimento" gives 3.
 int numeroIniziale(const QString& text) { return static_cast<int>(core::numeroIniziale(text.trimmed())); }
 
-QDate dataDi(const Control& campo) {
-    const QString text = campo.text();
-    if (core::dataVuota(text)) return {};
-    return QDate::fromString(core::dataNormalizzata(text), QStringLiteral("dd/MM/yyyy"));
-}
+QDate dataDi(const Control& campo) { return core::dataDelCampo(campo.text()); }
 
 }  // namespace
 

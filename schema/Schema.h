@@ -65,6 +65,9 @@ const QList<TableInfo>& tables();
 /// The table named `name` (any letter case), or nullptr.
 const TableInfo* table(const QString& name);
 
+/// The columns of an INSERT into `table` with the search keys the definition holds for them.
+KeyedColumns colonneConChiavi(const QString& table, const QStringList& columns);
+
 /// The CREATE TABLE and CREATE INDEX statements of the whole schema for one engine.
 QStringList ddl(Dialect d);
 /// One column as CREATE TABLE and ALTER TABLE ADD COLUMN spell it for one engine.

@@ -25,4 +25,9 @@ const TableInfo* table(const QString& name) {
     return nullptr;
 }
 
+KeyedColumns colonneConChiavi(const QString& name, const QStringList& columns) {
+    const TableInfo* t = table(name);
+    return KeyedColumns(columns, [t](const QString& column) { return t && t->column(column); });
+}
+
 }  // namespace tolmo::schema

@@ -36,15 +36,12 @@ void creaIndice(Connection& c, const QString& tabella, const QString& prima) {
             c.Execute(indexDdl(t, ix, c.dialect()));
 }
 
-/// Writes the search keys of every row of `tabella`, from the texts they key.
-void scriviChiavi(Connection& c, const QString& tabella) {
+/// Writes the search keys of the texts `sources` in every row of `tabella`. The step names its
+/// own columns: a later version's keys are not there yet.
+void scriviChiavi(Connection& c, const QString& tabella, const QStringList& sources) {
     const TableInfo& t = definito(tabella);
-    QStringList sources, keys;
-    for (const ColumnInfo& col : t.columns) {
-        if (!col.searchKey) continue;
-        keys << col.name;
-        sources << col.name.chopped(colonnaChiave(QString()).size());
-    }
+    QStringList keys;
+    for (const QString& source : sources) keys << colonnaChiave(source);
     QList<QVariantList> rows;
     {
         QSqlQuery q =
@@ -67,14 +64,15 @@ void scriviChiavi(Connection& c, const QString& tabella) {
 /// 1 to 2: the look-ups' search keys (surname, first name, position, subject) with their
 /// indexes, and the firm's summer suspension of terms.
 void versione2(Connection& c) {
-    const QList<std::pair<QString, QStringList>> chiavi = {
-        {QStringLiteral("Anagrafica"), {QStringLiteral("CognomeRicerca"), QStringLiteral("NomeRicerca")}},
-        {QStringLiteral("Pratica"), {QStringLiteral("PosizioneRicerca")}},
-        {QStringLiteral("OggettoPratica"), {QStringLiteral("OggettoRicerca")}},
+    // Each table with the texts that get a key.
+    const QList<std::pair<QString, QStringList>> testi = {
+        {QStringLiteral("Anagrafica"), {QStringLiteral("Cognome"), QStringLiteral("Nome")}},
+        {QStringLiteral("Pratica"), {QStringLiteral("Posizione")}},
+        {QStringLiteral("OggettoPratica"), {QStringLiteral("Oggetto")}},
     };
-    for (const auto& [tabella, colonne] : chiavi) {
-        for (const QString& colonna : colonne) aggiungiColonna(c, tabella, colonna);
-        scriviChiavi(c, tabella);
+    for (const auto& [tabella, colonne] : testi) {
+        for (const QString& colonna : colonne) aggiungiColonna(c, tabella, colonnaChiave(colonna));
+        scriviChiavi(c, tabella, colonne);
     }
     aggiungiColonna(c, QStringLiteral("ConfigGenerale"), QStringLiteral("SospensioneFeriale"));
     // The surname indexes give way to the one on the keys.

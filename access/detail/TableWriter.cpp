@@ -1,7 +1,5 @@
 #include "detail/TableWriter.h"
 
-#include <algorithm>
-
 #include "DbError.h"
 #include "SearchKey.h"
 #include "detail/FieldValue.h"
@@ -33,15 +31,18 @@ QVariantList TableWriter::keyParams(const QVariantList& key) const {
 }
 
 PendingValues TableWriter::withKeys(const PendingValues& values) const {
-    PendingValues all = values;
+    QStringList names;
+    QVariantList given;
     for (const PendingValue& value : values) {
-        const QString key = colonnaChiave(value.column);
-        if (!m_layout->column(key)) continue;
-        const bool given = std::any_of(values.begin(), values.end(), [&key](const PendingValue& v) {
-            return v.column.compare(key, Qt::CaseInsensitive) == 0;
-        });
-        if (!given) all.append(pendingValue(key, chiaveRicerca(value.value.toString())));
+        names << value.column;
+        given << value.value;
     }
+    const KeyedColumns keyed(names,
+                             [this](const QString& name) { return m_layout->column(name) != nullptr; });
+    const QVariantList keys = keyed.values(given);
+    PendingValues all = values;
+    for (qsizetype i = names.size(); i < keyed.columns().size(); ++i)
+        all.append(pendingValue(keyed.columns().at(i), keys.at(i)));
     return all;
 }
 

@@ -17,6 +17,11 @@ bool dataVuota(const QString& text) {
                        [](QChar c) { return c == u'_' || c == u'/' || c.isSpace(); });
 }
 
+QDate dataDelCampo(const QString& text) {
+    if (dataVuota(text)) return {};
+    return QDate::fromString(dataNormalizzata(text), QStringLiteral("dd/MM/yyyy"));
+}
+
 void comeData(form::Control& campo) {
     campo.setFormat(QStringLiteral("ddddd"), QStringLiteral("##/##/####"));
     campo.on(form::EventKind::LostFocus, [&campo](form::ControlEvent&) {

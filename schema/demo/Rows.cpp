@@ -8,10 +8,7 @@ RowWriter::RowWriter(Connection& c, const QString& table, const QStringList& col
     : m_conn(c),
       m_table(table),
       m_columnCount(int(columns.size())),
-      m_keyed(columns, [&table](const QString& name) {
-          const TableInfo* t = schema::table(table);
-          return t && t->column(name);
-      }) {
+      m_keyed(colonneConChiavi(table, columns)) {
     QStringList marks;
     for (qsizetype i = 0; i < m_keyed.columns().size(); ++i) marks << QStringLiteral("?");
     m_sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")

@@ -47,8 +47,7 @@ void ComboBinding::show(Prop prop) {
         case Prop::Rows:
             m_model->rowsReplaced();
             fitPopup();
-            show(Prop::Selection);
-            show(Prop::Text);  // an edit text survives the model's reset
+            show(Prop::Selection);  // and the edit text, which the model's reset emptied
             break;
         case Prop::RowsAdded:
             m_model->rowsAppended();
