@@ -4,7 +4,6 @@
 
 #include "Builtin.h"
 #include "CaseSql.h"
-#include "fees/ClsTariffa.h"
 
 namespace tolmo {
 
@@ -65,11 +64,6 @@ void TolmoPratica::NuovaPratica() {
     const QString rilevanza = m_settings.value(kStartup, QStringLiteral("Rilevanza"));
     f.TEDNumRilevanza.setText(rilevanza.isEmpty() ? QStringLiteral("100") : rilevanza);
     f.cmdTariffa.setEnabled(true);
-    // A new case starts from the default tariff, as its empty labels say, not from the tariff
-    // of the case shown before.
-    if (m_tariffa) *m_tariffa = clsTariffa();
-    f.lblTariffaImpostata.setCaption(QString());
-    f.lblTarDati.setCaption(QString());
 }
 
 void TolmoPratica::SettaNumAuto() {

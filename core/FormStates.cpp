@@ -12,8 +12,6 @@ void TolmoPratica::ClearForm() {
     for (form::Control* c : {&f.txtSezione, &f.TEDNumRilevanza, &f.TedDataInizio, &f.TolDataChiusura,
                              &f.TDataUdienza, &f.TolDataArch, &f.txtCollocazione, &f.txtNOTE})
         c->setText(QString());
-    f.lblTariffaImpostata.setCaption(QString());
-    f.lblTarDati.setCaption(QString());
     f.TEDDenaroValore.setAmount(std::nullopt);
     f.TedDenaroSommaIng.setAmount(std::nullopt);
     for (form::Control* c :

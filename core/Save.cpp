@@ -120,9 +120,10 @@ bool TolmoPratica::registra(bool nuova, bool& registrata) {
         dopo.valore = rs.currency(QStringLiteral("Valore"));
         dopo.valuta = rs.text(QStringLiteral("Valuta"));
         dopo.rilevanza = rs.value(QStringLiteral("Rilevanza")).toInt();
-        dopo.tipoTariffa = m_tariffa ? m_tariffa->TipoTariffa : prima.tipoTariffa;
-        dopo.flat = m_tariffa ? m_tariffa->ImportoFlat : prima.flat;
-        dopo.maggiorazione = m_tariffa ? m_tariffa->Maggiorazione : prima.maggiorazione;
+        const clsTariffa* tariffa = this->tariffa();
+        dopo.tipoTariffa = tariffa ? tariffa->TipoTariffa : prima.tipoTariffa;
+        dopo.flat = tariffa ? tariffa->ImportoFlat : prima.flat;
+        dopo.maggiorazione = tariffa ? tariffa->Maggiorazione : prima.maggiorazione;
         rs.Update();
 
         ctx.caseId = rs.value(QStringLiteral("ID_Pra")).toInt();
@@ -216,7 +217,7 @@ void TolmoPratica::scriviParti(Recordset& rs) {
     }
 }
 
-// Value, currency, injunction sum, location, relevance, notes, importance and tariff.
+// Value, currency, injunction sum, location, relevance, notes and importance.
 void TolmoPratica::scriviValori(Recordset& rs) {
     core::PraticaForm& f = m_form;
     const bool conValore = !f.TEDDenaroValore.text().trimmed().isEmpty();
@@ -233,12 +234,6 @@ void TolmoPratica::scriviValori(Recordset& rs) {
     rs.setValue(QStringLiteral("Rilevanza"), core::rilevanzaArrotondata(f.TEDNumRilevanza.text()));
     scriviTesto(rs, QStringLiteral("Note"), f.txtNOTE.text());
     rs.setValue(QStringLiteral("IsStraordinariaImportanza"), f.chkStraordinariaImportanza.checked());
-
-    if (m_tariffa) {
-        rs.setValue(QStringLiteral("TipoTariffa"), m_tariffa->TipoTariffa);
-        rs.setValue(QStringLiteral("Flat"), QVariant::fromValue(m_tariffa->ImportoFlat));
-        rs.setValue(QStringLiteral("Maggiorazione"), m_tariffa->Maggiorazione);
-    }
 }
 
 }  // namespace tolmo

@@ -7,10 +7,16 @@
 #include "core/lists/CatalogueLists.h"
 #include "extras/Accounting.h"
 #include "fees/CourtFee.h"
+#include "fees/Tariff.h"
 #include "parties/InvolvedSubjects.h"
 #include "parties/MultiParties.h"
 
 namespace tolmo {
+
+const clsTariffa* TolmoPratica::tariffa() const {
+    const auto* s = section<fees::Tariff>();
+    return s ? s->tariffa() : nullptr;
+}
 
 void TolmoPratica::registerSections() {
     addSection<core::CatalogueLists>();
@@ -22,6 +28,7 @@ void TolmoPratica::registerSections() {
     addSection<core::PositionCheck>();
     auto& freeFields = addSection<extras::FreeFields>();
     addSection<fees::CourtFee>();
+    addSection<fees::Tariff>();
     addSection<extras::Accounting>();
     addSection<aml::AmlGuard>();
     m_builtin.reset(new Builtin{lookups, references, freeFields, penale});

@@ -6,7 +6,6 @@
 #include "CaseSql.h"
 #include "core/model/CaseValues.h"
 #include "core/model/ListFill.h"
-#include "fees/ClsTariffa.h"
 
 namespace tolmo {
 
@@ -58,7 +57,6 @@ bool TolmoPratica::RiempeCampiAVideo(Recordset& rs) {
         core::ShowContext ctx{rs, m_currentId, riempieClassificatore(rs), m_editState};
         riempieValori(rs);
         f.txtNOTE.setText(rs.text(QStringLiteral("Note")));
-        riempieTariffa(rs);
         perSection([&ctx](core::CaseSection& s) { s.show(ctx); });
     });
 }
@@ -102,21 +100,6 @@ void TolmoPratica::riempieValori(Recordset& rs) {
     f.TEDDenaroValore.setAmount(importo(QStringLiteral("Valore")));
     f.TedDenaroSommaIng.setAmount(importo(QStringLiteral("SommaIngiunta")));
     f.TEDNumRilevanza.setText(rs.text(QStringLiteral("Rilevanza")));
-}
-
-void TolmoPratica::riempieTariffa(Recordset& rs) {
-    if (!m_tariffa) m_tariffa = std::make_unique<clsTariffa>();
-    m_tariffa->TipoTariffa = static_cast<short>(core::numeroIniziale(rs.text(QStringLiteral("TipoTariffa"))));
-    m_tariffa->Maggiorazione = rs.value(QStringLiteral("Maggiorazione")).toDouble();
-    m_tariffa->ImportoFlat = rs.currency(QStringLiteral("Flat"));
-    mostraTariffa();
-}
-
-void TolmoPratica::mostraTariffa() {
-    const clsTariffa nessuna;
-    const clsTariffa& t = m_tariffa ? *m_tariffa : nessuna;
-    m_form.lblTariffaImpostata.setCaption(etichettaTariffa(t));
-    m_form.lblTarDati.setCaption(dettaglioTariffa(t));
 }
 
 void TolmoPratica::ricaricaPratica() {

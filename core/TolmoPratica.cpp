@@ -4,7 +4,6 @@
 
 #include "Builtin.h"
 #include "core/model/ColumnLimits.h"
-#include "fees/ClsTariffa.h"
 
 namespace tolmo {
 

@@ -118,7 +118,7 @@ public:
     int idContabilita() const;
 
     /// The tariff of the case on screen, null until a case is shown.
-    const clsTariffa* tariffa() const { return m_tariffa.get(); }
+    const clsTariffa* tariffa() const;
 
     core::PraticaForm& form() { return m_form; }
     core::CaseHeader& header() override { return m_header; }
@@ -190,9 +190,6 @@ private:
     /// The classifier list shows the case's classifier; gives what the sections are told of it.
     core::Classifier riempieClassificatore(Recordset& rs);
     void riempieValori(Recordset& rs);
-    void riempieTariffa(Recordset& rs);
-    /// The two tariff labels from the tariff object.
-    void mostraTariffa();
     /// Reads the current case again (the query of VisualizzaPratica) into the header and the form.
     void ricaricaPratica();
 
@@ -264,8 +261,7 @@ private:
     // The case record: the row opened by Modifica, or the whole table opened by Conferma of a
     // new case. Kept until the next edit replaces it.
     std::unique_ptr<AccessoDati> m_pratica;
-    std::unique_ptr<clsTariffa> m_tariffa;  // created by the first case shown
-    QString m_ufficioModifica;              // office text when the modification began
+    QString m_ufficioModifica;  // office text when the modification began
 
     // Cached ids of the case on screen (the sections keep theirs).
     int m_idCliente = 0;

@@ -36,6 +36,9 @@ public:
     /// Sets the screen pointer (0 default, 11 busy).
     virtual void setPointer(int pointer) = 0;
     virtual int pointer() const = 0;
+    /// Asks the shell to "open" `target` (a file path or a "mailto:" address) in a normal window
+    /// owned by `owner`'s window. Whether the shell managed is not known.
+    virtual void shellOpen(const QString& target, Form* owner) = 0;
 };
 
 /// Busy pointer for the life of a scope; restores the default at the end.

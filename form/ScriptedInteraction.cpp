@@ -32,6 +32,11 @@ void ScriptedInteraction::setPointer(int pointer) {
     if (listener) listener({Happening::PointerChange, {}, {}, pointer});
 }
 
+void ScriptedInteraction::shellOpen(const QString& target, Form*) {
+    m_opened.push_back(target);
+    if (listener) listener({Happening::ShellOpen, {}, target, 0});
+}
+
 void ScriptedInteraction::onShow(const QString& formName, std::function<void(Form&)> script) {
     m_scripts.insert(formName, std::move(script));
 }
@@ -40,6 +45,7 @@ void ScriptedInteraction::clearRecord() {
     m_messages.clear();
     m_shown.clear();
     m_pointers.clear();
+    m_opened.clear();
 }
 
 }  // namespace tolmo::form

@@ -26,6 +26,8 @@ public:
     void showModal(Form& form) override;
     void setPointer(int pointer) override;
     int pointer() const override { return m_pointer; }
+    /// Records the target; nothing is opened.
+    void shellOpen(const QString& target, Form* owner) override;
 
     /// Queues answers for the next message boxes; a box with nothing queued takes its default.
     void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
@@ -37,14 +39,16 @@ public:
 
     /// What happened, in order; the listener sees each as it happens.
     struct Happening {
-        enum Kind { Message, Shown, PointerChange } kind;
+        enum Kind { Message, Shown, PointerChange, ShellOpen } kind;
         MessageRecord message;
-        QString form;
+        QString form;  ///< Shown: the form; ShellOpen: the target
         int pointer = 0;
     };
     std::function<void(const Happening&)> listener;
     const std::vector<MessageRecord>& messages() const { return m_messages; }
     const std::vector<QString>& shownForms() const { return m_shown; }
+    /// Every target handed to the shell, in order.
+    const std::vector<QString>& opened() const { return m_opened; }
     /// Every setPointer call, in order.
     std::vector<int> pointerHistory() const { return m_pointers; }
     void clearRecord();  ///< forgets what happened; queued answers and scripts stay
@@ -54,6 +58,7 @@ private:
     QHash<QString, std::function<void(Form&)>> m_scripts;
     std::vector<MessageRecord> m_messages;
     std::vector<QString> m_shown;
+    std::vector<QString> m_opened;
     std::vector<int> m_pointers;
     int m_pointer = 0;
 };

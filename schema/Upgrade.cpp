@@ -84,6 +84,25 @@ void versione2(Connection& c) {
     creaIndice(c, QStringLiteral("OggettoPratica"), QStringLiteral("OggettoRicerca"));
 }
 
+/// 2 to 3: the court fee's amount, kept until now as the text typed, becomes an amount. A text
+/// that is no amount is dropped rather than guessed at.
+void versione3(Connection& c) {
+    const QString vecchia = QStringLiteral("ImportoContributoTesto");
+    c.Execute(QStringLiteral("ALTER TABLE Pratica RENAME COLUMN ImportoContributo TO ") + vecchia);
+    aggiungiColonna(c, QStringLiteral("Pratica"), QStringLiteral("ImportoContributo"));
+    QList<QVariantList> rows;
+    {
+        QSqlQuery q =
+            c.query(QStringLiteral("SELECT ID_Pra, %1 FROM Pratica WHERE %1 IS NOT NULL").arg(vecchia));
+        while (q.next())
+            if (const auto importo = Currency::parse(q.value(1).toString().trimmed()))
+                rows << QVariantList{importo->toDouble(), q.value(0)};
+    }
+    for (const QVariantList& row : rows)
+        c.Execute(QStringLiteral("UPDATE Pratica SET ImportoContributo = ? WHERE ID_Pra = ?"), row);
+    c.Execute(QStringLiteral("ALTER TABLE Pratica DROP COLUMN ") + vecchia);
+}
+
 }  // namespace
 
 int versioneArchivio(Connection& c) {
@@ -94,7 +113,7 @@ int versioneArchivio(Connection& c) {
 
 void aggiornaArchivio(Connection& c, int from) {
     using Passo = void (*)(Connection&);
-    static const Passo passi[] = {nullptr, nullptr, versione2};  // passi[v]: from v - 1 to v
+    static const Passo passi[] = {nullptr, nullptr, versione2, versione3};  // passi[v]: from v - 1 to v
     Transaction transaction(c);
     if (!hasTable(c, QStringLiteral("VersioneSchema")))
         c.Execute(ddl(c.dialect()).filter(QStringLiteral("CREATE TABLE VersioneSchema")).value(0));

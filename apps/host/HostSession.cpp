@@ -28,6 +28,8 @@ HostSession::HostSession(platform::Settings& settings) : m_settings(settings) {
                                    {QStringLiteral("answer"), form::msgAnswerName(m.answer)}}}});
         } else if (h.kind == form::ScriptedInteraction::Happening::Shown) {
             happened({{QStringLiteral("shown"), h.form}});
+        } else if (h.kind == form::ScriptedInteraction::Happening::ShellOpen) {
+            happened({{QStringLiteral("open"), h.form}});
         }
     };
     watchSignals();

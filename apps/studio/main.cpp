@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
+#include "FeeTableDocument.h"
 #include "MainWindow.h"
 #include "StartupScript.h"
 #include "UserChooser.h"
@@ -44,6 +45,14 @@ int main(int argc, char* argv[]) {
     } catch (const tolmo::DbError& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Tolmo Studio"), e.description());
         return 1;
+    }
+
+    // The court-fee table is written from the brackets of the firm opened; a table that cannot
+    // be written leaves the last one written, or none, for the shell to say so.
+    try {
+        tolmo::studio::preparaTabellaContributo(settings, *component.ConnReadOnly());
+    } catch (const tolmo::DbError& e) {
+        qWarning("%s", qPrintable(e.description()));
     }
 
     const QString shared = QStringLiteral("Shared"), idKey = QStringLiteral("Id_Utente");

@@ -3,6 +3,7 @@
 #include "access/SearchKey.h"
 #include "access/SqlText.h"
 #include "core/model/CaseValues.h"
+#include "core/model/FieldRules.h"
 #include "core/model/ListFill.h"
 #include "form/Interaction.h"
 
@@ -74,12 +75,17 @@ void CatalogueLists::RiempieStati() {
 }
 
 void CatalogueLists::regolaSommaIngiunta(const QString& codice) {
-    QString compatto = codice;
-    compatto.removeIf([](QChar c) { return c.isSpace(); });
-    const bool somma = compatto == kCodiceSomma;
+    const bool somma = codiceCompatto(codice) == kCodiceSomma;
     m_form.TEDDenaroValore.setWidth(somma ? kValoreStretto : kValoreLargo);
     m_form.TedDenaroSommaIng.setVisible(somma);
     m_form.lblSommaIng.setVisible(somma);
+}
+
+// A code typed or emptied is not the injunction's any more: its sum goes with the field.
+void CatalogueLists::codiceDigitato() {
+    if (m_services.filling()) return;
+    regolaSommaIngiunta(QString());
+    m_form.TedDenaroSommaIng.setAmount(Currency());
 }
 
 void CatalogueLists::attach() {
@@ -87,6 +93,16 @@ void CatalogueLists::attach() {
     f.cmbOggetto.on(EventKind::DropDown, [this](ControlEvent&) { RiempieOggetto(); });
     f.cmbCodOggetto.on(EventKind::DropDown, [this](ControlEvent&) { RiempieCodiceOggetto(); });
     f.fpStatoPra.on(EventKind::DropDown, [this](ControlEvent&) { RiempieStati(); });
+    f.cmbCodOggetto.on(EventKind::KeyPress, [this](ControlEvent& e) {
+        if (!tastoCifra(e.key)) {
+            e.key = 0;
+            return;
+        }
+        codiceDigitato();
+    });
+    f.cmbCodOggetto.on(EventKind::Change, [this, &f](ControlEvent&) {
+        if (f.cmbCodOggetto.text().trimmed().isEmpty()) codiceDigitato();
+    });
     f.cmbOggetto.on(EventKind::Choose, [&f](ControlEvent& e) {
         if (e.row < 0 || e.row >= f.cmbOggetto.rowCount()) return;
         const QString codice = f.cmbOggetto.cell(e.row, 0).trimmed();

@@ -19,6 +19,8 @@ public:
     /// Shows or hides the injunction sum for a subject code ("010001", blanks ignored),
     /// narrowing the value field beside it.
     void regolaSommaIngiunta(const QString& codice);
+    /// The code list typed into or emptied: the injunction sum hidden and reset to 0.
+    void codiceDigitato();
 
     /// The subject query for the text of cmbOggetto, restricted to the criminal subjects when
     /// `penale`; the typed text goes in quoted, as a LIKE pattern with its ESCAPE clause.

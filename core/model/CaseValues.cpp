@@ -31,6 +31,12 @@ Currency importoDigitato(const MoneyField& field) {
     return *amount;
 }
 
+QString codiceCompatto(const QString& codice) {
+    QString compatto = codice;
+    compatto.removeIf([](QChar c) { return c.isSpace(); });
+    return compatto;
+}
+
 std::optional<Currency> numeroDigitato(const QString& text) { return Currency::parse(text.trimmed()); }
 
 qint64 numeroIniziale(const QString& text) {

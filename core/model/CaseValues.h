@@ -28,6 +28,8 @@ qint64 numeroIniziale(const QString& text);
 /// The relevance typed, rounded to a whole percentage with halves to even ("150,5" gives 150,
 /// "151,5" 152); 0 when the text is not a number.
 int rilevanzaArrotondata(const QString& text);
+/// An object code as the rules read it: every blank removed ("610 001" is "610001").
+QString codiceCompatto(const QString& codice);
 /// Writes a text column, trimmed; an empty text is stored as "" (a null QString would be NULL).
 void scriviTesto(Recordset& rs, const QString& colonna, const QString& testo);
 /// Writes a date field that is not empty; an empty one leaves the column as it is.

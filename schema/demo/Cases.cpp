@@ -523,7 +523,7 @@ void fillCase(Connection& c, const Istat& istat, const Case& k) {
         {"Note", k.note},
         {"IsStraordinariaImportanza", k.straordinaria},
         {"TipoContributo", orNull(k.tipoContributo)},
-        {"ImportoContributo", k.importoContributo},
+        {"ImportoContributo", importoOrNull(k.importoContributo)},
         {"A_Debito", k.aDebito},
         {"SommaIngiunta", k.sommaIngiunta},
         {"TipoTariffa", k.tipoTariffa},

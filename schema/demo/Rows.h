@@ -27,6 +27,11 @@ private:
 /// NULL for an invalid date or a null text, the value otherwise.
 inline QVariant orNull(QDate d) { return d.isValid() ? QVariant(d) : QVariant(); }
 inline QVariant orNull(const char* text) { return text ? QVariant(QString::fromUtf8(text)) : QVariant(); }
+/// An amount written the Italian way ("118,50") as the number it is; null for "" or none.
+inline QVariant importoOrNull(const char* text) {
+    const auto amount = text ? Currency::parse(QString::fromUtf8(text)) : std::nullopt;
+    return amount ? QVariant(amount->toDouble()) : QVariant();
+}
 
 /// One row as column and value pairs.
 using Fields = QList<QPair<QString, QVariant>>;

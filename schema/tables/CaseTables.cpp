@@ -61,7 +61,7 @@ TableInfo pratica() {
     t.columns += {
         boolean("IsStraordinariaImportanza"),
         text("TipoContributo", 2),
-        text("ImportoContributo", 30),  // the amount as typed in the fee field
+        amount("ImportoContributo"),
         boolean("A_Debito"),
         amount("SommaIngiunta").initially(0),
         boolean("ExportToWeb"),

@@ -11,9 +11,6 @@ using namespace schema::demo;
 
 class AccountingSummary : public CaseTest {
 protected:
-    void sql(const QString& text) {
-        ASSERT_FALSE(send({{"sql", text}}).contains("error")) << text.toStdString();
-    }
     /// The case starts with no invoice, expense or agenda entry.
     void SetUp() override {
         CaseTest::SetUp();

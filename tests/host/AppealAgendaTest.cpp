@@ -24,9 +24,6 @@ protected:
         type("fdDatSenDib", "10/03/2023");
         choose("cmbDepMotDib", 0, "Ordinario");
     }
-    void sql(const QString& text) {
-        ASSERT_FALSE(send({{"sql", text}}).contains("error")) << text.toStdString();
-    }
     /// Computes the deadline and, in the agenda form, types `data` (unless empty) and confirms.
     void registra(const QString& data = {}, const QString& ora = {}) {
         QJsonArray script;

@@ -49,6 +49,12 @@ QJsonArray CaseTest::rows(const QString& sql) {
     return reply.value("rows").toArray();
 }
 
+void CaseTest::sql(const QString& text) {
+    const QJsonObject reply = send({{"sql", text}});
+    EXPECT_FALSE(reply.contains("error"))
+        << text.toStdString() << ": " << reply.value("error").toString().toStdString();
+}
+
 QJsonValue CaseTest::scalar(const QString& sql) { return rows(sql).at(0).toArray().at(0); }
 
 QJsonObject CaseTest::pratica(int id) {

@@ -46,6 +46,8 @@ protected:
     /// Clicks `button` of dlgRichiedi when it shows, with its tick set to `nonRichiedere`.
     void whenAsked(const QString& button, bool nonRichiedere);
 
+    /// Runs a statement on the session's database; a failure fails the test.
+    void sql(const QString& text);
     /// The rows of a SELECT, and its first value.
     QJsonArray rows(const QString& sql);
     QJsonValue scalar(const QString& sql);

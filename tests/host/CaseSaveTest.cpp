@@ -132,7 +132,7 @@ TEST_P(CaseTest, NewCivilCaseIsSavedWithEveryColumnAsTyped) {
         {"campo6", ""},
         {"isstraordinariaimportanza", true},
         {"tipocontributo", "NV"},
-        {"importocontributo", "98,00"},
+        {"importocontributo", 98},
         {"a_debito", true},
         {"sommaingiunta", 0},
         {"exporttoweb", true},

@@ -59,6 +59,13 @@ TEST_P(Upgrade, AnArchiveOfTheFirstVersionIsUpgradedWholeAfterSayingSo) {
               QStringLiteral("provvedimento d'urgenza"));
     EXPECT_EQ(scalar(*c, QStringLiteral("SELECT SospensioneFeriale FROM ConfigGenerale")),
               QStringLiteral("01/08-15/09"));
+    // The court fee's amount typed as text is an amount; a text that was none is no amount.
+    EXPECT_EQ(scalar(*c, QStringLiteral(
+                             "SELECT COUNT(*) FROM Pratica WHERE ID_Pra = 2 AND ImportoContributo = 1234.5")),
+              QStringLiteral("1"));
+    EXPECT_EQ(scalar(*c, QStringLiteral(
+                             "SELECT COUNT(*) FROM Pratica WHERE ID_Pra = 1 AND ImportoContributo IS NULL")),
+              QStringLiteral("1"));
 
     // Every table and column as a new archive has them.
     ScratchDatabase fresh{GetParam()};
@@ -93,7 +100,8 @@ TEST_P(Upgrade, AFailedUpgradeLeavesTheArchiveAsItWas) {
         ADD_FAILURE() << "the upgrade went through";
     } catch (const DbError& e) {
         EXPECT_TRUE(
-            e.description().startsWith(QStringLiteral("Impossibile aggiornare l'archivio alla versione 2")))
+            e.description().startsWith(QStringLiteral("Impossibile aggiornare l'archivio alla versione %1")
+                                           .arg(schema::kVersioneSchema)))
             << e.description().toStdString();
     }
     ConnectionPtr c = Connection::open(db.url());
@@ -113,7 +121,8 @@ TEST_P(Upgrade, AnArchiveOfANewerVersionIsRefused) {
         EXPECT_EQ(e.description(),
                   QStringLiteral(
                       "L'archivio è stato preparato da una versione più recente del programma (schema 99, "
-                      "questa versione legge fino allo schema 2): aggiornare il programma per aprirlo."));
+                      "questa versione legge fino allo schema %1): aggiornare il programma per aprirlo.")
+                      .arg(schema::kVersioneSchema));
     }
 }
 

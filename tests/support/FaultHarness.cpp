@@ -130,6 +130,8 @@ FaultReport runWithFaults(const FaultScenario& scenario, platform::Settings& set
             report.faults << line(k, sql, QStringLiteral("report: ") + shown.first().left(120));
         if (raised(happened, QStringLiteral("NewId")))
             report.faults << line(k, sql, QStringLiteral("NewId raised"));
+        if (scenario.afterFault)
+            for (const QString& broken : scenario.afterFault(happened)) report.faults << line(k, sql, broken);
     }
 }
 

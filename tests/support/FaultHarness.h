@@ -35,6 +35,9 @@ struct FaultScenario {
     /// False for a statement of another routine, whose own failure the person is told of
     /// separately; `seen` holds the write's statements so far, the candidate last.
     std::function<bool(const QStringList& seen)> faultable;
+    /// What else a failed run must have left (a dialog still open with its input): the broken
+    /// promises found in what happened during the write, empty when none.
+    std::function<QStringList(const QList<QJsonObject>& happened)> afterFault;
 };
 
 struct FaultReport {

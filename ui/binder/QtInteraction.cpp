@@ -1,9 +1,11 @@
 #include "ui/binder/QtInteraction.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 #include <algorithm>
 #include <memory>
 
@@ -123,6 +125,15 @@ void QtInteraction::setPointer(int pointer) {
         return;
     }
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+// The desktop opens the file with the application the person chose for it; a missing file is
+// the desktop's to say.
+void QtInteraction::shellOpen(const QString& target, form::Form*) {
+    const QUrl url = target.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)
+                         ? QUrl(target)
+                         : QUrl::fromLocalFile(target);
+    QDesktopServices::openUrl(url);
 }
 
 }  // namespace tolmo::ui

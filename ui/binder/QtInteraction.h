@@ -29,6 +29,8 @@ public:
     /// 11 shows the wait cursor; any other pointer takes every override cursor away.
     void setPointer(int pointer) override;
     int pointer() const override { return m_pointer; }
+    /// Hands `target` to the desktop (a local file, or a "mailto:" address).
+    void shellOpen(const QString& target, form::Form* owner) override;
 
     /// Makes the dialog that shows the form named `formName`; showModal owns and deletes it.
     using ViewFactory = std::function<QDialog*(form::Form&)>;

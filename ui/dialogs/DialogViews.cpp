@@ -2,7 +2,10 @@
 
 #include "ui/binder/QtInteraction.h"
 #include "ui/dialogs/AnswerDialog.h"
+#include "ui_DlgEstremiPagamento.h"
 #include "ui_DlgRichiedi.h"
+#include "ui_DlgTariffa.h"
+#include "ui_FrmCalcolaCU.h"
 #include "ui_FrmFisGiudice.h"
 #include "ui_FrmInsertImpugnazione.h"
 #include "ui_NuovaAnagrafica.h"
@@ -32,6 +35,12 @@ void registerDialogViews(QtInteraction& interaction) {
                              [](form::Form&) { return makeDialog(&Ui::FrmFisGiudice::Command1); });
     interaction.registerView(QStringLiteral("frmInsertImpugnazione"),
                              [](form::Form&) { return makeDialog(&Ui::FrmInsertImpugnazione::cmdAnnulla); });
+    interaction.registerView(QStringLiteral("frmCalcolaCU"),
+                             [](form::Form&) { return makeDialog(&Ui::FrmCalcolaCU::cmdAnnulla); });
+    interaction.registerView(QStringLiteral("dlgEstremiPagamento"),
+                             [](form::Form&) { return makeDialog(&Ui::DlgEstremiPagamento::cmdChiudi); });
+    interaction.registerView(QStringLiteral("dlgTariffa"),
+                             [](form::Form&) { return makeDialog(&Ui::DlgTariffa::cmdChiudi); });
 }
 
 }  // namespace tolmo::ui
