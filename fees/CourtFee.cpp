@@ -27,16 +27,23 @@ CourtFee::CourtFee(core::ComponentServices& services, core::PraticaForm& form)
     core::comeImporto(fields.mskImportoContributo);
     fields.chkDebito.setCaption(QStringLiteral("a debito"));
     fields.cmdCalcola.setToolTip(QStringLiteral("Calcola Importo del Contributo Unificato"));
+    fields.optCU.on(form::EventKind::Click, [this](form::ControlEvent& e) { mostraVista(e.index); });
     fields.optContributo.on(form::EventKind::Click, [this](form::ControlEvent& e) { sceltoTipo(e.index); });
     fields.cmdCalcola.on(form::EventKind::Click, [this](form::ControlEvent&) { calcola(); });
     fields.cmdEstremi.on(form::EventKind::Click, [this](form::ControlEvent&) { mostraEstremi(); });
 }
 
+// "C. U." and "Note" share one area of the form.
+void CourtFee::mostraVista(int vista) {
+    const bool contributo = vista == 0;
+    fields.FraContributo_2.setVisible(contributo);
+    fields.cmdEstremi.setVisible(contributo);
+    m_form.txtNOTE.setVisible(!contributo);
+}
+
 void CourtFee::mostraNote() {
     fields.optCU.setIndex(1);
-    fields.FraContributo_2.setVisible(false);
-    fields.cmdEstremi.setVisible(false);
-    m_form.txtNOTE.setVisible(true);
+    mostraVista(1);
 }
 
 // The notes take the court fee's place until a case says otherwise.

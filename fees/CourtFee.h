@@ -55,7 +55,9 @@ public:
     void writeRow(core::SaveContext& ctx) override;
 
 private:
-    /// The notes view: fee frame and payment button hidden, notes shown.
+    /// The court-fee view (0: fee frame and payment button) or the notes view (1).
+    void mostraVista(int vista);
+    /// The notes view selected.
     void mostraNote();
     /// A fee type chosen: payments of the case are checked unless the case is being loaded.
     void sceltoTipo(int tipo);

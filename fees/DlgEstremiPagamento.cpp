@@ -91,15 +91,16 @@ void DlgEstremiPagamento::SettaFormEstremiPag(ConnectionPtr conn, int caseId) {
     m_caseId = caseId;
 }
 
+// Payments that could not be read are not shown: a save then could add to rows it never saw.
 void DlgEstremiPagamento::mostra() {
-    carica();
+    if (!carica()) return;
     m_services.ui().showModal(*this);
     m_mostrata = false;
 }
 
 // Outside the modification of a stored case the dialog only shows: nothing can be recorded
 // against a case that is not being edited, nor against one not written yet.
-void DlgEstremiPagamento::carica() {
+bool DlgEstremiPagamento::carica() {
     m_mostrata = false;
     bInModifica = bNuovo = false;
     m_tipo = kBollettino;
@@ -109,7 +110,7 @@ void DlgEstremiPagamento::carica() {
     core::EnableControl(fraMarche, true);
     PulisciCampi();
     lstvMarche.clear();
-    CaricaPagamenti();
+    if (!CaricaPagamenti()) return false;
     cmbTipoPagamento.setSelectedRow(m_tipo);
     cambiaTipo(m_tipo);
     for (form::Control* b : {&cmdNuovo, &cmdSalva, &cmdModifica, &cmdCancella, &cmdAnnulla, &cmdPulisci})
@@ -117,10 +118,11 @@ void DlgEstremiPagamento::carica() {
     core::EnableControl(cmbTipoPagamento, modificabile());
     if (!modificabile()) cmdOk.setVisible(false);
     m_mostrata = true;
+    return true;
 }
 
-void DlgEstremiPagamento::CaricaPagamenti() {
-    m_services.trap(QStringLiteral("Caricamento Estremi Pagamento"), [&] {
+bool DlgEstremiPagamento::CaricaPagamenti() {
+    return m_services.trap(QStringLiteral("Caricamento Estremi Pagamento"), [&] {
         AccessoDati dati;
         dati.Apri(m_conn,
                   QStringLiteral("SELECT * FROM EstremiPagamento WHERE R_Id_Pratica = ") +
@@ -258,7 +260,7 @@ void DlgEstremiPagamento::modifica() {
 void DlgEstremiPagamento::salvaMarca() {
     if (!VerificaDati()) return;
     core::EnableControl(fraMarche, true);
-    CaricaPagamenti();
+    if (!CaricaPagamenti()) setShown(false);
     bInModifica = bNuovo = false;
     campiMarca(false);
 }
@@ -275,7 +277,7 @@ void DlgEstremiPagamento::cancellaMarca() {
     txtCodiceMarca.setFocus();
     m_riga = 0;
     lstvMarche.clear();
-    CaricaPagamenti();
+    if (!CaricaPagamenti()) setShown(false);
 }
 
 void DlgEstremiPagamento::annulla() {

@@ -65,8 +65,9 @@ private:
     /// Payments are recorded only while a stored case is modified; otherwise the dialog shows.
     bool modificabile() const { return bIsModifica && m_caseId > 0; }
     void attach();
-    void carica();
-    void CaricaPagamenti();
+    /// The dialog's load; false when the payments could not be read (reported).
+    bool carica();
+    bool CaricaPagamenti();
     void PulisciCampi();
     void cambiaTipo(int scelto);
     void mostraMarca(int riga);

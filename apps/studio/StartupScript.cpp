@@ -65,6 +65,9 @@ void StartupScript::addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("testo"),
                       QStringLiteral("Testo scritto nel controllo prima di aprirne l'elenco."),
                       QStringLiteral("testo")});
+    parser.addOption({QStringLiteral("opzione"),
+                      QStringLiteral("Sceglie l'opzione N di un gruppo (optCU=0)."),
+                      QStringLiteral("controllo=n")});
     parser.addOption({QStringLiteral("premi"), QStringLiteral("Infine preme questo pulsante della pratica."),
                       QStringLiteral("controllo")});
     parser.addOption({QStringLiteral("screenshot"),
@@ -79,6 +82,7 @@ StartupScript StartupScript::fromParser(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("tab"))) s.tab = parser.value(QStringLiteral("tab")).toInt();
     s.apriLista = parser.value(QStringLiteral("apri-lista"));
     s.testo = parser.value(QStringLiteral("testo"));
+    s.opzione = parser.value(QStringLiteral("opzione"));
     s.premi = parser.value(QStringLiteral("premi"));
     s.screenshot = parser.value(QStringLiteral("screenshot"));
     return s;
@@ -90,6 +94,9 @@ void runStartupScript(MainWindow& window, const StartupScript& script) {
         if (script.pratica > 0) window.mostraPratica(script.pratica);
         if (script.modifica) window.actions().modifica->trigger();
         if (script.tab >= 0) window.component().form().SSTabPratica.setCurrent(script.tab);
+        if (auto* group = dynamic_cast<form::OptionGroup*>(
+                findControl(window.component(), script.opzione.section(u'=', 0, 0))))
+            group->setIndex(script.opzione.section(u'=', 1).toInt());
         if (!script.apriLista.isEmpty())
             QTimer::singleShot(kPopupDelayMs, &window, [&window, script] { openList(window, script); });
         if (!script.screenshot.isEmpty()) {

@@ -16,14 +16,15 @@ struct StartupScript {
     int tab = -1;           ///< --tab N: the tab selected
     QString apriLista;      ///< --apri-lista CONTROL: the type-ahead list opened
     QString testo;          ///< --testo TEXT: typed into that list first
+    QString opzione;        ///< --opzione CONTROL=N: option N of a group chosen
     QString premi;          ///< --premi CONTROL: the button pressed last (a dialog may open)
     QString screenshot;     ///< --screenshot FILE: the whole screen saved, then the studio quits
 
     static void addOptions(QCommandLineParser& parser);
     static StartupScript fromParser(const QCommandLineParser& parser);
     bool isEmpty() const {
-        return pratica == 0 && !modifica && tab < 0 && apriLista.isEmpty() && premi.isEmpty() &&
-               screenshot.isEmpty();
+        return pratica == 0 && !modifica && tab < 0 && apriLista.isEmpty() && opzione.isEmpty() &&
+               premi.isEmpty() && screenshot.isEmpty();
     }
 };
 

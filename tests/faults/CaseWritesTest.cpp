@@ -148,15 +148,151 @@ TEST_P(CaseWrites, AppealDeadlineInTheAgenda) {
     s.write = QJsonObject{{"fire", "cmdCalScadImp3"}, {"event", "Click"}};
     s.action = QStringLiteral("Inserimento Scadenza Impugnazione");
     // The users' list is read as the form opens, and its failure reported on its own.
-    s.faultable = [](const QStringList& seen) { return !seen.last().contains(QStringLiteral("FROM Utenti")); };
+    s.faultable = [](const QStringList& seen) {
+        return !seen.last().contains(QStringLiteral("FROM Utenti"));
+    };
     const FaultReport report = runWithFaults(s, settings);
     EXPECT_TRUE(report.faults.isEmpty()) << report.faults.join(u'\n').toStdString();
     EXPECT_GT(report.faultedRuns, 3);
     EXPECT_TRUE(report.commitFailed);
-    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Scadenze WHERE Codice_Pra = %1 AND IsScadImpugnazione = "
-                                    "TRUE AND Ora = '09:30'")
-                         .arg(demo::kPraConti)),
-              2);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM Scadenze WHERE Codice_Pra = %1 AND IsScadImpugnazione = "
+                              "TRUE AND Ora = '09:30'")
+                   .arg(demo::kPraConti)),
+        2);
+}
+
+// The court fee and the tariff are columns of the case row: saved with it or not at all.
+TEST_P(CaseWrites, CourtFeeAndTariffOfAModifiedCase) {
+    FaultScenario s;
+    s.prepare = [](SessionDriver& d) {
+        start(d);
+        d.call("Modifica", {demo::kPraBianco});
+        d.send({{"set", "optContributo"}, {"index", 1}});
+        d.type("mskImportoContributo", "1.234,56");
+        d.send({{"set", "chkDebito"}, {"checked", true}});
+        const QJsonArray script = {QJsonObject{{"set", "optTariffa1"}, {"checked", true}},
+                                   QJsonObject{{"set", "TEDNumMaggiorazione"}, {"text", "12,5"}},
+                                   QJsonObject{{"fire", "cmdOk"}, {"event", "Click"}}};
+        d.send({{"onshow", "dlgTariffa"}, {"script", script}});
+        d.send({{"fire", "cmdTariffa"}, {"event", "Click"}});
+    };
+    s.write = kConferma;
+    s.action = kRegistrazione;
+    expectKept(s);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM Pratica WHERE ID_Pra = %1 AND TipoContributo = 'NV' AND "
+                              "ImportoContributo = 1234.56 AND A_Debito = TRUE AND TipoTariffa = 1 AND "
+                              "Maggiorazione = 12.5")
+                   .arg(demo::kPraBianco)),
+        1);
+}
+
+// A postal bulletin saved from the payments dialog: the row and its new Id are one transaction,
+// and a failure leaves the dialog open with what was typed.
+TEST_P(CaseWrites, PaymentOfTheCourtFee) {
+    conn->Execute(
+        QStringLiteral("DELETE FROM EstremiPagamento WHERE R_Id_Pratica = %1").arg(demo::kPraEsposito));
+    FaultScenario s;
+    s.url = db.url();
+    s.prepare = [](SessionDriver& d) {
+        start(d);
+        d.call("Modifica", {demo::kPraEsposito});
+        QJsonArray script;
+        for (const auto& [field, text] : {std::pair{"mskCodiceUfficio", "02/033"},
+                                          {"mskCodiceBollettino", "0044"},
+                                          {"mskImporto", "1.234,56"},
+                                          {"mskData", "05/03/2024"}})
+            script.append(QJsonObject{{"set", field}, {"text", text}});
+        script.append(QJsonObject{{"fire", "cmdOk"}, {"event", "Click"}});
+        script.append(QJsonObject{{"dump", "form"}});
+        d.send({{"onshow", "dlgEstremiPagamento"}, {"script", script}});
+    };
+    s.write = QJsonObject{{"fire", "cmdEstremi"}, {"event", "Click"}};
+    s.action = QStringLiteral("Registrazione Estremi Pagamento");
+    // The payments are read as the dialog opens, and a failure there is reported on its own: the
+    // save's statements start with the row it opens.
+    s.faultable = [](const QStringList& seen) {
+        return !seen.filter(QStringLiteral("EstremiPagamento WHERE Id =")).isEmpty();
+    };
+    s.afterFault = [](const QList<QJsonObject>& happened) {
+        QStringList broken;
+        for (const QJsonObject& h : happened) {
+            if (h.value("msgbox").toObject().value("text").toString().startsWith(
+                    QStringLiteral("Gli estremi")))
+                broken << QStringLiteral("the dialog said it saved");
+            if (h.contains("form") &&
+                h.value("form").toObject().value("mskCodiceBollettino").toObject().value("text") != "0044")
+                broken << QStringLiteral("the typed bulletin is gone");
+        }
+        return broken;
+    };
+    const FaultReport report = runWithFaults(s, settings);
+    EXPECT_TRUE(report.faults.isEmpty()) << report.faults.join(u'\n').toStdString();
+    EXPECT_GE(report.faultedRuns, 2);
+    EXPECT_TRUE(report.commitFailed);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM EstremiPagamento WHERE R_Id_Pratica = %1 AND Importo = "
+                              "1234.56 AND CodBollettinoP = '0044'")
+                   .arg(demo::kPraEsposito)),
+        1);
+}
+
+// Deletions of payments outside the case's save: leaving "Versato" on the case form, and
+// changing the kind in the dialog. A failure keeps every payment and the kind in force.
+TEST_P(CaseWrites, PaymentsDeletedByAChangeOfType) {
+    struct Deletion {
+        int caso;
+        QJsonArray script;
+        QJsonObject write;
+        QString action;
+    };
+    const QJsonArray toStamps = {QJsonObject{{"fire", "cmbTipoPagamento"}, {"event", "Choose"}, {"row", 1}},
+                                 QJsonObject{{"dump", "form"}}};
+    const Deletion deletions[] = {
+        {demo::kPraEsposito,
+         {},
+         QJsonObject{{"set", "optContributo"}, {"index", 0}},
+         QStringLiteral("Cambio Tipo Contributo")},
+        {demo::kPraTrattoria, toStamps, QJsonObject{{"fire", "cmdEstremi"}, {"event", "Click"}},
+         QStringLiteral("Cancellazione Estremi Pagamento")},
+    };
+    for (const Deletion& del : deletions) {
+        SCOPED_TRACE(del.action.toStdString());
+        FaultScenario s;
+        s.url = db.url();
+        s.prepare = [&del](SessionDriver& d) {
+            start(d);
+            d.call("Modifica", {del.caso});
+            d.send({{"answer", QJsonArray{"Yes"}}});
+            if (!del.script.isEmpty()) d.send({{"onshow", "dlgEstremiPagamento"}, {"script", del.script}});
+        };
+        s.write = del.write;
+        s.action = del.action;
+        if (!del.script.isEmpty()) {
+            s.faultable = [](const QStringList& seen) {
+                return seen.last().startsWith(QStringLiteral("DELETE"));
+            };
+            s.afterFault = [](const QList<QJsonObject>& happened) {
+                QStringList broken;
+                for (const QJsonObject& h : happened)
+                    if (h.contains("form") && h.value("form")
+                                                      .toObject()
+                                                      .value("cmbTipoPagamento")
+                                                      .toObject()
+                                                      .value("selectedRow") != 2)
+                        broken << QStringLiteral("the kind in force changed");
+                return broken;
+            };
+        }
+        const FaultReport report = runWithFaults(s, settings);
+        EXPECT_TRUE(report.faults.isEmpty()) << report.faults.join(u'\n').toStdString();
+        EXPECT_GE(report.faultedRuns, 1);
+        EXPECT_TRUE(report.lastRunWrote);
+        EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM EstremiPagamento WHERE R_Id_Pratica = %1")
+                             .arg(del.caso)),
+                  0);
+    }
 }
 
 // The case with the most rows in other tables that is not kept by the anti-money-laundering

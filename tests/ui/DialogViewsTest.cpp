@@ -13,8 +13,14 @@
 #include <QTimer>
 
 #include "apps/common/QuickPartyForm.h"
+#include "core/model/CaseHeader.h"
 #include "criminal/FrmFisGiudice.h"
+#include "fees/DlgEstremiPagamento.h"
+#include "fees/DlgTariffa.h"
+#include "fees/FrmCalcolaCU.h"
 #include "links/DlgRichiedi.h"
+#include "platform/CurrentUser.h"
+#include "schema/DemoFirm.h"
 #include "schema/Schema.h"
 #include "ui/binder/QtInteraction.h"
 #include "ui/dialogs/DialogViews.h"
@@ -169,6 +175,118 @@ TEST(JudgesTermDialog, TypedDaysConfirmedWithTheKeyboardAlone) {
     whenDialogShows([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
     ui.showModal(cancelled);
     EXPECT_EQ(cancelled.giorni(), 0);
+}
+
+// The tariff chosen with the keyboard alone: Tab to the option, Space, the surcharge, Enter.
+TEST(TariffDialog, ChosenWithTheKeyboardAlone) {
+    QtInteraction ui;
+    registerDialogViews(ui);
+    fees::DlgTariffa form;
+    clsTariffa tariffa;
+    form.SettaFormTariffa(tariffa);
+    form.carica();
+    whenDialogShows([&form](QDialog& d) {
+        expectEveryControlHasAWidget(form, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_FALSE(child(d, "TEDNumMaggiorazione")->isVisible());
+        QWidget* w = QApplication::focusWidget();
+        for (int i = 0; i < 4 && w && w->objectName() != QStringLiteral("optTariffa2"); ++i) {
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+        }
+        ASSERT_EQ(w->objectName(), QStringLiteral("optTariffa2"));
+        QTest::keyClick(w, Qt::Key_Space);
+        EXPECT_TRUE(child(d, "TEDNumMaggiorazione")->isVisible());
+        EXPECT_FALSE(child<QAbstractButton>(d, "optDefault")->isChecked());
+        for (int i = 0; i < 3 && w->objectName() != QStringLiteral("TEDNumMaggiorazione"); ++i) {
+            QTest::keyClick(w, Qt::Key_Tab);
+            w = QApplication::focusWidget();
+        }
+        ASSERT_EQ(w->objectName(), QStringLiteral("TEDNumMaggiorazione"));
+        QTest::keyClicks(w, QStringLiteral("-10"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    ui.showModal(form);
+    EXPECT_EQ(tariffa.TipoTariffa, 2);
+    EXPECT_EQ(tariffa.Maggiorazione, -10);
+    EXPECT_EQ(dettaglioTariffa(tariffa), QStringLiteral("Magg. -10%"));
+}
+
+// What the fee dialogs need of the component: a connection, the person's answers, a trap.
+class FeeServices : public core::ComponentServices {
+public:
+    FeeServices(QtInteraction& ui, ConnectionPtr rw) : m_ui(ui), m_rw(std::move(rw)) {}
+    ConnectionPtr connTolmo() const override { return m_rw; }
+    ConnectionPtr connReadOnly() const override { return m_rw; }
+    ConnectionPtr connReadWrite() const override { return m_rw; }
+    form::Interaction& ui() override { return m_ui; }
+    core::CaseHeader& header() override { throw std::logic_error("no header"); }
+    platform::Settings& settings() override { return m_settings; }
+    const platform::CurrentUser& currentUser() override { return m_user; }
+    const QString& messageTitle() const override { return m_title; }
+    short editState() const override { return 2; }
+    int currentId() const override { return schema::demo::kPraEsposito; }
+    bool filling() const override { return false; }
+    bool trap(const QString&, const std::function<void()>& body) override {
+        try {
+            body();
+            return true;
+        } catch (const DbError&) {
+            return false;
+        }
+    }
+    void raiseSetDummy() override {}
+
+private:
+    QtInteraction& m_ui;
+    ConnectionPtr m_rw;
+    platform::MemorySettings m_settings;
+    platform::FixedUser m_user{1, {}};
+    QString m_title = QStringLiteral("Tolmo Studio");
+};
+
+class FeeDialogs : public QuickClientDialog {
+protected:
+    FeeServices services{ui, rw};
+};
+
+// The calculator opens on "Consulta Documentazione"; Enter hands the halved fee back.
+TEST_F(FeeDialogs, CalculatorWithTheKeyboardAlone) {
+    fees::FrmCalcolaCU calc(services);
+    calc.Dimezzato = true;
+    calc.ImportoProposto = Currency();
+    calc.ValoreCalcolo = Currency::fromUnits(3000);
+    calc.SettaFormCU(rw);
+    whenDialogShows([&calc](QDialog& d) {
+        expectEveryControlHasAWidget(calc, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [] { return QApplication::focusWidget()->objectName() == QStringLiteral("cmdConsulta"); }));
+        EXPECT_EQ(child<QLineEdit>(d, "mskImportoContributo")->text(), QStringLiteral("€ 49,00"));
+        EXPECT_TRUE(child<QCheckBox>(d, "chkDimezza")->isChecked());
+        EXPECT_FALSE(child(d, "lblIndeterminabile")->isVisible());
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    calc.mostra();
+    EXPECT_EQ(calc.ValoreCalcolo, Currency::fromRaw(490000));
+}
+
+// The stamps of a case listed, the first one shown; Esc leaves.
+TEST_F(FeeDialogs, PaymentsDialogShowsTheStamps) {
+    fees::DlgEstremiPagamento dlg(services);
+    dlg.SettaFormEstremiPag(rw, schema::demo::kPraEsposito);
+    dlg.bIsModifica = true;
+    whenDialogShows([&dlg](QDialog& d) {
+        expectEveryControlHasAWidget(dlg, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(child(d, "fraMarca")->isVisible());
+        EXPECT_FALSE(child(d, "fraBollettino")->isVisible());
+        EXPECT_FALSE(child(d, "cmdOk")->isVisible());
+        EXPECT_EQ(child<QLineEdit>(d, "txtCodiceMarca")->text(), QStringLiteral("01231489000123"));
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    dlg.mostra();
+    EXPECT_EQ(dlg.lstvMarche.rowCount(), 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <memory>
@@ -103,6 +104,7 @@ void QtInteraction::showModal(form::Form& form) {
         return;
     }
     if (!dialog->parentWidget() && m_parent) dialog->setParent(m_parent, dialog->windowFlags() | Qt::Dialog);
+    const form::Control* focused = form.focus();  // before the view reports its own
     Binder binder(form, dialog.get());
 
     // The behaviour closes the form by hiding it; the person by Esc or the window's close.
@@ -113,6 +115,9 @@ void QtInteraction::showModal(form::Form& form) {
         if (!shown && view->isVisible()) view->done(QDialog::Rejected);
     };
     QObject::connect(view, &QDialog::finished, view, [&form] { form.setShown(false); });
+    // The control the form gave the focus to while it loaded takes it once the dialog is up.
+    if (QWidget* focus = focused ? binder.widgetFor(focused->name()) : nullptr)
+        QTimer::singleShot(0, focus, [focus] { focus->setFocus(Qt::OtherFocusReason); });
     form.setShown(true);
     if (form.isShown()) view->exec();
     form.onShownChanged = previous;
