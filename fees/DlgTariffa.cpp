@@ -1,5 +1,6 @@
 #include "DlgTariffa.h"
 
+#include <QLocale>
 #include <QScopedValueRollback>
 
 #include "core/model/CaseValues.h"
@@ -68,15 +69,17 @@ void DlgTariffa::carica() {
 void DlgTariffa::conferma() {
     if (m_tariffa) {
         clsTariffa t;
-        const auto numero = [](const form::Control& c) {
-            return core::numeroDigitato(c.text()).value_or(Currency());
-        };
         if (optTariffa1.checked() || optTariffa2.checked()) {
+            // The surcharge is a plain number: every decimal typed is kept.
+            const QString testo = TEDNumMaggiorazione.text().trimmed();
+            bool ok = false;
+            double v = QLocale(QLocale::Italian).toDouble(testo, &ok);
+            if (!ok) v = QLocale::c().toDouble(testo, &ok);
             t.TipoTariffa = optTariffa1.checked() ? 1 : 2;
-            t.Maggiorazione = numero(TEDNumMaggiorazione).toDouble();
+            t.Maggiorazione = ok ? v : 0.0;
         } else if (optTariffaFlat.checked()) {
             t.TipoTariffa = 3;
-            t.ImportoFlat = numero(TEDDenaroFlat);
+            t.ImportoFlat = core::numeroDigitato(TEDDenaroFlat.text()).value_or(Currency());
         }
         *m_tariffa = t;
     }
