@@ -93,12 +93,8 @@ void TolmoPratica::riempieValori(Recordset& rs) {
     const Currency cambio = rs.currency(QStringLiteral("Cambio"));
     SettaValuta(valuta, cambio);
     SettaCambioValuta(cambio, valuta);
-    const auto importo = [&](const QString& field) -> std::optional<Currency> {
-        if (rs.isNull(field)) return std::nullopt;
-        return rs.currency(field);
-    };
-    f.TEDDenaroValore.setAmount(importo(QStringLiteral("Valore")));
-    f.TedDenaroSommaIng.setAmount(importo(QStringLiteral("SommaIngiunta")));
+    f.TEDDenaroValore.setAmount(core::importoMemorizzato(rs, QStringLiteral("Valore")));
+    f.TedDenaroSommaIng.setAmount(core::importoMemorizzato(rs, QStringLiteral("SommaIngiunta")));
     f.TEDNumRilevanza.setText(rs.text(QStringLiteral("Rilevanza")));
 }
 

@@ -1,11 +1,11 @@
 #include "FreeFields.h"
 
 #include <QDate>
-#include <QLocale>
 
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
 #include "core/model/DateField.h"
+#include "core/model/FieldRules.h"
 #include "form/Interaction.h"
 
 namespace tolmo::extras {
@@ -15,7 +15,6 @@ namespace {
 using form::ControlEvent;
 using form::EventKind;
 
-constexpr int kBackspace = 8;
 constexpr int kPrimaPagina = 10;  ///< fields 1-10 sit on the first free-fields page
 /// How much of a free field's column the field shows.
 constexpr int kCampiLiberiMostrati = 64;
@@ -33,22 +32,15 @@ Formato formatoDi(const QString& kind) {
 
 // Dates are typed through their mask, whose separators are typed too.
 bool tastoAmmesso(const QString& kind, int key) {
-    if (kind != kKindDate && kind != kKindMoney && kind != kKindNumber) return true;
-    if (key == kBackspace || (key >= '0' && key <= '9')) return true;
-    if (kind == kKindMoney) return key == ',' || key == '.';
-    if (kind == kKindDate) return key == '/';
-    return false;
+    if (kind == kKindMoney) return core::tastoImporto(key);
+    if (kind == kKindDate) return core::tastoCifra(key) || key == '/';
+    if (kind == kKindNumber) return core::tastoCifra(key);
+    return true;
 }
 
 // A number in the Italian form ("1.234,56") or the C form ("1234.56"); a money field may
 // still show the euro sign of its display format.
-bool numerico(const QString& text) {
-    const QString numero = QString(text).remove(QChar(0x20AC)).trimmed();
-    bool ok = false;
-    QLocale(QLocale::Italian).toDouble(numero, &ok);
-    if (!ok) QLocale::c().toDouble(numero, &ok);
-    return ok;
-}
+bool numerico(const QString& text) { return core::numeroDecimale(text).has_value(); }
 
 /// True when the caption "n. ..." has nothing but blanks after its first ".".
 bool didascaliaVuota(const QString& caption) {

@@ -61,14 +61,11 @@ void CourtFee::clear() {
 void CourtFee::show(core::ShowContext& ctx) {
     Recordset& rs = ctx.row;
     const int tipo = opzioneContributo(rs.text(QStringLiteral("TipoContributo")));
-    if (tipo == fields.optContributo.index())
-        applicaTipo(tipo);
-    else
-        fields.optContributo.setIndex(tipo);
-    fields.mskImportoContributo.setAmount(
-        rs.isNull(QStringLiteral("ImportoContributo"))
-            ? std::nullopt
-            : std::optional<Currency>(rs.currency(QStringLiteral("ImportoContributo"))));
+    // Selecting an option applies it (the filling flag is up, so nothing is asked); the same
+    // option, or none, selects nothing new and is applied here.
+    if (tipo < 0 || tipo == fields.optContributo.index()) applicaTipo(tipo);
+    fields.optContributo.setIndex(tipo);
+    fields.mskImportoContributo.setAmount(core::importoMemorizzato(rs, QStringLiteral("ImportoContributo")));
     fields.chkDebito.setChecked(rs.value(QStringLiteral("A_Debito")).toBool());
     if (ctx.classifier.id <= 1) return;
     if (ctx.classifier.penale) {
@@ -142,7 +139,6 @@ void CourtFee::applicaTipo(int tipo) {
 
 void CourtFee::calcola() {
     FrmCalcolaCU& c = calcolatore;
-    c.Dimezzato = false;
     c.ValoreCalcolo = m_form.TEDDenaroValore.amount().value_or(Currency());
     const Proposta proposta =
         propostaContributo(core::codiceCompatto(m_form.cmbCodOggetto.text()), c.ValoreCalcolo);

@@ -21,8 +21,6 @@ QString cifreDelCodice(const QString& text) {
 
 bool importoVuoto(const core::MoneyField& campo) { return campo.amount().value_or(Currency()) == Currency(); }
 
-QString testoImporto(Currency importo) { return QStringLiteral("€ ") + importo.toItalian(2); }
-
 /// A date field: typed through its mask, digits only, written in full on leaving.
 void comeDataPagamento(form::Control& campo) {
     core::comeData(campo);
@@ -95,13 +93,11 @@ void DlgEstremiPagamento::SettaFormEstremiPag(ConnectionPtr conn, int caseId) {
 void DlgEstremiPagamento::mostra() {
     if (!carica()) return;
     m_services.ui().showModal(*this);
-    m_mostrata = false;
 }
 
 // Outside the modification of a stored case the dialog only shows: nothing can be recorded
 // against a case that is not being edited, nor against one not written yet.
 bool DlgEstremiPagamento::carica() {
-    m_mostrata = false;
     bInModifica = bNuovo = false;
     m_tipo = kBollettino;
     m_riga = 0;
@@ -117,7 +113,6 @@ bool DlgEstremiPagamento::carica() {
         b->setVisible(true);
     core::EnableControl(cmbTipoPagamento, modificabile());
     if (!modificabile()) cmdOk.setVisible(false);
-    m_mostrata = true;
     return true;
 }
 
@@ -141,7 +136,7 @@ bool DlgEstremiPagamento::CaricaPagamenti() {
             for (; !rs.Eof(); rs.MoveNext())
                 lstvMarche.addRow(QStringList{rs.text(QStringLiteral("Id")),
                                               rs.text(QStringLiteral("CodMarcaL")),
-                                              testoImporto(rs.currency(QStringLiteral("Importo"))),
+                                              core::testoEuro(rs.currency(QStringLiteral("Importo"))),
                                               core::testoData(rs.value(QStringLiteral("Data")))});
             mostraPrimaMarca();
         } else if (m_tipo == kF23) {
@@ -168,10 +163,11 @@ bool DlgEstremiPagamento::qualcosaRegistrato() const {
            !cifreDelCodice(mskCodiceUfficio.text()).isEmpty();
 }
 
-// Leaving a kind with payments recorded deletes them all at once, after the person agrees.
+// Leaving a kind with payments recorded deletes them all at once, after the person agrees. The
+// load selects the kind it read, which is the one in force: it never asks.
 void DlgEstremiPagamento::cambiaTipo(int scelto) {
     if (scelto < kBollettino || scelto > kF23) return;
-    if (m_mostrata && scelto != m_tipo && qualcosaRegistrato()) {
+    if (scelto != m_tipo && qualcosaRegistrato()) {
         const form::MsgAnswer risposta = m_services.ui().messageBox(
             QStringLiteral(
                 "Cambiando il tipo di pagamento verranno eliminati gli altri pagamenti registrati.") +
@@ -230,10 +226,7 @@ void DlgEstremiPagamento::pulsanti(bool nuovo, bool salva, bool modifica, bool c
 
 void DlgEstremiPagamento::pulsantiApertura() { pulsanti(true, false, false, false, false, false); }
 
-void DlgEstremiPagamento::pulsantiMarca() {
-    pulsanti(true, false, true, true, false, false);
-    core::EnableControl(cmdChiudi, true);
-}
+void DlgEstremiPagamento::pulsantiMarca() { pulsanti(true, false, true, true, false, false); }
 
 void DlgEstremiPagamento::campiMarca(bool enabled) {
     for (form::Control* c : {&txtCodiceMarca, static_cast<form::Control*>(&mskValoreMarca), &mskDataMarca})

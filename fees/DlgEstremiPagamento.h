@@ -94,7 +94,6 @@ private:
     int m_caseId = 0;
     int m_tipo = kBollettino;
     int m_riga = 0;
-    bool m_mostrata = false;  ///< between the load and the close: changes of kind may ask
 };
 
 }  // namespace tolmo::fees

@@ -1,6 +1,5 @@
 #include "DlgTariffa.h"
 
-#include <QLocale>
 #include <QScopedValueRollback>
 
 #include "core/model/CaseValues.h"
@@ -71,12 +70,8 @@ void DlgTariffa::conferma() {
         clsTariffa t;
         if (optTariffa1.checked() || optTariffa2.checked()) {
             // The surcharge is a plain number: every decimal typed is kept.
-            const QString testo = TEDNumMaggiorazione.text().trimmed();
-            bool ok = false;
-            double v = QLocale(QLocale::Italian).toDouble(testo, &ok);
-            if (!ok) v = QLocale::c().toDouble(testo, &ok);
             t.TipoTariffa = optTariffa1.checked() ? 1 : 2;
-            t.Maggiorazione = ok ? v : 0.0;
+            t.Maggiorazione = core::numeroDecimale(TEDNumMaggiorazione.text()).value_or(0.0);
         } else if (optTariffaFlat.checked()) {
             t.TipoTariffa = 3;
             t.ImportoFlat = core::numeroDigitato(TEDDenaroFlat.text()).value_or(Currency());

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QScopedValueRollback>
 
-#include "access/DbError.h"
 #include "core/model/FieldRules.h"
 
 namespace tolmo::fees {
@@ -71,11 +70,8 @@ void FrmCalcolaCU::cercaScaglione() {
         return;
     }
     std::optional<Currency> trovato;
-    const bool letto = m_services.trap(QStringLiteral("Calcolo Contributo Unificato"), [&] {
-        if (!m_conn)
-            throw DbError(QStringLiteral("Connessione non impostata."), QStringLiteral("frmCalcolaCU"), -1);
-        trovato = contributoDelloScaglione(*m_conn, ValoreCalcolo);
-    });
+    const bool letto = m_services.trap(QStringLiteral("Calcolo Contributo Unificato"),
+                                       [&] { trovato = contributoDelloScaglione(*m_conn, ValoreCalcolo); });
     if (!letto || !trovato) {
         ValoreCalcolo = Currency();
         return;

@@ -8,20 +8,21 @@
 #include <QPdfWriter>
 #include <QStandardPaths>
 
+#include "core/model/MoneyField.h"
 #include "fees/FrmCalcolaCU.h"
 
 namespace tolmo::studio {
 
 namespace {
 
-QString euro(Currency importo) { return QStringLiteral("€ ") + importo.toItalian(2); }
-
 /// The brackets' lower and upper bounds as a sentence ("da € 1.100,01 a € 5.200,00").
 QString fascia(const fees::Scaglione& s) {
     constexpr double kSenzaLimite = 1e11;  // an upper bound past any case value: "oltre"
-    if (s.minoreUguale.toDouble() >= kSenzaLimite) return QStringLiteral("oltre ") + euro(s.maggiore);
-    if (s.maggiore == Currency()) return QStringLiteral("fino a ") + euro(s.minoreUguale);
-    return QStringLiteral("oltre %1 e fino a %2").arg(euro(s.maggiore), euro(s.minoreUguale));
+    if (s.minoreUguale.toDouble() >= kSenzaLimite)
+        return QStringLiteral("oltre ") + core::testoEuro(s.maggiore);
+    if (s.maggiore == Currency()) return QStringLiteral("fino a ") + core::testoEuro(s.minoreUguale);
+    return QStringLiteral("oltre %1 e fino a %2")
+        .arg(core::testoEuro(s.maggiore), core::testoEuro(s.minoreUguale));
 }
 
 }  // namespace
@@ -64,7 +65,8 @@ void disegnaTabellaContributo(QPainter& p, int width, int height, const QList<fe
     p.setFont(testo);
     for (const fees::Scaglione& s : scaglioni) {
         cella(margine, colonna, fascia(s), Qt::AlignLeft, false);
-        cella(margine + colonna, width - 2 * margine - colonna, euro(s.valore), Qt::AlignRight, false);
+        cella(margine + colonna, width - 2 * margine - colonna, core::testoEuro(s.valore), Qt::AlignRight,
+              false);
         y += riga;
     }
     y += riga / 2;
@@ -72,7 +74,7 @@ void disegnaTabellaContributo(QPainter& p, int width, int height, const QList<fe
         QStringLiteral(
             "Valore indeterminabile: %1.  Valore pari a zero: %2.  Decreto ingiuntivo: la metà "
             "dell'importo dello scaglione.")
-            .arg(euro(fees::kContributoIndeterminabile), euro(fees::kContributoMinimo));
+            .arg(core::testoEuro(fees::kContributoIndeterminabile), core::testoEuro(fees::kContributoMinimo));
     p.drawText(QRect(margine, y, width - 2 * margine, riga * 3), Qt::AlignLeft | Qt::TextWordWrap, note);
 }
 

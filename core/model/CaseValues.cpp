@@ -1,5 +1,6 @@
 #include "CaseValues.h"
 
+#include <QLocale>
 #include <stdexcept>
 
 namespace tolmo::core {
@@ -38,6 +39,19 @@ QString codiceCompatto(const QString& codice) {
 }
 
 std::optional<Currency> numeroDigitato(const QString& text) { return Currency::parse(text.trimmed()); }
+
+std::optional<double> numeroDecimale(const QString& text) {
+    const QString numero = QString(text).remove(QChar(0x20AC)).trimmed();
+    bool ok = false;
+    double v = QLocale(QLocale::Italian).toDouble(numero, &ok);
+    if (!ok) v = QLocale::c().toDouble(numero, &ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+std::optional<Currency> importoMemorizzato(Recordset& rs, const QString& colonna) {
+    if (rs.isNull(colonna)) return std::nullopt;
+    return rs.currency(colonna);
+}
 
 qint64 numeroIniziale(const QString& text) {
     const QString s = text.trimmed();

@@ -23,6 +23,11 @@ QDate dataDigitata(const QString& text, const QString& campo);
 Currency importoDigitato(const MoneyField& field);
 /// A number typed the Italian or the C way ("150,5", "150.5"); nullopt when it is none.
 std::optional<Currency> numeroDigitato(const QString& text);
+/// The same read as a plain number, every decimal kept; an euro sign of a display format is
+/// ignored. Nullopt when it is none.
+std::optional<double> numeroDecimale(const QString& text);
+/// An amount column of the current row; nullopt for null.
+std::optional<Currency> importoMemorizzato(Recordset& rs, const QString& colonna);
 /// The leading whole number of a text, as a position's NumPos: "12/A" gives 12; "" and "A12" 0.
 qint64 numeroIniziale(const QString& text);
 /// The relevance typed, rounded to a whole percentage with halves to even ("150,5" gives 150,

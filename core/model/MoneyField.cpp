@@ -2,6 +2,11 @@
 
 namespace tolmo::core {
 
+QString testoEuro(Currency importo) {
+    const QString testo = QStringLiteral("€ ") + (importo < Currency() ? -importo : importo).toItalian(2);
+    return importo < Currency() ? QLatin1Char('(') + testo + QLatin1Char(')') : testo;
+}
+
 MoneyField::MoneyField(form::Form* form, QString name)
     : form::Control(form, std::move(name), form::ControlKind::TextBox) {}
 

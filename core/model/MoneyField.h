@@ -9,6 +9,9 @@
 
 namespace tolmo::core {
 
+/// An amount as the euro fields show it: "€ 1.234,56", a negative one in parentheses.
+QString testoEuro(Currency importo);
+
 class MoneyField : public form::Control {
 public:
     MoneyField(form::Form* form, QString name);

@@ -18,55 +18,11 @@
 #include "schema/demo/Rows.h"
 #include "support/NaughtyStrings.h"
 #include "support/TestDb.h"
+#include "support/TestServices.h"
 
 namespace tolmo::test {
 
 namespace demo = schema::demo;
-
-/// What the component gives its parts, scripted: failures are recorded and reported.
-class TestServices : public core::ComponentServices {
-public:
-    explicit TestServices(ConnectionPtr conn) : m_conn(std::move(conn)) {}
-    ConnectionPtr connTolmo() const override { return m_conn; }
-    ConnectionPtr connReadOnly() const override { return m_conn; }
-    ConnectionPtr connReadWrite() const override { return m_conn; }
-    form::Interaction& ui() override { return interaction; }
-    core::CaseHeader& header() override { return caseHeader; }
-    int currentId() const override { return caseId; }
-    platform::Settings& settings() override { return store; }
-    const platform::CurrentUser& currentUser() override { return user; }
-    const QString& messageTitle() const override { return title; }
-    short editState() const override { return state; }
-    bool filling() const override { return isFilling; }
-    bool trap(const QString& action, const std::function<void()>& body) override {
-        try {
-            body();
-            return true;
-        } catch (const DbError& e) {
-            failures.push_back(action + QStringLiteral(": ") + e.description());
-            interaction.messageBox(
-                core::errorReportText(action, {e.description(), e.source(), e.number(), true}),
-                core::kErrorReportTitle, form::MsgButtons::OK, form::MsgIcon::Critical);
-            interaction.setPointer(form::PointerDefault);
-            return false;
-        }
-    }
-    void raiseSetDummy() override { ++dummies; }
-
-    form::ScriptedInteraction interaction;
-    platform::MemorySettings store;
-    platform::FixedUser user{demo::kUtenteRossi, {}};
-    QString title = QStringLiteral("Tolmo Studio");
-    short state = 2;
-    int caseId = 0;
-    core::CaseHeader caseHeader;
-    bool isFilling = false;
-    std::vector<QString> failures;  ///< "action: description" of every trapped error
-    int dummies = 0;
-
-private:
-    ConnectionPtr m_conn;
-};
 
 /// A test on the demo firm, once per engine; the firm is made once per process.
 class FirmTest : public ::testing::TestWithParam<Engine> {

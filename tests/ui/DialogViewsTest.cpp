@@ -13,15 +13,14 @@
 #include <QTimer>
 
 #include "apps/common/QuickPartyForm.h"
-#include "core/model/CaseHeader.h"
 #include "criminal/FrmFisGiudice.h"
 #include "fees/DlgEstremiPagamento.h"
 #include "fees/DlgTariffa.h"
 #include "fees/FrmCalcolaCU.h"
 #include "links/DlgRichiedi.h"
-#include "platform/CurrentUser.h"
 #include "schema/DemoFirm.h"
 #include "schema/Schema.h"
+#include "support/TestServices.h"
 #include "ui/binder/QtInteraction.h"
 #include "ui/dialogs/DialogViews.h"
 
@@ -212,47 +211,19 @@ TEST(TariffDialog, ChosenWithTheKeyboardAlone) {
     EXPECT_EQ(dettaglioTariffa(tariffa), QStringLiteral("Magg. -10%"));
 }
 
-// What the fee dialogs need of the component: a connection, the person's answers, a trap.
-class FeeServices : public core::ComponentServices {
-public:
-    FeeServices(QtInteraction& ui, ConnectionPtr rw) : m_ui(ui), m_rw(std::move(rw)) {}
-    ConnectionPtr connTolmo() const override { return m_rw; }
-    ConnectionPtr connReadOnly() const override { return m_rw; }
-    ConnectionPtr connReadWrite() const override { return m_rw; }
-    form::Interaction& ui() override { return m_ui; }
-    core::CaseHeader& header() override { throw std::logic_error("no header"); }
-    platform::Settings& settings() override { return m_settings; }
-    const platform::CurrentUser& currentUser() override { return m_user; }
-    const QString& messageTitle() const override { return m_title; }
-    short editState() const override { return 2; }
-    int currentId() const override { return schema::demo::kPraEsposito; }
-    bool filling() const override { return false; }
-    bool trap(const QString&, const std::function<void()>& body) override {
-        try {
-            body();
-            return true;
-        } catch (const DbError&) {
-            return false;
-        }
-    }
-    void raiseSetDummy() override {}
-
-private:
-    QtInteraction& m_ui;
-    ConnectionPtr m_rw;
-    platform::MemorySettings m_settings;
-    platform::FixedUser m_user{1, {}};
-    QString m_title = QStringLiteral("Tolmo Studio");
-};
-
 class FeeDialogs : public QuickClientDialog {
 protected:
-    FeeServices services{ui, rw};
+    void SetUp() override {
+        QuickClientDialog::SetUp();
+        services = std::make_unique<tolmo::test::TestServices>(rw, &ui);
+        services->caseId = schema::demo::kPraEsposito;
+    }
+    std::unique_ptr<tolmo::test::TestServices> services;
 };
 
 // The calculator opens on "Consulta Documentazione"; Enter hands the halved fee back.
 TEST_F(FeeDialogs, CalculatorWithTheKeyboardAlone) {
-    fees::FrmCalcolaCU calc(services);
+    fees::FrmCalcolaCU calc(*services);
     calc.Dimezzato = true;
     calc.ImportoProposto = Currency();
     calc.ValoreCalcolo = Currency::fromUnits(3000);
@@ -273,7 +244,7 @@ TEST_F(FeeDialogs, CalculatorWithTheKeyboardAlone) {
 
 // The stamps of a case listed, the first one shown; Esc leaves.
 TEST_F(FeeDialogs, PaymentsDialogShowsTheStamps) {
-    fees::DlgEstremiPagamento dlg(services);
+    fees::DlgEstremiPagamento dlg(*services);
     dlg.SettaFormEstremiPag(rw, schema::demo::kPraEsposito);
     dlg.bIsModifica = true;
     whenDialogShows([&dlg](QDialog& d) {
