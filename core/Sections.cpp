@@ -6,12 +6,17 @@
 #include "aml/AmlGuard.h"
 #include "core/lists/CatalogueLists.h"
 #include "extras/Accounting.h"
+#include "extras/MailText.h"
 #include "fees/CourtFee.h"
 #include "fees/Tariff.h"
 #include "parties/InvolvedSubjects.h"
 #include "parties/MultiParties.h"
+#include "parties/PartyCards.h"
 
 namespace tolmo {
+
+// No errors are caught: a database error reaches the caller.
+QVariant TolmoPratica::CreaTxtMail() { return extras::CreaTxtMail(*this, m_builtin->references); }
 
 const clsTariffa* TolmoPratica::tariffa() const {
     const auto* s = section<fees::Tariff>();
@@ -23,7 +28,8 @@ void TolmoPratica::registerSections() {
     auto& penale = addSection<criminal::Criminal>();
     auto& lookups = addSection<parties::PartyLookups>();
     addSection<parties::MultiParties>();
-    addSection<parties::InvolvedSubjects>();
+    auto& subjects = addSection<parties::InvolvedSubjects>();
+    addSection<parties::PartyCards>(lookups, subjects);
     auto& references = addSection<extras::References>();
     addSection<core::PositionCheck>();
     auto& freeFields = addSection<extras::FreeFields>();

@@ -109,6 +109,8 @@ public:
     Q_INVOKABLE bool SettaContabilita(int idUt);
     /// "id|position|register|client\counterparty|accounting owner|dd/MM/yyyy".
     Q_INVOKABLE QString CreaStringaRecenti();
+    /// The mail announcing the case on screen to colleagues; empty when no case is shown.
+    Q_INVOKABLE QVariant CreaTxtMail();
 
     // State the host and the driver read.
     short editState() const override { return m_editState; }
@@ -125,10 +127,11 @@ public:
     form::Interaction& interaction() { return m_ui; }
 
     // Sections: each subsystem's part of the case form joins the case cycle here.
-    /// Creates section `S` on this component's services and form, and adds it after the others.
-    template <class S>
-    S& addSection() {
-        auto section = std::make_unique<S>(static_cast<core::ComponentServices&>(*this), m_form);
+    /// Creates section `S` on this component's services and form (and `others`, the sections it
+    /// works with), and adds it after the others.
+    template <class S, class... Others>
+    S& addSection(Others&... others) {
+        auto section = std::make_unique<S>(static_cast<core::ComponentServices&>(*this), m_form, others...);
         S& added = *section;
         m_sections.push_back(std::move(section));
         return added;
@@ -164,6 +167,7 @@ private:
     const platform::CurrentUser& currentUser() override;
     bool filling() const override { return m_filling; }
     void raiseSetDummy() override { emit SetDummy(); }
+    void raiseEnableConferma(bool abilita) override { emit EnableConferma(abilita); }
     // Error trap: runs `body`; a failure shows the report with `action`. False when it failed.
     // While a case is saved or deleted a failure goes on to the save's own trap: the person sees
     // one report, after the transaction guard rolled back.

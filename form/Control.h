@@ -283,9 +283,14 @@ public:
     void resize(int rows);
     QVariant cell(int row, int column) const;              ///< null outside the table
     void setCell(int row, int column, const QVariant& v);  ///< ignored outside the table
+    /// A person's edit of a cell: sets it, makes it the current cell and fires Change with
+    /// the row and the column (in `index`) when the value changed. Ignored outside the table.
+    void editCell(int row, int column, const QVariant& v);
     int row() const { return m_row; }
     int col() const { return m_col; }
     void setCurrentCell(int row, int col);
+    /// A person's move to a cell: fires Click with the row when the current row changed.
+    void moveTo(int row, int col);
     QStringList columnCaptions() const { return m_captions; }
     void setColumnCaptions(const QStringList& captions);  ///< observers hear Prop::Table
 

@@ -60,7 +60,18 @@ QString invalid(const Control& c, const QString& what) {
     return QStringLiteral("valore non valido per %1: %2").arg(c.name(), what);
 }
 
+// A grid's text is the person typing into its current cell.
+QString setCellText(Grid& grid, const QJsonValue& v) {
+    QString text;
+    if (!toText(v, &text)) return invalid(grid, key("text"));
+    if (grid.row() < 0 || grid.row() >= grid.rowCount())
+        return QStringLiteral("%1: nessuna cella corrente").arg(grid.name());
+    grid.editCell(grid.row(), grid.col() < 0 ? 0 : grid.col(), text);
+    return {};
+}
+
 QString setText(Control& c, const QJsonValue& v) {
+    if (auto* grid = dynamic_cast<Grid*>(&c)) return setCellText(*grid, v);
     QString text;
     if (!toText(v, &text)) return invalid(c, key("text"));
     c.setText(text);
@@ -139,7 +150,7 @@ QString setRow(Control& c, const QJsonObject& command) {
         int col = grid->col() < 0 ? 0 : grid->col();
         if (command.contains(key("col")) && !toInt(command.value(key("col")), &col))
             return invalid(c, key("col"));
-        grid->setCurrentCell(row, col);
+        grid->moveTo(row, col);
         return {};
     }
     return invalid(c, key("row"));
@@ -153,6 +164,14 @@ QString applySet(Form& form, const QJsonObject& command) {
     const QString name = command.value(key("set")).toString();
     Control* c = form.find(name);
     if (!c) return QStringLiteral("controllo sconosciuto: ") + name;
+
+    // A grid's row and column come first: the text goes into that cell.
+    auto* grid = dynamic_cast<Grid*>(c);
+    if (grid && command.contains(key("row"))) {
+        if (QString error = setRow(*c, command); !error.isEmpty()) return error;
+        if (!command.contains(key("text")) && !command.contains(key("value"))) return {};
+        return setCellText(*grid, command.value(key(command.contains(key("text")) ? "text" : "value")));
+    }
 
     using Setter = QString (*)(Control&, const QJsonValue&);
     const std::pair<const char*, Setter> setters[] = {{"text", setText},

@@ -31,11 +31,34 @@ void Grid::setCell(int row, int column, const QVariant& v) {
     notify(Prop::Table);
 }
 
+void Grid::editCell(int row, int column, const QVariant& v) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns) return;
+    setCurrentCell(row, column);
+    const QVariant& slot = m_table.at(row).at(column);
+    if (slot == v && slot.isNull() == v.isNull()) return;
+    setCell(row, column, v);
+    ControlEvent event;
+    event.kind = EventKind::Change;
+    event.row = row;
+    event.index = column;
+    fire(event);
+}
+
 void Grid::setCurrentCell(int row, int col) {
     if (row == m_row && col == m_col) return;
     m_row = row;
     m_col = col;
     notify(Prop::CurrentCell);
+}
+
+void Grid::moveTo(int row, int col) {
+    const bool newRow = row != m_row;
+    setCurrentCell(row, col);
+    if (!newRow) return;
+    ControlEvent event;
+    event.kind = EventKind::Click;
+    event.row = row;
+    fire(event);
 }
 
 void Grid::setColumnCaptions(const QStringList& captions) {

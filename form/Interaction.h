@@ -37,8 +37,8 @@ public:
     virtual void setPointer(int pointer) = 0;
     virtual int pointer() const = 0;
     /// Asks the shell to "open" `target` (a file path or a "mailto:" address) in a normal window
-    /// owned by `owner`'s window. Whether the shell managed is not known.
-    virtual void shellOpen(const QString& target, Form* owner) = 0;
+    /// owned by `owner`'s window. False when the shell could not start anything for it.
+    virtual bool shellOpen(const QString& target, Form* owner) = 0;
 };
 
 /// Busy pointer for the life of a scope; restores the default at the end.

@@ -32,9 +32,10 @@ void ScriptedInteraction::setPointer(int pointer) {
     if (listener) listener({Happening::PointerChange, {}, {}, pointer});
 }
 
-void ScriptedInteraction::shellOpen(const QString& target, Form*) {
+bool ScriptedInteraction::shellOpen(const QString& target, Form*) {
     m_opened.push_back(target);
     if (listener) listener({Happening::ShellOpen, {}, target, 0});
+    return !m_shellFails;
 }
 
 void ScriptedInteraction::onShow(const QString& formName, std::function<void(Form&)> script) {

@@ -26,8 +26,9 @@ public:
     void showModal(Form& form) override;
     void setPointer(int pointer) override;
     int pointer() const override { return m_pointer; }
-    /// Records the target; nothing is opened.
-    void shellOpen(const QString& target, Form* owner) override;
+    /// Records the target; nothing is opened. Fails while setShellFails(true).
+    bool shellOpen(const QString& target, Form* owner) override;
+    void setShellFails(bool fails) { m_shellFails = fails; }
 
     /// Queues answers for the next message boxes; a box with nothing queued takes its default.
     void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
@@ -61,6 +62,7 @@ private:
     std::vector<QString> m_opened;
     std::vector<int> m_pointers;
     int m_pointer = 0;
+    bool m_shellFails = false;
 };
 
 }  // namespace tolmo::form

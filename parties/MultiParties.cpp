@@ -4,28 +4,43 @@
 
 namespace tolmo::parties {
 
-MultiParties::MultiParties(core::ComponentServices&, core::PraticaForm& form) : fields(form) {
+MultiParties::MultiParties(core::ComponentServices& services, core::PraticaForm& form)
+    : fields(form),
+      m_services(services),
+      m_clienti(services,
+                {true, QStringLiteral("Cliente"), QStringLiteral("il Cliente"), QStringLiteral("Cliente")},
+                fields.GridClienti, fields.DropClienti, fields.cmdPiuCli, fields.cmdMenoCli),
+      m_controparti(services,
+                    {false, QStringLiteral("Controparte"), QStringLiteral("la Controparte"),
+                     QStringLiteral("Controparte")},
+                    fields.GridControparti, fields.DropControparti, fields.cmdPiuContro,
+                    fields.cmdMenoContro) {
     MultiPartyFields& f = fields;
     f.GridClienti.setColumnCaptions(
         {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Id"), QStringLiteral("IdMulti")});
     f.GridControparti.setColumnCaptions(f.GridClienti.columnCaptions());
-    f.DropClienti.setColumnCaptions(
-        {QStringLiteral("Cognome"), QStringLiteral("Nome"), QStringLiteral("Id")});
-    f.DropControparti.setColumnCaptions(f.DropClienti.columnCaptions());
     // The search grids drop down only when opened.
     f.DropClienti.setVisible(false);
     f.DropControparti.setVisible(false);
 }
 
 void MultiParties::start() {
-    fields.DropClienti.resize(1);
-    fields.DropControparti.resize(1);
+    fields.DropClienti.clear();
+    fields.DropControparti.clear();
 }
 
 void MultiParties::release() {
-    for (core::Grid* g :
-         {&fields.GridClienti, &fields.GridControparti, &fields.DropClienti, &fields.DropControparti})
-        g->setTable({});
+    fields.GridClienti.setTable({});
+    fields.GridControparti.setTable({});
+    fields.DropClienti.clear();
+    fields.DropControparti.clear();
+}
+
+// Every filling of the form reads the case's rows: the grids write at once, and must never hold
+// the rows of the case shown before.
+void MultiParties::show(core::ShowContext& ctx) {
+    m_clienti.carica(m_services.connReadOnly(), ctx.caseId);
+    m_controparti.carica(m_services.connReadOnly(), ctx.caseId);
 }
 
 void MultiParties::clear() {
@@ -43,6 +58,8 @@ void MultiParties::tabChanged(int tab, short editState) {
     const bool open = tab == core::TabParti && editState == 2;
     enableButtons(open);
     lockGrids(!open);
+    m_clienti.posizionaPrimaRiga();
+    m_controparti.posizionaPrimaRiga();
 }
 
 void MultiParties::remove(core::DeleteContext& ctx) {

@@ -5,6 +5,7 @@
 #include "core/model/CaseSection.h"
 #include "core/model/ComponentServices.h"
 #include "core/model/PraticaForm.h"
+#include "parties/PartyGrid.h"
 
 namespace tolmo::parties {
 
@@ -15,9 +16,9 @@ struct MultiPartyFields {
     /// Columns: Cognome, Nome, Id, IdMulti.
     core::Grid GridClienti{f, QStringLiteral("GridClienti"), 4};
     core::Grid GridControparti{f, QStringLiteral("GridControparti"), 4};
-    /// Columns: Cognome, Nome, Id.
-    core::Grid DropClienti{f, QStringLiteral("DropClienti"), 3};
-    core::Grid DropControparti{f, QStringLiteral("DropControparti"), 3};
+    /// The register parties a grid's surname may be chosen from. Columns: Cognome, Nome, Id.
+    core::ListControl DropClienti{f, QStringLiteral("DropClienti"), core::ControlKind::ListBox, 3};
+    core::ListControl DropControparti{f, QStringLiteral("DropControparti"), core::ControlKind::ListBox, 3};
     core::Control cmdPiuCli{f, QStringLiteral("cmdPiuCli"), core::ControlKind::Button};
     core::Control cmdMenoCli{f, QStringLiteral("cmdMenoCli"), core::ControlKind::Button};
     core::Control cmdPiuContro{f, QStringLiteral("cmdPiuContro"), core::ControlKind::Button};
@@ -36,13 +37,21 @@ public:
     void newCase() override { enableButtons(false); }
     void consult() override;
     void tabChanged(int tab, short editState) override;
+    void show(core::ShowContext& ctx) override;
     void remove(core::DeleteContext& ctx) override;
     void removed() override;
+
+    PartyGrid& clienti() { return m_clienti; }
+    PartyGrid& controparti() { return m_controparti; }
 
 private:
     void enableButtons(bool on);
     /// The editable columns of both grids locked or open.
     void lockGrids(bool locked);
+
+    core::ComponentServices& m_services;
+    PartyGrid m_clienti;
+    PartyGrid m_controparti;
 };
 
 }  // namespace tolmo::parties

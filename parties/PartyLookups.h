@@ -57,6 +57,7 @@ struct PartyFields {
     Control frameCorrispondente{f, QStringLiteral("frameCorrispondente"), ControlKind::Frame};
     ListControl cmbCorrispondente{f, QStringLiteral("cmbCorrispondente"), ControlKind::ComboBox, 3};
     Control txtNomeCorrispondente{f, QStringLiteral("txtNomeCorrispondente"), ControlKind::TextBox};
+    Control cmdInfoCorr{f, QStringLiteral("cmdInfoCorr"), ControlKind::Button};
 };
 
 class PartyLookups : public core::CaseSection {

@@ -3,22 +3,14 @@
 // register a client the case form does not find.
 
 #include <QString>
-#include <stdexcept>
 
 #include "access/Connection.h"
+#include "parties/PartyStore.h"
 
 namespace tolmo::hostkit {
 
 /// A party the register cannot take as given; `message()` says why, in Italian.
-class PartyRefused : public std::runtime_error {
-public:
-    explicit PartyRefused(const QString& message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
-    const QString& message() const { return m_message; }
-
-private:
-    QString m_message;
-};
+using PartyRefused = parties::PartyRefused;
 
 /// Adds a party, not reserved to anybody, in one transaction on `rw` and returns its ID_Ana.
 /// Texts are stored trimmed, the tax code upper-cased. Throws PartyRefused for an empty

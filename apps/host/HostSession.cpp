@@ -113,6 +113,11 @@ QJsonObject HostSession::dispatch(const QJsonObject& command) {
         });
         return ok();
     }
+    // {"shell":"fails"}: the desktop can no longer open documents or mail links; "works" again.
+    if (command.contains(QStringLiteral("shell"))) {
+        m_ui.setShellFails(command.value(QStringLiteral("shell")).toString() == QStringLiteral("fails"));
+        return ok();
+    }
     if (command.contains(QStringLiteral("dump")))
         return dump(command.value(QStringLiteral("dump")).toString());
     if (command.contains(QStringLiteral("sql"))) return sql(command.value(QStringLiteral("sql")).toString());

@@ -31,11 +31,16 @@ CaseHeader::Controls::Controls() : form::Form(QStringLiteral("ctlTestata1")) {
     lblTitolo.setCaption(QString());
     lblPenale.setCaption(QStringLiteral("PENALE"));
     lblPenale.setVisible(false);
+    cmdInfoCliente.setToolTip(QStringLiteral("Informazioni sul cliente"));
+    cmdInfoControparte.setToolTip(QStringLiteral("Informazioni sulla controparte"));
 }
 
 CaseHeader::CaseHeader() {
     setMode(Consultation);
     attach();
+    m_ui.cmdInfoCliente.on(EventKind::Click, [this](ControlEvent&) { emit parteCliccata(m_idCliente); });
+    m_ui.cmdInfoControparte.on(EventKind::Click,
+                               [this](ControlEvent&) { emit parteCliccata(m_idControparte); });
 }
 
 void CaseHeader::setConnection(ConnectionPtr conn, int userId) {

@@ -39,6 +39,10 @@ public:
         form::Control txtNomeControparte{this, QStringLiteral("txtNomeControparte"),
                                          form::ControlKind::TextBox};
         form::Control lblPenale{this, QStringLiteral("lblPenale"), form::ControlKind::Label};
+        /// The party cards of the client and of the counterparty the header shows.
+        form::Control cmdInfoCliente{this, QStringLiteral("cmdInfoCliente"), form::ControlKind::Button};
+        form::Control cmdInfoControparte{this, QStringLiteral("cmdInfoControparte"),
+                                         form::ControlKind::Button};
         /// The case picker. Columns: position, client surname, ID_Pra.
         form::ListControl cmbPratica{this, QStringLiteral("cmbPratica"), form::ControlKind::ComboBox, 3};
     };
@@ -108,6 +112,8 @@ public:
 signals:
     /// The person picked another case in the header.
     void praticaScelta(int id);
+    /// The person asked for the card of a party the header shows.
+    void parteCliccata(int id);
 
 private:
     void attach();

@@ -40,6 +40,8 @@ public:
     virtual bool trap(const QString& action, const std::function<void()>& body) = 0;
     /// Raises SetDummy, so the host can take its focus back after a message.
     virtual void raiseSetDummy() = 0;
+    /// Raises EnableConferma: false while the grids that write at once hold an edit.
+    virtual void raiseEnableConferma(bool abilita) = 0;
 };
 
 }  // namespace tolmo::core

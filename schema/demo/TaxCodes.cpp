@@ -1,5 +1,7 @@
 #include "TaxCodes.h"
 
+#include "taxcodes/TaxCodes.h"
+
 namespace tolmo::schema::demo {
 
 namespace {
@@ -43,19 +45,6 @@ QString nameCode(const QString& nome) {
     return threeOf(l);
 }
 
-QChar checkCharacter(const QString& first15) {
-    // Values of a character in an odd position (1st, 3rd, ...): digits 0-9 as letters A-J.
-    static const int odd[26] = {1,  0,  5, 7, 9, 13, 15, 17, 19, 21, 2,  4,  18,
-                                20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23};
-    int sum = 0;
-    for (int i = 0; i < first15.size(); ++i) {
-        const QChar ch = first15[i];
-        const int v = ch.isDigit() ? ch.digitValue() : ch.unicode() - 'A';
-        sum += (i % 2 == 0) ? odd[v] : v;
-    }
-    return QChar('A' + sum % 26);
-}
-
 }  // namespace
 
 QString codiceFiscale(const QString& cognome, const QString& nome, QDate nascita, bool femmina,
@@ -67,21 +56,12 @@ QString codiceFiscale(const QString& cognome, const QString& nome, QDate nascita
         QChar(months[nascita.month() - 1]) +
         QStringLiteral("%1").arg(nascita.day() + (femmina ? 40 : 0), 2, 10, QLatin1Char('0')) +
         codiceCatastale.toUpper();
-    return code + checkCharacter(code);
+    return code + taxcodes::carattereControllo(code);
 }
 
 QString partitaIva(int serial, const QString& codiceProvincia) {
     const QString first10 = QStringLiteral("%1").arg(serial, 7, 10, QLatin1Char('0')) + codiceProvincia;
-    int sum = 0;
-    for (int i = 0; i < first10.size(); ++i) {
-        int d = first10[i].digitValue();
-        if (i % 2 == 1) {
-            d *= 2;
-            if (d > 9) d -= 9;
-        }
-        sum += d;
-    }
-    return first10 + QString::number((10 - sum % 10) % 10);
+    return first10 + taxcodes::cifraControlloPartitaIva(first10);
 }
 
 }  // namespace tolmo::schema::demo

@@ -45,6 +45,7 @@ public:
         }
     }
     void raiseSetDummy() override { ++dummies; }
+    void raiseEnableConferma(bool) override {}
 
     form::ScriptedInteraction interaction;
     platform::MemorySettings store;

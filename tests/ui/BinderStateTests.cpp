@@ -251,8 +251,15 @@ TEST_F(BoundView, GridCellsAndCurrentCellFlowBothWays) {
     EXPECT_EQ(ui.grdParti->horizontalHeaderItem(0)->text(), QStringLiteral("Cognome"));
     form.grdParti.setCurrentCell(1, 0);
     EXPECT_EQ(ui.grdParti->currentRow(), 1);
+    int edits = 0;
+    form.grdParti.on(form::EventKind::Change, [&](form::ControlEvent& e) {
+        EXPECT_EQ(e.row, 1);
+        ++edits;
+    });
     ui.grdParti->item(1, 0)->setText(QStringLiteral("Neri"));
+    QCoreApplication::processEvents();  // the edit reaches the form once the view is done with it
     EXPECT_EQ(form.grdParti.cell(1, 0).toString(), QStringLiteral("Neri"));
+    EXPECT_EQ(edits, 1);
     ui.grdParti->setCurrentCell(0, 1);
     EXPECT_EQ(form.grdParti.row(), 0);
     EXPECT_EQ(form.grdParti.col(), 1);

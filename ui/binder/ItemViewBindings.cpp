@@ -87,13 +87,18 @@ void GridBinding::listen() {
     connect(m_model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 if (echoing()) return;
+                // The person's edit reaches the form once the view has finished committing it:
+                // what the form does with it may rebuild the view's model.
                 for (int r = topLeft.row(); r <= bottomRight.row(); ++r)
-                    for (int c = topLeft.column(); c <= bottomRight.column(); ++c)
-                        m_grid.setCell(r, c, m_model->index(r, c).data(Qt::EditRole));
+                    for (int c = topLeft.column(); c <= bottomRight.column(); ++c) {
+                        const QVariant v = m_model->index(r, c).data(Qt::EditRole);
+                        QMetaObject::invokeMethod(
+                            this, [this, r, c, v] { m_grid.editCell(r, c, v); }, Qt::QueuedConnection);
+                    }
             });
     connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
-                if (!echoing()) m_grid.setCurrentCell(current.row(), current.column());
+                if (!echoing()) m_grid.moveTo(current.row(), current.column());
             });
 }
 

@@ -134,11 +134,11 @@ void QtInteraction::setPointer(int pointer) {
 
 // The desktop opens the file with the application the person chose for it; a missing file is
 // the desktop's to say.
-void QtInteraction::shellOpen(const QString& target, form::Form*) {
+bool QtInteraction::shellOpen(const QString& target, form::Form*) {
     const QUrl url = target.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)
                          ? QUrl(target)
                          : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace tolmo::ui

@@ -30,7 +30,7 @@ public:
     void setPointer(int pointer) override;
     int pointer() const override { return m_pointer; }
     /// Hands `target` to the desktop (a local file, or a "mailto:" address).
-    void shellOpen(const QString& target, form::Form* owner) override;
+    bool shellOpen(const QString& target, form::Form* owner) override;
 
     /// Makes the dialog that shows the form named `formName`; showModal owns and deletes it.
     using ViewFactory = std::function<QDialog*(form::Form&)>;

@@ -5,8 +5,10 @@
 #include "ui_DlgEstremiPagamento.h"
 #include "ui_DlgRichiedi.h"
 #include "ui_DlgTariffa.h"
+#include "ui_FrmAggiungiAnag.h"
 #include "ui_FrmCalcolaCU.h"
 #include "ui_FrmFisGiudice.h"
+#include "ui_FrmInfoAnagrafica.h"
 #include "ui_FrmInsertImpugnazione.h"
 #include "ui_NuovaAnagrafica.h"
 
@@ -41,6 +43,10 @@ void registerDialogViews(QtInteraction& interaction) {
                              [](form::Form&) { return makeDialog(&Ui::DlgEstremiPagamento::cmdChiudi); });
     interaction.registerView(QStringLiteral("dlgTariffa"),
                              [](form::Form&) { return makeDialog(&Ui::DlgTariffa::cmdChiudi); });
+    interaction.registerView(QStringLiteral("frmInfoAnagrafica"),
+                             [](form::Form&) { return makeDialog(&Ui::FrmInfoAnagrafica::cmdChiudi); });
+    interaction.registerView(QStringLiteral("frmAggiungiAnag"),
+                             [](form::Form&) { return makeDialog(&Ui::FrmAggiungiAnag::cmdAnnulla); });
 }
 
 }  // namespace tolmo::ui
