@@ -28,8 +28,9 @@ InvolvedSubjects::InvolvedSubjects(core::ComponentServices& services, core::Prat
                                               QStringLiteral("IdQual"), QStringLiteral("Rappresenta"),
                                               QStringLiteral("IdRappresentato")});
     fields.TDBGrigliaRapp.setColumnCaptions(fields.TDBGridSoggetti.columnCaptions());
+    // Neither grid is typed into: the subjects come from the picker, whom they represent from the
+    // drop-down, which F4 opens on the representatives' grid (its view allows no editing).
     fields.TDBGridSoggetti.setLocked(true);
-    fields.TDBGrigliaRapp.setLocked(true);
     fields.DropDownRappresentati.setVisible(false);
     wire();
 }
@@ -57,6 +58,11 @@ void InvolvedSubjects::wire() {
     f.cmdPulisciSoggetti.on(EventKind::Click, [this](ControlEvent&) { AzzeraSelezioneSoggetto(); });
     f.TDBGrigliaRapp.on(EventKind::DropDown, [this](ControlEvent&) { CaricaRappresentati(); });
     f.DropDownRappresentati.on(EventKind::Choose, [this](ControlEvent& e) { scegliRappresentato(e.row); });
+    f.DropDownRappresentati.on(EventKind::KeyDown, [this](ControlEvent& e) {
+        if (e.key != form::keys::Esc) return;
+        fields.DropDownRappresentati.setVisible(false);
+        fields.TDBGrigliaRapp.setFocus();
+    });
     f.cmdPulisciRappresent.on(EventKind::Click, [this](ControlEvent&) {
         const int row = fields.TDBGrigliaRapp.row();
         if (row < 0 || row >= m_tabella.size()) return;

@@ -89,6 +89,16 @@ FrmAggiungiAnag::FrmAggiungiAnag(core::ComponentServices& services)
                 core::lunghezzaColonna(QStringLiteral("Anagrafica"), QString::fromLatin1(c.colonna)));
     core::comeData(a.txtDataNascita);
 
+    // A code is judged once it is whole (so the fill button is enabled before the person leaves
+    // the field), and whatever it is when the person leaves it.
+    a.txtCodiceFiscale.on(EventKind::Change, [this](ControlEvent&) {
+        if (TolmoAnag1.txtCodiceFiscale.text().trimmed().size() >= 16) {
+            verificaCodiceFiscale();
+        } else {
+            mostraEsito(TolmoAnag1.lblEsitoCodiceFiscale, {}, {});
+            TolmoAnag1.cmdDaCodiceFiscale.setEnabled(false);
+        }
+    });
     a.txtCodiceFiscale.on(EventKind::LostFocus, [this](ControlEvent&) { verificaCodiceFiscale(); });
     a.txtPartitaIva.on(EventKind::LostFocus, [this](ControlEvent&) { verificaPartitaIva(); });
     a.optTipo.on(EventKind::Click, [this](ControlEvent&) {

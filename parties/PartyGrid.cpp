@@ -3,6 +3,7 @@
 #include "PartyLookups.h"
 #include "access/SqlText.h"
 #include "access/TolmoAccess.h"
+#include "core/model/ColumnLimits.h"
 
 namespace tolmo::parties {
 
@@ -15,6 +16,12 @@ constexpr int kSegnaposto = 1;  ///< the register's placeholder: a name typed by
 
 QString idText(const QVariant& v) { return v.isNull() ? QString() : v.toString().trimmed(); }
 
+/// A typed name cut to what its MultiIntesta column holds, alike on both engines.
+QString entroColonna(const QString& colonna, const QString& testo) {
+    const int n = core::lunghezzaColonna(QStringLiteral("MultiIntesta"), colonna);
+    return n > 0 ? testo.left(n) : testo;
+}
+
 }  // namespace
 
 PartyGrid::PartyGrid(core::ComponentServices& services, PartyGridKind kind, core::Grid& grid,
@@ -26,6 +33,11 @@ PartyGrid::PartyGrid(core::ComponentServices& services, PartyGridKind kind, core
     });
     m_grid.on(EventKind::DropDown, [this](ControlEvent&) { caricaDrop(); });
     m_drop.on(EventKind::Choose, [this](ControlEvent& e) { scegli(e.row); });
+    m_drop.on(EventKind::KeyDown, [this](ControlEvent& e) {
+        if (e.key != form::keys::Esc) return;
+        m_drop.setVisible(false);
+        m_grid.setFocus();
+    });
     piu.on(EventKind::Click, [this](ControlEvent&) { aggiungi(); });
     meno.on(EventKind::Click, [this](ControlEvent&) { rimuovi(); });
 }
@@ -62,7 +74,7 @@ void PartyGrid::carica(const ConnectionPtr& conn, int caseId) {
 // The rows of a failed write are read again, so the grid never shows what was not stored.
 void PartyGrid::ricarica() {
     m_services.trap(azione(QStringLiteral("Caricamento")),
-                    [&] { carica(m_services.connReadWrite(), m_services.currentId()); });
+                    [&] { carica(m_services.connReadOnly(), m_services.currentId()); });
 }
 
 void PartyGrid::aggiungi() {
@@ -117,6 +129,8 @@ void PartyGrid::aggiornaRiga(int row) {
             registro.Chiudi();
         }
         m_grid.setCell(row, kColIdAna, id);
+        // The row and its reading back are one transaction: a failure leaves the row as it was.
+        Transaction transaction(*conn);
 
         AccessoDati dati;
         dati.Apri(
@@ -126,13 +140,15 @@ void PartyGrid::aggiornaRiga(int row) {
         Recordset& rs = dati.recordset();
         if (!rs.Eof()) {
             if (id == kSegnaposto) {
-                rs.setValue(QStringLiteral("Cognome"), cognome.trimmed());
-                rs.setValue(QStringLiteral("Nome"), nome.trimmed());
+                rs.setValue(QStringLiteral("Cognome"),
+                            entroColonna(QStringLiteral("Cognome"), cognome.trimmed()));
+                rs.setValue(QStringLiteral("Nome"), entroColonna(QStringLiteral("Nome"), nome.trimmed()));
             }
             rs.setValue(QStringLiteral("ID_Ana"), id);
             rs.Update();
         }
         dati.Chiudi();
+        transaction.commit();
     });
     if (!ok) ricarica();
 }

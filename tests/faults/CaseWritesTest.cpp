@@ -325,6 +325,91 @@ TEST_P(CaseWrites, Deletion) {
     EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Scadenze WHERE Codice_Pra = %1").arg(id)), 0);
 }
 
+// ---------------------------------------------------------------- the parties of a case
+
+/// A stored case open for modification on one of its tabs.
+void modificaSullaScheda(SessionDriver& d, int caso, int scheda) {
+    ASSERT_TRUE(startLikeAHost(d.sender()));
+    d.call("Modifica", {caso});
+    d.send({{"set", "SSTabPratica"}, {"index", scheda}});
+}
+
+// The grids write at once, each change in a transaction of its own (or one statement): a
+// failure leaves the row as it was and the grid showing it.
+TEST_P(CaseWrites, FurtherPartiesAddedEditedAndRemoved) {
+    const auto grid = [&](QJsonObject write, const char* action, int minStatements) {
+        FaultScenario s;
+        s.prepare = [](SessionDriver& d) { modificaSullaScheda(d, demo::kPraEsposito, 1); };
+        s.write = std::move(write);
+        s.action = QString::fromLatin1(action);
+        const FaultReport report = expectNoBrokenPromise(s);
+        EXPECT_GE(report.faultedRuns, minStatements) << action;
+    };
+    // A register party whose surname is edited by hand becomes a name typed by hand.
+    grid({{"set", "GridClienti"}, {"row", 0}, {"col", 0}, {"text", "Esposito D'Avalos"}},
+         "Aggiornamento Cliente", 3);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM MultiIntesta WHERE ID_Pra = %1 AND ID_Ana = 1 AND "
+                                    "Cognome = 'Esposito D''Avalos'")
+                         .arg(demo::kPraEsposito)),
+              1);
+    grid({{"fire", "cmdPiuContro"}, {"event", "Click"}}, "Inserimento Controparte", 2);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM MultiIntesta WHERE ID_Pra = %1 AND IsCliente = FALSE")
+                   .arg(demo::kPraEsposito)),
+        2);
+    grid({{"fire", "cmdMenoCli"}, {"event", "Click"}}, "Cancellazione Cliente", 2);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM MultiIntesta WHERE ID_Pra = %1 AND IsCliente = TRUE")
+                   .arg(demo::kPraEsposito)),
+        0);
+}
+
+// The involved subjects are written inside the case's save: a subject added and a stored one
+// removed, all or nothing.
+TEST_P(CaseWrites, InvolvedSubjectsSavedWithTheCase) {
+    FaultScenario s;
+    s.prepare = [](SessionDriver& d) {
+        modificaSullaScheda(d, demo::kPraEsposito, 7);
+        d.send({{"set", "TDBGridSoggetti"}, {"row", 0}});
+        d.send({{"fire", "cmdCancella"}, {"event", "Click"}});
+        d.type("cmbSoggetto", "Lombardi");
+        d.choose("cmbSoggetto", 2, QString::number(demo::kAnaLombardiRoberto));
+        d.choose("cmbQualifiche", 0, "Testimone");
+        d.send({{"fire", "cmdInserisci"}, {"event", "Click"}});
+    };
+    s.write = kConferma;
+    s.action = kRegistrazione;
+    expectKept(s);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT IdAna FROM R_PraQualifiche WHERE IdPra = %1").arg(demo::kPraEsposito)),
+        demo::kAnaLombardiRoberto);
+    EXPECT_EQ(
+        scalar(
+            QStringLiteral("SELECT COUNT(*) FROM R_PraQualifiche WHERE IdPra = %1").arg(demo::kPraEsposito)),
+        1);
+}
+
+// A party inserted on the spot: stored whole or not at all, the editor keeping what was typed.
+TEST_P(CaseWrites, QuickInsertionOfAParty) {
+    FaultScenario s;
+    s.prepare = [](SessionDriver& d) {
+        modificaSullaScheda(d, demo::kPraEsposito, 7);
+        const QJsonArray script = {QJsonObject{{"set", "txtCognome"}, {"text", "Dell'Acqua Srl"}},
+                                   QJsonObject{{"set", "txtCittaRes"}, {"text", "Lecco"}},
+                                   QJsonObject{{"fire", "cmdConferma"}, {"event", "Click"}},
+                                   QJsonObject{{"dump", "form"}}};
+        d.send({{"onshow", "frmAggiungiAnag"}, {"script", script}});
+    };
+    s.write = QJsonObject{{"fire", "cmdaggiungiAnag"}, {"event", "Click"}};
+    s.action = QStringLiteral("Registrazione Anagrafica");
+    s.afterFault =
+        dialogKeeps("txtCognome", "text", "Dell'Acqua Srl", QStringLiteral("the typed surname is gone"));
+    expectKept(s);
+    EXPECT_EQ(
+        scalar("SELECT COUNT(*) FROM Anagrafica WHERE Cognome = 'Dell''Acqua Srl' AND CittaRes = 'Lecco'"),
+        1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, CaseWrites, ::testing::ValuesIn(enginesUnderTest()),
                          [](const auto& info) { return engineName(info.param).toStdString(); });
 

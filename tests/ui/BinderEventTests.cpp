@@ -55,6 +55,28 @@ TEST_F(BoundView, DropDownFiresBeforeTheComboPopupOpens) {
     EXPECT_EQ(events.size(), 3u);
 }
 
+// A grid opens its drop-down on F4 or Alt+Down; a drop-down list chooses on Enter, not on the
+// arrows that move through it.
+TEST_F(BoundView, GridDropDownAndAListThatChoosesOnEnter) {
+    ui.lstAtti->setProperty("scegliConInvio", true);
+    bind();
+    watch(form.grdParti, EventKind::DropDown);
+    watch(form.lstAtti, EventKind::Choose);
+    form.grdParti.setTable({{QStringLiteral("Rossi"), 1}});
+    form.lstAtti.setRows({QStringLiteral("Atto\t1"), QStringLiteral("Ricorso\t2")});
+    root.show();
+    QTest::keyClick(ui.grdParti, Qt::Key_F4);
+    QTest::keyClick(ui.grdParti, Qt::Key_Down, Qt::AltModifier);
+    ui.lstAtti->setFocus();
+    ui.lstAtti->setCurrentRow(0);
+    QTest::keyClick(ui.lstAtti, Qt::Key_Down);
+    EXPECT_EQ(form.lstAtti.selectedRow(), 1);
+    QTest::keyClick(ui.lstAtti, Qt::Key_Return);
+    EXPECT_EQ(events,
+              (std::vector<QString>{QStringLiteral("grdParti.DropDown"), QStringLiteral("grdParti.DropDown"),
+                                    QStringLiteral("lstAtti.Choose@1")}));
+}
+
 TEST_F(BoundView, ClicksReachButtonsAndLabelsButNotLockedControls) {
     bind();
     watch(form.cmdOK, EventKind::Click);

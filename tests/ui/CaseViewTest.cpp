@@ -256,7 +256,8 @@ TEST_F(CaseView, HeaderStripSitsInItsPlace) {
 TEST_F(CaseView, HeaderFieldsComeFirstInTheTabOrder) {
     QWidget* w = widget(QStringLiteral("TolDataArch"));
     for (const char* name : {"txtPosizione", "txtNumeroRegGenerale", "txtCognomeCliente", "txtNomeCliente",
-                             "txtCognomeControparte", "txtNomeControparte", "cmbPratica"}) {
+                             "cmdInfoCliente", "txtCognomeControparte", "txtNomeControparte", "cmdInfoControparte",
+                             "cmbPratica"}) {
         w = w->nextInFocusChain();
         while (w->parentWidget() && qobject_cast<QComboBox*>(w->parentWidget())) w = w->nextInFocusChain();
         EXPECT_EQ(w->objectName(), QString::fromLatin1(name));

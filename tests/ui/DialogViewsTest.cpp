@@ -18,6 +18,8 @@
 #include "fees/DlgTariffa.h"
 #include "fees/FrmCalcolaCU.h"
 #include "links/DlgRichiedi.h"
+#include "parties/PartyCard.h"
+#include "parties/PartyEditor.h"
 #include "schema/DemoFirm.h"
 #include "schema/Schema.h"
 #include "support/TestServices.h"
@@ -258,6 +260,60 @@ TEST_F(FeeDialogs, PaymentsDialogShowsTheStamps) {
     });
     dlg.mostra();
     EXPECT_EQ(dlg.lstvMarche.rowCount(), 2);
+}
+
+// A new party typed with the keyboard alone: the surname has the focus, Tab moves on, the tax
+// code is checked as it is left and fills the birth data on request, Enter stores the party.
+TEST_F(FeeDialogs, PartyEditorWithTheKeyboardAlone) {
+    parties::FrmAggiungiAnag editor(*services);
+    form::Control target(nullptr, QStringLiteral("target"), form::ControlKind::Button);
+    whenDialogShows([&editor](QDialog& d) {
+        expectEveryControlHasAWidget(editor, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [] { return QApplication::focusWidget()->objectName() == QStringLiteral("txtCognome"); }));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Valli"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("txtNome"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Irene"));
+        child(d, "txtCodiceFiscale")->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("VLLRNI80A41H501K"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(child<QLabel>(d, "lblEsitoCodiceFiscale")->text(),
+                  QStringLiteral("Codice fiscale corretto."));
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cmdDaCodiceFiscale"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(child<QLineEdit>(d, "txtLuogoNascita")->text(), QStringLiteral("Roma"));
+        child(d, "txtCodiceFiscale")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the default button stores
+    });
+    editor.nuova(target, rw);
+    ASSERT_FALSE(target.tag().isEmpty());
+    Recordset rs(
+        rw,
+        QStringLiteral("SELECT Cognome, Nome, CodiceFiscale FROM Anagrafica WHERE ID_Ana = ") + target.tag(),
+        adLockReadOnly);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.text(QStringLiteral("Cognome")), QStringLiteral("Valli"));
+    EXPECT_EQ(rs.text(QStringLiteral("Nome")), QStringLiteral("Irene"));
+    EXPECT_EQ(rs.text(QStringLiteral("CodiceFiscale")), QStringLiteral("VLLRNI80A41H501K"));
+}
+
+// The card of a party: its text, the address reachable with Tab, Esc closes it.
+TEST_F(FeeDialogs, PartyCardShowsThePartyAndClosesWithEsc) {
+    parties::FrmInfoAnagrafica card(*services);
+    whenDialogShows([&card](QDialog& d) {
+        expectEveryControlHasAWidget(card, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(child<QLabel>(d, "lblInfo")->text().startsWith(QStringLiteral("ESPOSITO  GIUSEPPE")));
+        EXPECT_EQ(child<QAbstractButton>(d, "lblInfo2")->text(),
+                  QStringLiteral("giuseppe.esposito@example.com"));
+        EXPECT_EQ(child(d, "lblInfo2")->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    parties::mostraScheda(*services, card, schema::demo::kAnaEspositoGiuseppe, QStringLiteral("Oggetto"),
+                          QStringLiteral("Corpo"));
+    EXPECT_FALSE(card.isShown());
 }
 
 }  // namespace

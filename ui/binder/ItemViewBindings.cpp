@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QStandardItemModel>
 #include <QTableWidget>
 
@@ -51,16 +52,26 @@ void ListBinding::show(Prop prop) {
     }
 }
 
+// A drop-down list (the view's "scegliConInvio" property) chooses on Enter or a double click,
+// so the arrows can move through it; any other list chooses the row the person moves to.
 void ListBinding::listen() {
+    const bool onActivation = m_view->property("scegliConInvio").toBool();
+    const auto choose = [this](int row) {
+        ControlEvent e;
+        e.kind = EventKind::Choose;
+        e.row = row;
+        fire(e);
+    };
     connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
+            [this, onActivation, choose](const QModelIndex& current) {
                 if (echoing() || !current.isValid()) return;
                 m_list.setSelectedRow(current.row());
-                ControlEvent e;
-                e.kind = EventKind::Choose;
-                e.row = current.row();
-                fire(e);
+                if (!onActivation) choose(current.row());
             });
+    if (onActivation)
+        connect(m_view, &QAbstractItemView::activated, this, [this, choose](const QModelIndex& index) {
+            if (!echoing() && index.isValid()) choose(index.row());
+        });
 }
 
 GridBinding::GridBinding(form::Grid& control, QAbstractItemView* view, EchoGuard& echo)
@@ -112,6 +123,19 @@ void GridBinding::showCaptions() {
     }
     for (int c = 0; c < captions.size() && c < m_model->columnCount(); ++c)
         m_model->setHeaderData(c, Qt::Horizontal, captions.at(c));
+}
+
+// F4 or Alt+Down opens the drop-down of the grid's current cell.
+bool GridBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !control().locked()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_F4 && key->modifiers() == Qt::NoModifier) ||
+            (key->key() == Qt::Key_Down && key->modifiers() == Qt::AltModifier)) {
+            fire(EventKind::DropDown);
+            return true;
+        }
+    }
+    return Binding::eventFilter(watched, event);
 }
 
 bool GridBinding::showLocked(bool locked) {

@@ -35,6 +35,7 @@ protected:
     void show(form::Prop prop) override;
     void listen() override;
     bool showLocked(bool locked) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showCaptions();

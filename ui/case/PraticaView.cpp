@@ -72,8 +72,8 @@ PraticaView::PraticaView(core::PraticaForm& form, core::CaseHeader::Controls& he
     QWidget* previous = m_ui->TolDataArch;
     for (QWidget* w : std::initializer_list<QWidget*>{
              m_headerUi->txtPosizione, m_headerUi->txtNumeroRegGenerale, m_headerUi->txtCognomeCliente,
-             m_headerUi->txtNomeCliente, m_headerUi->txtCognomeControparte, m_headerUi->txtNomeControparte,
-             m_headerUi->cmbPratica}) {
+             m_headerUi->txtNomeCliente, m_headerUi->cmdInfoCliente, m_headerUi->txtCognomeControparte,
+             m_headerUi->txtNomeControparte, m_headerUi->cmdInfoControparte, m_headerUi->cmbPratica}) {
         setTabOrder(previous, w);
         previous = w;
     }
