@@ -176,10 +176,15 @@ void InvolvedSubjects::SalvaSoggetti(const ConnectionPtr& conn, int caseId, bool
     }
 }
 
+// No row chosen is no subject and no qualification: nothing can be added until both are chosen again.
 void InvolvedSubjects::AzzeraSelezioneSoggetto() {
     fields.cmbSoggetto.setSelectedRow(-1);
     fields.cmbQualifiche.setSelectedRow(-1);
+    m_idSoggetto = m_idQualifica = 0;
+    fields.lblNomeSoggetto.setCaption(QString());
+    fields.cmdInfoSoggetti.setTag(QString());
     fields.cmdCancella.setEnabled(false);
+    abilitaInserisci();
 }
 
 bool InvolvedSubjects::selezionaSoggetto(int id) {
@@ -206,6 +211,7 @@ bool InvolvedSubjects::selezionaSoggetto(int id) {
     m_idSoggetto = id;
     fields.lblNomeSoggetto.setCaption(picker.cell(row, 1));
     fields.cmdInfoSoggetti.setTag(QString::number(id));
+    abilitaInserisci();
     return true;
 }
 
@@ -298,9 +304,8 @@ void InvolvedSubjects::tabChanged(int tab, short editState) {
     const bool editing = editState == 2 || editState == 3;
     if (tab == core::TabSoggetti) {
         fields.fraSoggetti.setEnabled(editing);
-        fields.cmdInserisci.setEnabled(false);
-        fields.cmdCancella.setEnabled(false);
         fields.cmbSoggetto.clear();
+        AzzeraSelezioneSoggetto();
         CercaAnagrafica(m_services, fields.cmbSoggetto);
     } else if (tab == core::TabRappresentanti) {
         fields.fraRappresentanti.setEnabled(editing);
@@ -308,8 +313,11 @@ void InvolvedSubjects::tabChanged(int tab, short editState) {
 }
 
 // Every filling of the form reads the case's subjects, so a case opened for modification never
-// keeps the subjects of the one shown before.
-void InvolvedSubjects::show(core::ShowContext& ctx) { CaricaSoggetti(ctx.caseId, m_services.connReadOnly()); }
+// keeps the subjects, nor the choice, of the one shown before.
+void InvolvedSubjects::show(core::ShowContext& ctx) {
+    AzzeraSelezioneSoggetto();
+    CaricaSoggetti(ctx.caseId);
+}
 
 void InvolvedSubjects::save(core::SaveContext& ctx) { SalvaSoggetti(ctx.conn, ctx.caseId, !ctx.nuova); }
 

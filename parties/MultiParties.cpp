@@ -37,10 +37,11 @@ void MultiParties::release() {
 }
 
 // Every filling of the form reads the case's rows: the grids write at once, and must never hold
-// the rows of the case shown before.
+// the rows of the case shown before. They are read where they are written, so the ids they
+// write back are those of the firm's archive.
 void MultiParties::show(core::ShowContext& ctx) {
-    m_clienti.carica(m_services.connReadOnly(), ctx.caseId);
-    m_controparti.carica(m_services.connReadOnly(), ctx.caseId);
+    m_clienti.carica(m_services.connReadWrite(), ctx.caseId);
+    m_controparti.carica(m_services.connReadWrite(), ctx.caseId);
 }
 
 void MultiParties::clear() {

@@ -22,8 +22,8 @@ QString codificaMail(const QString& testo) {
 SchedaAnagrafica ComponiScheda(Recordset& rs) {
     SchedaAnagrafica s;
     const auto campo = [&rs](const char* nome) { return rs.text(QString::fromLatin1(nome)).trimmed(); };
-    const QString intestazione =
-        campo("Cognome").toUpper() + QStringLiteral("  ") + campo("Nome").toUpper() + kAcapo + kAcapo;
+    const QString intestazione = rs.text(QStringLiteral("Cognome")).toUpper() + QStringLiteral("  ") +
+                                 rs.text(QStringLiteral("Nome")).toUpper() + kAcapo + kAcapo;
     if (intestazione.contains(QStringLiteral("NULLO"))) {
         s.testo = QStringLiteral("ANAGRAFICA INESISTENTE");
         return s;

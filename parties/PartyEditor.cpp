@@ -82,7 +82,6 @@ FrmAggiungiAnag::FrmAggiungiAnag(core::ComponentServices& services)
     cmdConferma.setCaption(QStringLiteral("&Inserisci"));
     cmdAnnulla.setCaption(QStringLiteral("&Annulla"));
     a.cmdDaCodiceFiscale.setCaption(QStringLiteral("Compila dal &codice fiscale"));
-    for (const QString& c : kCategorie) a.cmbCategoria.addRow(c);
     for (const CampoTesto& c : kCampi)
         (a.*c.campo)
             .setMaxLength(
@@ -123,6 +122,7 @@ void FrmAggiungiAnag::svuota() {
     a.txtDataNascita.setText(QString());
     a.optTipo.setIndex(0);
     a.optSesso.setIndex(0);
+    a.cmbCategoria.setRows(kCategorie);
     a.cmbCategoria.setSelectedRow(0);
     a.cmbCategoria.setText(QString());
     mostraEsito(a.lblEsitoCodiceFiscale, {}, {});
@@ -177,9 +177,12 @@ void FrmAggiungiAnag::carica(int id) {
         a.txtDataNascita.setText(nascita.isValid() ? nascita.toString(QStringLiteral("dd/MM/yyyy"))
                                                    : QString());
         a.optTipo.setIndex(rs.value(QStringLiteral("IsFisicaGiuridica")).toBool() ? 0 : 1);
-        a.optSesso.setIndex(rs.text(QStringLiteral("Sesso")) == QStringLiteral("F") ? 1 : 0);
-        const int categoria = kCategorie.indexOf(rs.text(QStringLiteral("Categoria")));
-        a.cmbCategoria.setSelectedRow(categoria < 0 ? 0 : categoria);
+        // A sex or a category the editor does not offer is kept as it is stored.
+        const QString sesso = rs.text(QStringLiteral("Sesso"));
+        a.optSesso.setIndex(sesso == QStringLiteral("M") ? 0 : sesso == QStringLiteral("F") ? 1 : -1);
+        const QString categoria = rs.text(QStringLiteral("Categoria"));
+        if (a.cmbCategoria.findRow(0, categoria) < 0) a.cmbCategoria.addRow(categoria);
+        a.cmbCategoria.setSelectedRow(a.cmbCategoria.findRow(0, categoria));
     }
     dati.Chiudi();
     verificaCodiceFiscale();
@@ -247,8 +250,9 @@ void FrmAggiungiAnag::conferma() {
     const bool fisica = a.optTipo.index() != 1;
     valori.append({QStringLiteral("IsFisicaGiuridica"), QStringLiteral("Tipo"), fisica});
     valori.append({QStringLiteral("Sesso"), QStringLiteral("Sesso"),
-                   fisica ? QVariant(a.optSesso.index() == 1 ? QStringLiteral("F") : QStringLiteral("M"))
-                          : QVariant()});
+                   fisica && a.optSesso.index() >= 0
+                       ? QVariant(a.optSesso.index() == 1 ? QStringLiteral("F") : QStringLiteral("M"))
+                       : QVariant()});
     valori.append({QStringLiteral("DataNascita"), QStringLiteral("Data di nascita"),
                    core::dataVuota(data) ? QVariant() : QVariant(core::dataDelCampo(data))});
     valori.append({QStringLiteral("Categoria"), QStringLiteral("Categoria"), a.cmbCategoria.text()});

@@ -74,7 +74,7 @@ void PartyGrid::carica(const ConnectionPtr& conn, int caseId) {
 // The rows of a failed write are read again, so the grid never shows what was not stored.
 void PartyGrid::ricarica() {
     m_services.trap(azione(QStringLiteral("Caricamento")),
-                    [&] { carica(m_services.connReadOnly(), m_services.currentId()); });
+                    [&] { carica(m_services.connReadWrite(), m_services.currentId()); });
 }
 
 void PartyGrid::aggiungi() {
@@ -111,65 +111,62 @@ void PartyGrid::aggiungi() {
 void PartyGrid::aggiornaRiga(int row) {
     const QString idMulti = idText(m_grid.cell(row, kColIdMulti));
     if (idMulti.isEmpty()) return;
-    const bool ok = m_services.trap(azione(QStringLiteral("Aggiornamento")), [&] {
-        const ConnectionPtr conn = m_services.connReadWrite();
-        int id = idText(m_grid.cell(row, kColIdAna)).toInt();
-        if (id <= 0) id = kSegnaposto;
-        const QString cognome = m_grid.cell(row, kColCognome).toString();
-        const QString nome = m_grid.cell(row, kColNome).toString();
-        if (id != kSegnaposto) {
-            AccessoDati registro;
-            registro.Apri(conn,
-                          QStringLiteral("SELECT * FROM Anagrafica WHERE Id_Ana = ") + QString::number(id),
-                          adLockReadOnly);
-            Recordset& r = registro.recordset();
-            if (r.Eof() || r.text(QStringLiteral("Cognome")) != cognome ||
-                r.text(QStringLiteral("Nome")) != nome)
-                id = kSegnaposto;
-            registro.Chiudi();
-        }
-        m_grid.setCell(row, kColIdAna, id);
-        // The row and its reading back are one transaction: a failure leaves the row as it was.
-        Transaction transaction(*conn);
-
-        AccessoDati dati;
-        dati.Apri(
-            conn,
-            QStringLiteral("SELECT * FROM MultiIntesta WHERE Id_Multi = ") + QString::number(idMulti.toInt()),
-            adLockOptimistic);
-        Recordset& rs = dati.recordset();
-        if (!rs.Eof()) {
-            if (id == kSegnaposto) {
-                rs.setValue(QStringLiteral("Cognome"),
-                            entroColonna(QStringLiteral("Cognome"), cognome.trimmed()));
-                rs.setValue(QStringLiteral("Nome"), entroColonna(QStringLiteral("Nome"), nome.trimmed()));
-            }
-            rs.setValue(QStringLiteral("ID_Ana"), id);
-            rs.Update();
-        }
-        dati.Chiudi();
-        transaction.commit();
+    const QString action = azione(QStringLiteral("Aggiornamento"));
+    int id = idText(m_grid.cell(row, kColIdAna)).toInt();
+    if (id <= 0) id = kSegnaposto;
+    const QString cognome = m_grid.cell(row, kColCognome).toString();
+    const QString nome = m_grid.cell(row, kColNome).toString();
+    const bool letto = id == kSegnaposto || m_services.trap(action, [&] {
+        AccessoDati registro;
+        registro.Apri(m_services.connReadWrite(),
+                      QStringLiteral("SELECT * FROM Anagrafica WHERE Id_Ana = ") + QString::number(id),
+                      adLockReadOnly);
+        Recordset& r = registro.recordset();
+        if (r.Eof() || r.text(QStringLiteral("Cognome")) != cognome || r.text(QStringLiteral("Nome")) != nome)
+            id = kSegnaposto;
+        registro.Chiudi();
     });
-    if (!ok) ricarica();
+    if (!letto) {
+        ricarica();
+        return;
+    }
+    m_grid.setCell(row, kColIdAna, id);
+    scriviRiga(action, idMulti.toInt(), [&](Recordset& rs) {
+        if (id == kSegnaposto) {
+            rs.setValue(QStringLiteral("Cognome"),
+                        entroColonna(QStringLiteral("Cognome"), cognome.trimmed()));
+            rs.setValue(QStringLiteral("Nome"), entroColonna(QStringLiteral("Nome"), nome.trimmed()));
+        }
+        rs.setValue(QStringLiteral("ID_Ana"), id);
+        rs.Update();
+    });
 }
 
 void PartyGrid::rimuovi() {
     const QString idMulti = idText(m_grid.cell(m_grid.row(), kColIdMulti));
     if (idMulti.isEmpty()) return;
-    m_services.trap(azione(QStringLiteral("Cancellazione")), [&] {
+    if (scriviRiga(azione(QStringLiteral("Cancellazione")), idMulti.toInt(),
+                   [](Recordset& rs) { rs.Delete(); }))
+        ricarica();
+}
+
+// The row and its reading back are one transaction: a failure leaves the row as it was, and the
+// grid shows the stored rows again.
+bool PartyGrid::scriviRiga(const QString& action, int idMulti,
+                           const std::function<void(Recordset&)>& cambia) {
+    const bool ok = m_services.trap(action, [&] {
         const ConnectionPtr conn = m_services.connReadWrite();
         Transaction transaction(*conn);
         AccessoDati dati;
-        dati.Apri(
-            conn,
-            QStringLiteral("SELECT * FROM MultiIntesta WHERE ID_Multi = ") + QString::number(idMulti.toInt()),
-            adLockOptimistic);
-        Recordset& rs = dati.recordset();
-        if (!rs.Eof()) rs.Delete();
+        dati.Apri(conn,
+                  QStringLiteral("SELECT * FROM MultiIntesta WHERE ID_Multi = ") + QString::number(idMulti),
+                  adLockOptimistic);
+        if (!dati.recordset().Eof()) cambia(dati.recordset());
         dati.Chiudi();
         transaction.commit();
     });
-    ricarica();
+    if (!ok) ricarica();
+    return ok;
 }
 
 QString PartyGrid::filtroDrop() const {
@@ -182,8 +179,10 @@ void PartyGrid::caricaDrop() {
     const int row = m_grid.row();
     m_drop.setText(m_grid.cell(row, kColCognome).toString());
     riempieDaRegistro(m_services, m_drop, TypeAheadQuery{filtroDrop()}, azione(QStringLiteral("Ricerca")));
+    // Nothing matches: nothing opens.
+    if (m_drop.rowCount() == 0) return;
     m_drop.setVisible(true);
-    if (m_drop.rowCount() > 0) m_drop.setSelectedRow(0);
+    m_drop.setSelectedRow(0);
     m_drop.setFocus();
 }
 

@@ -4,7 +4,9 @@
 // button, written back after every cell the person changes, removed by its button.
 
 #include <QString>
+#include <functional>
 
+#include "access/Recordset.h"
 #include "core/model/ComponentServices.h"
 #include "core/model/PraticaForm.h"
 
@@ -49,6 +51,8 @@ public:
 
 private:
     void ricarica();
+    /// Changes MultiIntesta row `idMulti` (when it still exists) with `cambia`; false on failure.
+    bool scriviRiga(const QString& action, int idMulti, const std::function<void(Recordset&)>& cambia);
     QString azione(const QString& verbo) const { return verbo + QLatin1Char(' ') + m_kind.azione; }
 
     core::ComponentServices& m_services;

@@ -342,6 +342,9 @@ TEST_P(CaseWrites, FurtherPartiesAddedEditedAndRemoved) {
         s.prepare = [](SessionDriver& d) { modificaSullaScheda(d, demo::kPraEsposito, 1); };
         s.write = std::move(write);
         s.action = QString::fromLatin1(action);
+        // Once a change is committed the grid reads its rows again: a failure there is reported
+        // as a failed reading and leaves the change stored.
+        s.faultable = [](const QStringList& seen) { return !seen.mid(0, seen.size() - 1).contains("COMMIT"); };
         const FaultReport report = expectNoBrokenPromise(s);
         EXPECT_GE(report.faultedRuns, minStatements) << action;
     };

@@ -22,6 +22,13 @@ inline void PrintTo(const QJsonObject& o, std::ostream* os) {
 
 namespace tolmo::test {
 
+/// Lines of a script run in a dialog: a click, a text typed, the dialog's state dumped.
+inline QJsonObject click(const char* control) { return {{"fire", control}, {"event", "Click"}}; }
+inline QJsonObject set(const char* control, const QString& text) {
+    return {{"set", control}, {"text", text}};
+}
+inline const QJsonObject kDump{{"dump", "form"}};
+
 class CaseTest : public HostTest {
 public:
     QJsonObject sendCommand(const QJsonObject& command) { return send(command); }

@@ -1,12 +1,13 @@
 // The tolmo-host executable itself: JSON lines in, JSON lines out.
 
-#include "support/TestDb.h"
+#include <gtest/gtest.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "support/TestDb.h"
 
 namespace tolmo::test {
 namespace {
@@ -50,8 +51,9 @@ TEST(DriverProcess, CreatesTheDemoFirmAndAnswersLineByLine) {
 TEST(DriverProcess, ADatabaseThatCannotBeOpenedGivesOneSentence) {
     int code = -1;
     QByteArray err;
-    for (const QString& url : {QStringLiteral("mysql://nessuno"), QStringLiteral("postgresql://tolmo@127.0.0.1:1/nessuno"),
-                               QStringLiteral("sqlite:/cartella/che/non/esiste/db.sqlite")}) {
+    for (const QString& url :
+         {QStringLiteral("mysql://nessuno"), QStringLiteral("postgresql://tolmo@127.0.0.1:1/nessuno"),
+          QStringLiteral("sqlite:/cartella/che/non/esiste/db.sqlite")}) {
         runHost({QStringLiteral("--db"), url}, "", &code, &err);
         EXPECT_EQ(code, 2) << url.toStdString();
         const QString text = QString::fromUtf8(err).trimmed();

@@ -20,10 +20,16 @@ QJsonObject HostTest::call(const QString& name, const QJsonArray& args) {
     return send({{QStringLiteral("call"), name}, {QStringLiteral("args"), args}});
 }
 
-QJsonObject HostTest::state() { return send({{QStringLiteral("dump"), QStringLiteral("state")}}).value("state").toObject(); }
+QJsonObject HostTest::state() {
+    return send({{QStringLiteral("dump"), QStringLiteral("state")}}).value("state").toObject();
+}
 
 QJsonObject HostTest::control(const QString& name) {
-    return send({{QStringLiteral("dump"), QStringLiteral("form")}}).value("form").toObject().value(name).toObject();
+    return send({{QStringLiteral("dump"), QStringLiteral("form")}})
+        .value("form")
+        .toObject()
+        .value(name)
+        .toObject();
 }
 
 QStringList HostTest::events() const {

@@ -106,7 +106,8 @@ TEST_P(HostTest, ExchangeRateAndMoneyFields) {
     call("Start");
     call("SetCambioLiraEuro");
     EXPECT_EQ(call("CambioLiraEuro").value("result").toString(), "1936,27");
-    EXPECT_EQ(control("TEDDenaroValore").value("money").toObject().value("cambioLiraEuro").toString(), "1936,27");
+    EXPECT_EQ(control("TEDDenaroValore").value("money").toObject().value("cambioLiraEuro").toString(),
+              "1936,27");
 
     call("SettaValuta", {"LIRA", 1936.27});
     call("SettaDecimali", {false});
@@ -125,7 +126,14 @@ TEST_P(HostTest, EventsReachTheHostAndNoContabilitaNeverDoes) {
     EXPECT_EQ(events(), QStringList{"SetDummy"});
     call("SettaCliente", {42, "Rossi", "Mario"});
     EXPECT_EQ(control("ctlTestata1").value("header").toObject().value("idCliente").toInt(), 42);
-    EXPECT_EQ(send({{"dump", "ctlTestata1"}}).value("form").toObject().value("txtCognomeCliente").toObject().value("text").toString(), "");
+    EXPECT_EQ(send({{"dump", "ctlTestata1"}})
+                  .value("form")
+                  .toObject()
+                  .value("txtCognomeCliente")
+                  .toObject()
+                  .value("text")
+                  .toString(),
+              "");
     call("SettaContabilita", {1});
     call("SbloccaRiferimentiStorico");
     call("ClearAllForm");
@@ -155,7 +163,8 @@ TEST_P(HostTest, AccountingOwnersAndReservedVisibility) {
     EXPECT_EQ(control("cmbContabilita").value("selectedRow").toInt(), -1);
     EXPECT_EQ(control("SSTabPratica").value("current").toInt(), 2);
     EXPECT_TRUE(control("frameRiferimenti").value("enabled").toBool());
-    EXPECT_EQ(call("GetUtenteContabStorico").value("result").toString(), control("cmbContabilita").value("text").toString());
+    EXPECT_EQ(call("GetUtenteContabStorico").value("result").toString(),
+              control("cmbContabilita").value("text").toString());
 }
 
 TEST_P(HostTest, RecentCaseEntryAndRawSql) {

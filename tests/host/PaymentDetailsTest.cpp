@@ -10,10 +10,6 @@ namespace {
 
 using namespace schema::demo;
 
-QJsonObject click(const char* control) { return {{"fire", control}, {"event", "Click"}}; }
-QJsonObject set(const char* control, const QString& text) { return {{"set", control}, {"text", text}}; }
-const QJsonObject kDump{{"dump", "form"}};
-
 class PaymentDetails : public CaseTest {
 protected:
     void modifica(int id) { ASSERT_TRUE(call("Modifica", {id}).value("result").toBool()); }
