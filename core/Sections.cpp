@@ -9,14 +9,17 @@
 #include "extras/MailText.h"
 #include "fees/CourtFee.h"
 #include "fees/Tariff.h"
+#include "links/CaseLinks.h"
 #include "parties/InvolvedSubjects.h"
 #include "parties/MultiParties.h"
 #include "parties/PartyCards.h"
 
 namespace tolmo {
 
-// No errors are caught: a database error reaches the caller.
+// No errors are caught in these three: a database error reaches the caller.
 QVariant TolmoPratica::CreaTxtMail() { return extras::CreaTxtMail(*this, m_builtin->references); }
+void TolmoPratica::CreaTxtAvvCoinvolti(int idP) { links::CreaTxtAvvCoinvolti(m_connReadWrite, idP); }
+void TolmoPratica::AggIdNew(int idNew, bool bClear) { links::AggIdNew(m_connReadWrite, idNew, bClear); }
 
 const clsTariffa* TolmoPratica::tariffa() const {
     const auto* s = section<fees::Tariff>();
@@ -36,6 +39,7 @@ void TolmoPratica::registerSections() {
     addSection<fees::CourtFee>();
     addSection<fees::Tariff>();
     addSection<extras::Accounting>();
+    addSection<links::CaseLinks>();
     addSection<aml::AmlGuard>();
     m_builtin.reset(new Builtin{lookups, references, freeFields, penale});
 }

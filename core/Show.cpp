@@ -114,7 +114,7 @@ void TolmoPratica::Annulla() {
     // The stored case comes back whole, in consultation: criminal fields included.
     m_editState = Consultazione;
     if (stato == Inserimento_) {
-        if (m_header.provvisorio()) perSection([](core::CaseSection& s) { s.insertionAbandoned(); });
+        perSection([](core::CaseSection& s) { s.insertionAbandoned(); });
         if (m_currentId == 0) {
             ClearForm();
             m_header.clear();

@@ -111,6 +111,10 @@ public:
     Q_INVOKABLE QString CreaStringaRecenti();
     /// The mail announcing the case on screen to colleagues; empty when no case is shown.
     Q_INVOKABLE QVariant CreaTxtMail();
+    /// Rebuilds AvvCoinvolti of case `idP` from its involved lawyers.
+    Q_INVOKABLE void CreaTxtAvvCoinvolti(int idP);
+    /// Hands the lawyers chosen during an insertion to case `idNew`, or lets them go (`bClear`).
+    Q_INVOKABLE void AggIdNew(int idNew, bool bClear);
 
     // State the host and the driver read.
     short editState() const override { return m_editState; }
@@ -168,6 +172,7 @@ private:
     bool filling() const override { return m_filling; }
     void raiseSetDummy() override { emit SetDummy(); }
     void raiseEnableConferma(bool abilita) override { emit EnableConferma(abilita); }
+    void mostraPratica(int id) override { VisualizzaPratica(id); }
     // Error trap: runs `body`; a failure shows the report with `action`. False when it failed.
     // While a case is saved or deleted a failure goes on to the save's own trap: the person sees
     // one report, after the transaction guard rolled back.

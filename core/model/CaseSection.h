@@ -93,7 +93,8 @@ public:
     virtual void remove(DeleteContext&) {}
     /// After the delete's commit, once the form was cleared.
     virtual void removed() {}
-    /// An insertion was abandoned (Annulla) while the header held provisional text.
+    /// An insertion was abandoned (Annulla): what the section kept for the case that was not
+    /// saved is let go.
     virtual void insertionAbandoned() {}
 };
 

@@ -42,6 +42,8 @@ public:
     virtual void raiseSetDummy() = 0;
     /// Raises EnableConferma: false while the grids that write at once hold an edit.
     virtual void raiseEnableConferma(bool abilita) = 0;
+    /// Shows stored case `id` (VisualizzaPratica): a dialog asked to open it.
+    virtual void mostraPratica(int id) = 0;
 };
 
 }  // namespace tolmo::core

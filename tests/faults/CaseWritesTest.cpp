@@ -327,6 +327,14 @@ TEST_P(CaseWrites, Deletion) {
 
 // ---------------------------------------------------------------- the parties of a case
 
+/// The statements of a write's own transaction. What the write reads before it is a failed
+/// reading, and what it reads again after its commit leaves the write stored: each of those is
+/// reported on its own.
+bool nellaTransazione(const QStringList& seen) {
+    return !seen.filter(QStringLiteral("BEGIN")).isEmpty() &&
+           !seen.mid(0, seen.size() - 1).contains(QStringLiteral("COMMIT"));
+}
+
 /// A stored case open for modification on one of its tabs.
 void modificaSullaScheda(SessionDriver& d, int caso, int scheda) {
     ASSERT_TRUE(startLikeAHost(d.sender()));
@@ -344,7 +352,9 @@ TEST_P(CaseWrites, FurtherPartiesAddedEditedAndRemoved) {
         s.action = QString::fromLatin1(action);
         // Once a change is committed the grid reads its rows again: a failure there is reported
         // as a failed reading and leaves the change stored.
-        s.faultable = [](const QStringList& seen) { return !seen.mid(0, seen.size() - 1).contains("COMMIT"); };
+        s.faultable = [](const QStringList& seen) {
+            return !seen.mid(0, seen.size() - 1).contains("COMMIT");
+        };
         const FaultReport report = expectNoBrokenPromise(s);
         EXPECT_GE(report.faultedRuns, minStatements) << action;
     };
@@ -411,6 +421,88 @@ TEST_P(CaseWrites, QuickInsertionOfAParty) {
     EXPECT_EQ(
         scalar("SELECT COUNT(*) FROM Anagrafica WHERE Cognome = 'Dell''Acqua Srl' AND CittaRes = 'Lecco'"),
         1);
+}
+
+// ---------------------------------------------------------------- linked cases and lawyers
+
+// Linking, unlinking and re-keying a group each run in one transaction: a group is never left
+// half re-keyed.
+TEST_P(CaseWrites, LinkedCasesLinkedUnlinkedAndReKeyed) {
+    const auto gruppo = [&](int caso, QJsonArray script, const char* action) {
+        FaultScenario s;
+        s.prepare = [caso, script](SessionDriver& d) {
+            ASSERT_TRUE(startLikeAHost(d.sender()));
+            d.call("VisualizzaPratica", {caso});
+            d.send({{"onshow", "dlgPratCollegate"}, {"script", script}});
+        };
+        s.write = QJsonObject{{"fire", "cmdPratCollegate"}, {"event", "Click"}};
+        s.action = QString::fromLatin1(action);
+        s.faultable = nellaTransazione;
+        const FaultReport report = expectNoBrokenPromise(s);
+        EXPECT_TRUE(report.commitFailed) << action;
+    };
+    // Case 6 joins the group of 3 and 10 (from case 10, whose key is 3): then case 3 leaves, and
+    // 6 and 10 take the key 6.
+    conn->Execute(
+        QStringLiteral("UPDATE Pratica SET R_IdCollegamento = 0 WHERE ID_Pra = %1").arg(demo::kPraBianco));
+    gruppo(demo::kPraDAmico,
+           {QJsonObject{{"set", "cmbPosizione"}, {"row", 3}},
+            QJsonObject{{"fire", "cmdCollega"}, {"event", "Click"}}},
+           "Collegamento pratica");
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM Pratica WHERE R_IdCollegamento = %1")
+                         .arg(demo::kPraEdilnord)),
+              3);
+    gruppo(demo::kPraDAmico,
+           {QJsonObject{{"fire", "GrigliaImport"}, {"event", "Click"}, {"row", 0}},
+            QJsonObject{{"fire", "cmdElimina"}, {"event", "Click"}}},
+           "Eliminazione Collegamento Pratica");
+    EXPECT_EQ(
+        scalar(
+            QStringLiteral("SELECT R_IdCollegamento FROM Pratica WHERE ID_Pra = %1").arg(demo::kPraEdilnord)),
+        0);
+    EXPECT_EQ(
+        scalar(
+            QStringLiteral("SELECT COUNT(*) FROM Pratica WHERE R_IdCollegamento = %1").arg(demo::kPraBianco)),
+        2);
+}
+
+// The lawyers chosen during an insertion are handed to the new case inside its save.
+TEST_P(CaseWrites, LawyersOfANewCaseMovedInsideTheSave) {
+    FaultScenario s;
+    s.prepare = [](SessionDriver& d) {
+        newCase(d, QString());
+        const QJsonObject primo{{"set", "TDBGridAvv1"}, {"row", 0}};
+        const QJsonObject aggiungi{{"fire", "cmdAdd"}, {"event", "Click"}};
+        d.send({{"onshow", "dlgAvvocati"}, {"script", QJsonArray{primo, aggiungi, primo, aggiungi}}});
+        d.send({{"fire", "cmdAltri"}, {"event", "Click"}});
+    };
+    s.write = kConferma;
+    s.action = kRegistrazione;
+    expectKept(s);
+    // A failed save leaves the lawyers chosen waiting under case 0: the save took them all.
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM R_PraUte WHERE id_PraSel = 0"), 0);
+    EXPECT_GE(scalar("SELECT COUNT(*) FROM R_PraUte r JOIN Pratica p ON p.ID_Pra = r.id_PraSel WHERE "
+                     "p.Posizione = '900'"),
+              2);
+}
+
+// Each move of the lawyers' dialog is one transaction.
+TEST_P(CaseWrites, LawyersMovedInTheDialog) {
+    FaultScenario s;
+    s.prepare = [](SessionDriver& d) {
+        ASSERT_TRUE(startLikeAHost(d.sender()));
+        d.call("Modifica", {demo::kPraEsposito});
+        d.send({{"onshow", "dlgAvvocati"},
+                {"script", QJsonArray{QJsonObject{{"fire", "cmdAllAdd"}, {"event", "Click"}}}}});
+    };
+    s.write = QJsonObject{{"fire", "cmdAltri"}, {"event", "Click"}};
+    s.action = QStringLiteral("Caricamento Utenti coinvolti");
+    s.faultable = nellaTransazione;
+    const FaultReport report = expectNoBrokenPromise(s);
+    EXPECT_TRUE(report.commitFailed);
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM R_PraUte WHERE id_PraSel = %1").arg(demo::kPraEsposito)),
+        scalar("SELECT COUNT(*) FROM Utenti"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, CaseWrites, ::testing::ValuesIn(enginesUnderTest()),

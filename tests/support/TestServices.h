@@ -46,6 +46,7 @@ public:
     }
     void raiseSetDummy() override { ++dummies; }
     void raiseEnableConferma(bool) override {}
+    void mostraPratica(int id) override { shownCases.push_back(id); }
 
     form::ScriptedInteraction interaction;
     platform::MemorySettings store;
@@ -57,6 +58,7 @@ public:
     bool isFilling = false;
     std::vector<QString> failures;  ///< "action: description" of every trapped error
     int dummies = 0;
+    std::vector<int> shownCases;  ///< every case a dialog asked to show
 
 private:
     ConnectionPtr m_conn;

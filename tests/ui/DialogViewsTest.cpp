@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +18,8 @@
 #include "fees/DlgEstremiPagamento.h"
 #include "fees/DlgTariffa.h"
 #include "fees/FrmCalcolaCU.h"
+#include "links/DlgAvvocati.h"
+#include "links/DlgPratCollegate.h"
 #include "links/DlgRichiedi.h"
 #include "parties/PartyCard.h"
 #include "parties/PartyEditor.h"
@@ -314,6 +317,43 @@ TEST_F(FeeDialogs, PartyCardShowsThePartyAndClosesWithEsc) {
     parties::mostraScheda(*services, card, schema::demo::kAnaEspositoGiuseppe, QStringLiteral("Oggetto"),
                           QStringLiteral("Corpo"));
     EXPECT_FALSE(card.isShown());
+}
+
+// The other lawyers of a case: the first available user involved with the keyboard alone.
+TEST_F(FeeDialogs, LawyersDialogWithTheKeyboardAlone) {
+    links::DlgAvvocati dlg(*services);
+    dlg.SettaAltriAvvocati(schema::demo::kPraEsposito, rw, 2);
+    int coinvolti = 0;
+    whenDialogShows([&](QDialog& d) {
+        expectEveryControlHasAWidget(dlg, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        coinvolti = dlg.TDBGridAvvSel.rowCount();
+        child(d, "TDBGridAvv1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("cmdAdd"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(child<QTableWidget>(d, "TDBGridAvvSel")->rowCount(), coinvolti + 1);
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    dlg.mostra();
+    EXPECT_EQ(dlg.TDBGridAvvSel.rowCount(), coinvolti + 1);
+}
+
+// Enter on a linked case opens it, as a double click does.
+TEST_F(FeeDialogs, LinkedCasesOpenOneWithEnter) {
+    links::DlgPratCollegate dlg(*services);
+    clsIDToPrat risposta;
+    dlg.SettaFormPraticheCollegate(rw, schema::demo::kPraEdilnord, &risposta);
+    whenDialogShows([&](QDialog& d) {
+        expectEveryControlHasAWidget(dlg, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* grid = child<QTableWidget>(d, "GrigliaImport");
+        ASSERT_EQ(grid->rowCount(), 1);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Return);
+    });
+    ui.showModal(dlg);
+    EXPECT_EQ(risposta.PraticaToOpen, schema::demo::kPraDAmico);
 }
 
 }  // namespace

@@ -125,8 +125,20 @@ void GridBinding::showCaptions() {
         m_model->setHeaderData(c, Qt::Horizontal, captions.at(c));
 }
 
-// F4 or Alt+Down opens the drop-down of the grid's current cell.
+// F4 or Alt+Down opens the drop-down of the grid's current cell; Enter on a row is the keyboard's
+// double click (and goes on to the dialog's default button).
 bool GridBinding::eventFilter(QObject* watched, QEvent* event) {
+    // While a cell is edited its keys go to the editor, not to the view.
+    if (event->type() == QEvent::KeyPress && watched == m_view) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && m_grid.row() >= 0) {
+            ControlEvent e;
+            e.kind = EventKind::DblClick;
+            e.row = m_grid.row();
+            fire(e);
+            return false;
+        }
+    }
     if (event->type() == QEvent::KeyPress && !control().locked()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_F4 && key->modifiers() == Qt::NoModifier) ||

@@ -2,7 +2,9 @@
 
 #include "ui/binder/QtInteraction.h"
 #include "ui/dialogs/AnswerDialog.h"
+#include "ui_DlgAvvocati.h"
 #include "ui_DlgEstremiPagamento.h"
+#include "ui_DlgPratCollegate.h"
 #include "ui_DlgRichiedi.h"
 #include "ui_DlgTariffa.h"
 #include "ui_FrmAggiungiAnag.h"
@@ -41,6 +43,10 @@ void registerDialogViews(QtInteraction& interaction) {
                              [](form::Form&) { return makeDialog(&Ui::FrmCalcolaCU::cmdAnnulla); });
     interaction.registerView(QStringLiteral("dlgEstremiPagamento"),
                              [](form::Form&) { return makeDialog(&Ui::DlgEstremiPagamento::cmdChiudi); });
+    interaction.registerView(QStringLiteral("dlgPratCollegate"),
+                             [](form::Form&) { return makeDialog(&Ui::DlgPratCollegate::cmdChiudi); });
+    interaction.registerView(QStringLiteral("dlgAvvocati"),
+                             [](form::Form&) { return makeDialog(&Ui::DlgAvvocati::cmdEsc); });
     interaction.registerView(QStringLiteral("dlgTariffa"),
                              [](form::Form&) { return makeDialog(&Ui::DlgTariffa::cmdChiudi); });
     interaction.registerView(QStringLiteral("frmInfoAnagrafica"),
