@@ -10,6 +10,7 @@
 #include "core/TolmoPratica.h"
 #include "extras/Accounting.h"
 #include "form/ScriptedInteraction.h"
+#include "links/CaseLinks.h"
 
 namespace tolmo::bench {
 
@@ -219,6 +220,44 @@ void openClientDropDown(benchmark::State& state, Session& s, const QString& type
     state.counters["rows"] = drop.rowCount();
 }
 
+// The linked-cases dialog of an ungrouped case: its group, its (empty) grid and the first page of
+// the ungrouped cases it may link, out of every case of the firm.
+void openLinkedCases(benchmark::State& state, Session& s) {
+    links::DlgPratCollegate& dlg = s.pratica->section<links::CaseLinks>()->dlgPratCollegate;
+    clsIDToPrat risposta;
+    const int caso = s.firstCases.front();
+    for (auto _ : state) {
+        dlg.SettaFormPraticheCollegate(s.rw, caso, &risposta);
+        benchmark::DoNotOptimize(dlg.cmbPosizione.rowCount());
+    }
+    state.counters["rows"] = dlg.cmbPosizione.rowCount();
+}
+
+void openLinkedCasesBare(benchmark::State& state, Session& s) {
+    const int caso = s.firstCases.front();
+    for (auto _ : state) {
+        int rows = 0;
+        for (const QString& sql :
+             {QStringLiteral("SELECT R_IdCollegamento FROM Pratica WHERE ID_Pra = %1").arg(caso),
+              QStringLiteral(
+                  "SELECT p.ID_Pra FROM Pratica p WHERE p.R_IdCollegamento = %1 AND p.ID_Pra <> %1")
+                  .arg(caso),
+              QStringLiteral(
+                  "SELECT p.Posizione, a.Cognome, a.Nome, p.ID_Controparte, p.ControCognome, p.ControNome, "
+                  "k.Cognome, k.Nome, p.Oggetto, p.ID_Pra FROM Pratica p INNER JOIN Anagrafica a ON "
+                  "a.ID_Ana = p.ID_Cliente LEFT JOIN Anagrafica k ON k.ID_Ana = p.ID_Controparte WHERE "
+                  "p.R_IdCollegamento = 0 AND p.ID_Pra <> %1 AND p.ID_Pra <> 1 ORDER BY "
+                  "p.PosizioneRicerca, p.ID_Pra LIMIT 100")
+                  .arg(caso)}) {
+            QSqlQuery q(s.rw->database());
+            q.setForwardOnly(true);
+            q.exec(sql);
+            while (q.next()) ++rows;
+        }
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
 // The person scrolls down the whole register (nothing typed in the invoice party): each
 // iteration reads the next page, however deep the list already is.
 void scrollParties(benchmark::State& state, Session& s) {
@@ -369,6 +408,7 @@ void registerComponentBenchmarks(const QString& url, int cases, const std::strin
         [typed](benchmark::State& st, Session& ss) { openClientDropDown(st, ss, typed); },
         [typed](benchmark::State& st, Session& ss) { firstPartyPageBare(st, ss, typed, kFiltroClienti); },
         reporter);
+    registerPair(s, cases, engine, "linked-cases-open", openLinkedCases, openLinkedCasesBare, reporter);
     const int pieno = casoPieno(*s->rw);
     registerPair(
         s, cases, engine, "accounting-totals",
