@@ -7,6 +7,7 @@
 #include "core/lists/CatalogueLists.h"
 #include "extras/Accounting.h"
 #include "extras/MailText.h"
+#include "extras/Staging.h"
 #include "fees/CourtFee.h"
 #include "fees/Tariff.h"
 #include "links/CaseLinks.h"
@@ -21,6 +22,13 @@ QVariant TolmoPratica::CreaTxtMail() { return extras::CreaTxtMail(*this, m_built
 void TolmoPratica::CreaTxtAvvCoinvolti(int idP) { links::CreaTxtAvvCoinvolti(m_connReadWrite, idP); }
 void TolmoPratica::AggIdNew(int idNew, bool bClear) { links::AggIdNew(m_connReadWrite, idNew, bClear); }
 
+QVariantMap TolmoPratica::RetrieveDatiStaging(const QString& szStato) {
+    QVariantMap dati;
+    for (const auto& [chiave, valore] : section<extras::Staging>()->datiDelCaso(szStato))
+        dati.insert(chiave, valore);
+    return dati;
+}
+
 const clsTariffa* TolmoPratica::tariffa() const {
     const auto* s = section<fees::Tariff>();
     return s ? s->tariffa() : nullptr;
@@ -31,6 +39,8 @@ void TolmoPratica::registerSections() {
     auto& penale = addSection<criminal::Criminal>();
     auto& lookups = addSection<parties::PartyLookups>();
     addSection<parties::MultiParties>();
+    // The save hands the lawyers to a new case before it writes the involved subjects.
+    addSection<links::CaseLinks>();
     auto& subjects = addSection<parties::InvolvedSubjects>();
     addSection<parties::PartyCards>(lookups, subjects);
     auto& references = addSection<extras::References>();
@@ -39,7 +49,7 @@ void TolmoPratica::registerSections() {
     addSection<fees::CourtFee>();
     addSection<fees::Tariff>();
     addSection<extras::Accounting>();
-    addSection<links::CaseLinks>();
+    addSection<extras::Staging>();
     addSection<aml::AmlGuard>();
     m_builtin.reset(new Builtin{lookups, references, freeFields, penale});
 }

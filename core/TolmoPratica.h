@@ -115,6 +115,10 @@ public:
     Q_INVOKABLE void CreaTxtAvvCoinvolti(int idP);
     /// Hands the lawyers chosen during an insertion to case `idNew`, or lets them go (`bClear`).
     Q_INVOKABLE void AggIdNew(int idNew, bool bClear);
+    /// The staging values of the stored case on screen for state `szStato`: "STATO", "TOKEN",
+    /// "AREAPRACTICE", "ID_UTENTE", "RESPONSABILE", "COGNOMERESPONSABILE", "NOMERESPONSABILE",
+    /// "INDIRIZZO_RESP".
+    Q_INVOKABLE QVariantMap RetrieveDatiStaging(const QString& szStato);
 
     // State the host and the driver read.
     short editState() const override { return m_editState; }

@@ -1,6 +1,7 @@
 #include "DlgAvvocati.h"
 
 #include "access/TolmoAccess.h"
+#include "core/model/CaseValues.h"
 
 namespace tolmo::links {
 
@@ -145,7 +146,7 @@ void CreaTxtAvvCoinvolti(const ConnectionPtr& conn, int idP) {
         adLockOptimistic);
     Recordset& rs = pratica.recordset();
     if (!rs.Eof()) {
-        rs.setValue(QStringLiteral("AvvCoinvolti"), testo.isEmpty() ? QVariant() : QVariant(testo));
+        core::scriviTesto(rs, QStringLiteral("AvvCoinvolti"), testo);  // no lawyer: cleared
         rs.Update();
     }
     pratica.Chiudi();

@@ -102,7 +102,11 @@ void DlgPratCollegate::SettaFormPraticheCollegate(ConnectionPtr conn, int caseId
     m_chiave = caseId;
     m_candidato = m_selezionata = 0;
     lblPratica.setCaption(QString());
-    m_services.trap(QStringLiteral("Caricamento elenco pratiche collegate"), [&] {
+    cmdElimina.setEnabled(false);
+    // One dialog serves the component's life: nothing of the case shown before stays.
+    GrigliaImport.setTable({});
+    cmbPosizione.clear();
+    const bool letta = m_services.trap(QStringLiteral("Caricamento elenco pratiche collegate"), [&] {
         AccessoDati dati;
         dati.Apri(
             m_conn,
@@ -112,9 +116,9 @@ void DlgPratCollegate::SettaFormPraticheCollegate(ConnectionPtr conn, int caseId
             m_chiave = dati.recordset().value(QStringLiteral("R_IdCollegamento")).toInt();
         dati.Chiudi();
     });
+    if (!letta) return;
     caricaGriglia();
     FillCmbPosizioni();
-    cmdElimina.setEnabled(false);
 }
 
 void DlgPratCollegate::FillCmbPosizioni() {
@@ -185,8 +189,8 @@ void DlgPratCollegate::scegliCandidato(int row) {
 
 // Both cases take the group's key in one transaction.
 void DlgPratCollegate::collega() {
-    if (m_candidato > 0) {
-        m_services.trap(QStringLiteral("Collegamento pratica"), [&] {
+    // A failure ends the link: the transaction left both cases as they were.
+    if (m_candidato > 0 && !m_services.trap(QStringLiteral("Collegamento pratica"), [&] {
             Transaction transaction(*m_conn);
             AccessoDati dati;
             dati.Apri(m_conn,
@@ -200,8 +204,8 @@ void DlgPratCollegate::collega() {
             }
             dati.Chiudi();
             transaction.commit();
-        });
-    }
+        }))
+        return;
     caricaGriglia();
     cmbPosizione.setSelectedRow(-1);
     lblPratica.setCaption(QString());
@@ -213,7 +217,7 @@ void DlgPratCollegate::collega() {
 void DlgPratCollegate::eliminaCollegamento() {
     if (m_selezionata < 1) return;
     int nuovaChiave = m_chiave;
-    m_services.trap(QStringLiteral("Eliminazione Collegamento Pratica"), [&] {
+    const bool ok = m_services.trap(QStringLiteral("Eliminazione Collegamento Pratica"), [&] {
         Transaction transaction(*m_conn);
         bool teneva = false;
         {
@@ -254,6 +258,8 @@ void DlgPratCollegate::eliminaCollegamento() {
         transaction.commit();
         m_chiave = nuovaChiave;
     });
+    // A failure ends the removal: the transaction left the whole group as it was.
+    if (!ok) return;
     m_selezionata = 0;
     cmdElimina.setEnabled(false);
     caricaGriglia();

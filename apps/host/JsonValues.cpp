@@ -1,6 +1,7 @@
 #include "JsonValues.h"
 
 #include <QDate>
+#include <QJsonObject>
 #include <array>
 
 namespace tolmo::host {
@@ -80,6 +81,12 @@ QJsonValue toJson(const QVariant& value) {
             return value.toDouble();
         case QMetaType::QDate:
             return value.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+        case QMetaType::QVariantMap: {
+            QJsonObject object;
+            const QVariantMap map = value.toMap();
+            for (auto it = map.cbegin(); it != map.cend(); ++it) object.insert(it.key(), toJson(it.value()));
+            return object;
+        }
         default:
             break;
     }

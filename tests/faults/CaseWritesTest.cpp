@@ -505,6 +505,25 @@ TEST_P(CaseWrites, LawyersMovedInTheDialog) {
         scalar("SELECT COUNT(*) FROM Utenti"));
 }
 
+// ---------------------------------------------------------------- the staging export
+
+// The staging row of a saved case is written inside its save: with the case, or not at all.
+TEST_P(CaseWrites, StagingRowOfAModifiedCase) {
+    conn->Execute(QStringLiteral("UPDATE ConfigGenerale SET GammaMod = TRUE"));
+    FaultScenario s;
+    s.prepare = [](SessionDriver& d) {
+        ASSERT_TRUE(startLikeAHost(d.sender()));
+        d.call("Modifica", {demo::kPraEsposito});
+        d.type("txtNOTE", QStringLiteral("Nota per l'altro gestionale"));
+    };
+    s.write = kConferma;
+    s.action = kRegistrazione;
+    expectKept(s);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM ST_CommesseGamma WHERE codice_commessa = %1")
+                         .arg(demo::kPraEsposito)),
+              1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, CaseWrites, ::testing::ValuesIn(enginesUnderTest()),
                          [](const auto& info) { return engineName(info.param).toStdString(); });
 
