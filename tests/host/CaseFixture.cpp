@@ -35,6 +35,15 @@ void CaseTest::fire(const QString& control, const QString& event) {
 
 QJsonObject CaseTest::field(const QString& control) { return fieldOf(senderOf(this), control); }
 
+QList<QJsonObject> CaseTest::inDialog(const QString& form, const QJsonArray& script, const QString& trigger) {
+    send({{"onshow", form}, {"script", script}});
+    fire(trigger, "Click");
+    QList<QJsonObject> out;
+    for (const QJsonObject& h : happened)
+        if (h.contains("form")) out << h.value("form").toObject();
+    return out;
+}
+
 void CaseTest::answer(const QStringList& answers) { send({{"answer", QJsonArray::fromStringList(answers)}}); }
 
 void CaseTest::whenAsked(const QString& button, bool nonRichiedere) {

@@ -63,6 +63,9 @@ protected:
 
     /// The message boxes shown during the last command.
     QList<QJsonObject> boxes() const;
+    /// Clicks `trigger` and runs `script` in the modal form `form` it shows; gives what the
+    /// script dumped, in order. A script that leaves the form open closes it as Esc does.
+    QList<QJsonObject> inDialog(const QString& form, const QJsonArray& script, const QString& trigger);
     /// The arguments of the first event `name` raised during the last command; empty array when none.
     QJsonArray eventArgs(const QString& name) const;
 

@@ -1,13 +1,14 @@
 #pragma once
 // A tolmo-host session on a fresh demo firm, for each engine under test.
 
-#include "support/TestDb.h"
-#include "apps/host/HostSession.h"
+#include <gtest/gtest.h>
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <gtest/gtest.h>
 #include <memory>
+
+#include "apps/host/HostSession.h"
+#include "support/TestDb.h"
 
 namespace tolmo::test {
 

@@ -18,14 +18,6 @@ protected:
     QList<QJsonObject> avvocati(const QJsonArray& script) {
         return inDialog("dlgAvvocati", script, "cmdAltri");
     }
-    QList<QJsonObject> inDialog(const char* form, const QJsonArray& script, const char* button) {
-        send({{"onshow", form}, {"script", script}});
-        fire(button, "Click");
-        QList<QJsonObject> out;
-        for (const QJsonObject& h : happened)
-            if (h.contains("form")) out << h.value("form").toObject();
-        return out;
-    }
     int chiave(int caso) {
         return scalar(QStringLiteral("SELECT R_IdCollegamento FROM Pratica WHERE ID_Pra = %1").arg(caso))
             .toInt();
@@ -81,8 +73,8 @@ TEST_P(Links, LinkingAnUngroupedCandidateKeysBothCasesWithTheCurrentOne) {
 TEST_P(Links, RemovingMembersDissolvesOrReKeysTheGroup) {
     // The only other member: the group is dissolved.
     call("VisualizzaPratica", {kPraEdilnord});
-    const auto d =
-        collegate({kDump, QJsonObject{{"fire", "GrigliaImport"}, {"event", "Click"}, {"row", 0}}, click("cmdElimina"), kDump});
+    const auto d = collegate({kDump, QJsonObject{{"fire", "GrigliaImport"}, {"event", "Click"}, {"row", 0}},
+                              click("cmdElimina"), kDump});
     ASSERT_EQ(d.size(), 2);
     EXPECT_EQ(casiNellaGriglia(d[0]), QList<int>{kPraDAmico});
     EXPECT_TRUE(casiNellaGriglia(d[1]).isEmpty());
@@ -99,7 +91,8 @@ TEST_P(Links, RemovingMembersDissolvesOrReKeysTheGroup) {
     ASSERT_EQ(g.size(), 1);
     const int riga = casiNellaGriglia(g[0]).indexOf(kPraEdilnord);
     ASSERT_GE(riga, 0);
-    collegate({QJsonObject{{"fire", "GrigliaImport"}, {"event", "Click"}, {"row", riga}}, click("cmdElimina")});
+    collegate(
+        {QJsonObject{{"fire", "GrigliaImport"}, {"event", "Click"}, {"row", riga}}, click("cmdElimina")});
     EXPECT_EQ(chiave(kPraEdilnord), 0);
     EXPECT_EQ(chiave(kPraBianco), kPraBianco);
     EXPECT_EQ(chiave(kPraDAmico), kPraBianco);

@@ -45,15 +45,6 @@ protected:
             ids << r.toString().split(u'\t').value(2).toInt();
         return ids;
     }
-    /// Runs `script` in `form` when `trigger` shows it; gives what the script dumped.
-    QList<QJsonObject> inForm(const QString& form, const QJsonArray& script, const QString& trigger) {
-        send({{"onshow", form}, {"script", script}});
-        fire(trigger, "Click");
-        QList<QJsonObject> out;
-        for (const QJsonObject& h : happened)
-            if (h.contains("form")) out << h.value("form").toObject();
-        return out;
-    }
     QStringList shown() const {
         QStringList out;
         for (const QJsonObject& h : happened)
@@ -272,21 +263,21 @@ TEST_P(Parties, CardsSayWhatTheRegisterHolds) {
     modifica(kPraEsposito);
     scheda(7);
     // Stored with the party editor, each is chosen in the subject picker at once.
-    inForm("frmAggiungiAnag",
-           {QJsonObject{{"set", "optTipo"}, {"index", 1}}, set("txtCognome", "Zeta Srl"),
-            set("txtCittaRes", "Lecco"), set("txtPartitaIva", "12345678903"), click("cmdConferma")},
-           "cmdaggiungiAnag");
-    auto d = inForm("frmInfoAnagrafica", {kDump}, "cmdInfoSoggetti");
+    inDialog("frmAggiungiAnag",
+             {QJsonObject{{"set", "optTipo"}, {"index", 1}}, set("txtCognome", "Zeta Srl"),
+              set("txtCittaRes", "Lecco"), set("txtPartitaIva", "12345678903"), click("cmdConferma")},
+             "cmdaggiungiAnag");
+    auto d = inDialog("frmInfoAnagrafica", {kDump}, "cmdInfoSoggetti");
     ASSERT_EQ(d.size(), 1);
     EXPECT_EQ(caption(d[0], "lblInfo"), "ZETA SRL  \n\n\ncon sede in Lecco\nP.I. :  12345678903");
     EXPECT_EQ(caption(d[0], "lblInfo2"), "");
 
-    inForm(
+    inDialog(
         "frmAggiungiAnag",
         {set("txtCognome", "Zanetti"), set("txtNome", "Ida"), QJsonObject{{"set", "optSesso"}, {"index", 1}},
          set("txtLuogoNascita", "Como"), set("txtEmail", "ida@example.com"), click("cmdConferma")},
         "cmdaggiungiAnag");
-    d = inForm("frmInfoAnagrafica", {kDump, click("lblInfo2")}, "cmdInfoSoggetti");
+    d = inDialog("frmInfoAnagrafica", {kDump, click("lblInfo2")}, "cmdInfoSoggetti");
     ASSERT_EQ(d.size(), 1);
     EXPECT_EQ(caption(d[0], "lblInfo"), "ZANETTI  IDA\n\nnata in Como");
     EXPECT_EQ(caption(d[0], "Label1"), "E-mail :  ");
@@ -301,7 +292,7 @@ TEST_P(Parties, CardsSayWhatTheRegisterHolds) {
     // Without a subject the body follows "?"; a mail program that cannot start is told.
     type("cmbOggetto", "");
     send({{"shell", "fails"}});
-    inForm("frmInfoAnagrafica", {click("lblInfo2")}, "cmdInfoSoggetti");
+    inDialog("frmInfoAnagrafica", {click("lblInfo2")}, "cmdInfoSoggetti");
     ASSERT_EQ(opened().size(), 1);
     EXPECT_TRUE(opened()[0].startsWith("mailto:ida@example.com?body=POSIZIONE")) << opened()[0].toStdString();
     ASSERT_EQ(boxes().size(), 1);
@@ -309,17 +300,18 @@ TEST_P(Parties, CardsSayWhatTheRegisterHolds) {
 
     // The placeholder (no lawyer chosen) has no card of its own; no party at all opens nothing.
     call("Inserimento");
-    d = inForm("frmInfoAnagrafica", {kDump}, "cmdInfoAvvCp");
+    d = inDialog("frmInfoAnagrafica", {kDump}, "cmdInfoAvvCp");
     ASSERT_EQ(d.size(), 1);
     EXPECT_EQ(caption(d[0], "lblInfo"), "ANAGRAFICA INESISTENTE");
-    inForm("frmInfoAnagrafica", {kDump}, "cmdInfoFatt");
+    inDialog("frmInfoAnagrafica", {kDump}, "cmdInfoFatt");
     EXPECT_TRUE(shown().isEmpty());
 }
 
 TEST_P(Parties, AHeaderPartyIsModifiedWhileTheCaseIsOnlyViewed) {
     call("VisualizzaPratica", {kPraEsposito});
-    const auto d = inForm("frmAggiungiAnag", {kDump, set("txtNome", "Giuseppe Maria"), click("cmdConferma")},
-                          "ctlTestata1.cmdInfoCliente");
+    const auto d =
+        inDialog("frmAggiungiAnag", {kDump, set("txtNome", "Giuseppe Maria"), click("cmdConferma")},
+                 "ctlTestata1.cmdInfoCliente");
     ASSERT_EQ(d.size(), 1);
     EXPECT_EQ(d[0].value("txtCognome").toObject().value("text").toString(), "Esposito");
     EXPECT_EQ(caption(d[0], "cmdConferma"), "&Modifica");
@@ -335,11 +327,11 @@ TEST_P(Parties, QuickInsertionChecksTheTaxCodeAndPicksTheNewParty) {
     modifica(kPraEsposito);
     scheda(7);
     // A code that checks fills birth date, sex and birthplace.
-    auto d = inForm("frmAggiungiAnag",
-                    {set("txtCodiceFiscale", "BNCFNC90D42H501Y"),
-                     QJsonObject{{"fire", "txtCodiceFiscale"}, {"event", "LostFocus"}},
-                     click("cmdDaCodiceFiscale"), kDump, click("cmdAnnulla")},
-                    "cmdaggiungiAnag");
+    auto d = inDialog("frmAggiungiAnag",
+                      {set("txtCodiceFiscale", "BNCFNC90D42H501Y"),
+                       QJsonObject{{"fire", "txtCodiceFiscale"}, {"event", "LostFocus"}},
+                       click("cmdDaCodiceFiscale"), kDump, click("cmdAnnulla")},
+                      "cmdaggiungiAnag");
     ASSERT_EQ(d.size(), 1);
     EXPECT_EQ(d[0].value("txtDataNascita").toObject().value("text").toString(), "02/04/1990");
     EXPECT_EQ(d[0].value("txtLuogoNascita").toObject().value("text").toString(), "Roma");
@@ -350,10 +342,10 @@ TEST_P(Parties, QuickInsertionChecksTheTaxCodeAndPicksTheNewParty) {
 
     // A code and a VAT number that do not check are flagged, and stored once the person agrees.
     answer({"Yes"});
-    inForm("frmAggiungiAnag",
-           {set("txtCognome", "Quarta"), set("txtCodiceFiscale", "BNCFNC90D42H501X"),
-            set("txtPartitaIva", "12345678901"), click("cmdConferma")},
-           "cmdaggiungiAnag");
+    inDialog("frmAggiungiAnag",
+             {set("txtCognome", "Quarta"), set("txtCodiceFiscale", "BNCFNC90D42H501X"),
+              set("txtPartitaIva", "12345678901"), click("cmdConferma")},
+             "cmdaggiungiAnag");
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_TRUE(boxes()[0].value("text").toString().startsWith("ATTENZIONE : Il carattere di controllo"));
     const int id = field("cmdInfoSoggetti").value("tag").toString().toInt();
@@ -372,7 +364,7 @@ TEST_P(Parties, NaughtyNamesAreStoredByTheEditorAndFoundByThePicker) {
     for (const QString& s : naughtyStrings(GetParam() == Engine::SQLite)) {
         const QString cognome = s.trimmed().left(400);
         if (cognome.isEmpty()) continue;
-        inForm("frmAggiungiAnag", {set("txtCognome", s), click("cmdConferma")}, "cmdaggiungiAnag");
+        inDialog("frmAggiungiAnag", {set("txtCognome", s), click("cmdConferma")}, "cmdaggiungiAnag");
         ASSERT_TRUE(boxes().isEmpty()) << s.toStdString();
         const int id = field("cmdInfoSoggetti").value("tag").toString().toInt();
         ASSERT_GT(id, 0) << s.toStdString();

@@ -14,14 +14,9 @@ class PaymentDetails : public CaseTest {
 protected:
     void modifica(int id) { ASSERT_TRUE(call("Modifica", {id}).value("result").toBool()); }
     /// Opens the payments of the case shown and runs `script` in the dialog; gives what the
-    /// script dumped, in order. A script that leaves the dialog open closes it as Esc does.
+    /// script dumped, in order.
     QList<QJsonObject> estremi(const QJsonArray& script) {
-        send({{"onshow", "dlgEstremiPagamento"}, {"script", script}});
-        fire("cmdEstremi", "Click");
-        QList<QJsonObject> out;
-        for (const QJsonObject& h : happened)
-            if (h.contains("form")) out << h.value("form").toObject();
-        return out;
+        return inDialog("dlgEstremiPagamento", script, "cmdEstremi");
     }
     QStringList testiDeiMessaggi() const {
         QStringList out;
