@@ -4,7 +4,9 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTableWidget>
+#include <QTreeView>
 
 #include "ui/binder/ItemRows.h"
 
@@ -19,6 +21,21 @@ namespace {
 QAbstractItemModel* modelOf(QAbstractItemView* view) {
     if (!view->model()) view->setModel(new QStandardItemModel(view));
     return view->model();
+}
+
+}  // namespace
+
+namespace {
+
+// A view whose "adattaColonne" property is set fits its columns to what they hold, each time
+// its rows change: the short lists of the dialogs, never the long paged ones.
+void adattaColonne(QAbstractItemView* view) {
+    if (!view->property("adattaColonne").toBool()) return;
+    if (auto* table = qobject_cast<QTableView*>(view)) {
+        table->resizeColumnsToContents();
+    } else if (auto* tree = qobject_cast<QTreeView*>(view)) {
+        for (int c = 0; c < view->model()->columnCount(); ++c) tree->resizeColumnToContents(c);
+    }
 }
 
 }  // namespace
@@ -39,6 +56,7 @@ void ListBinding::show(Prop prop) {
     if (prop == Prop::Rows || prop == Prop::RowsAdded) {
         showRows(*m_model, m_list.rows(), m_list.columnCount());
         hideNamedColumns(*m_view, *m_view);
+        adattaColonne(m_view);
         show(Prop::Selection);
     } else if (prop == Prop::Selection) {
         QItemSelectionModel* selection = m_view->selectionModel();
@@ -87,6 +105,7 @@ void GridBinding::show(Prop prop) {
                   [this](int r, int c) { return m_grid.cell(r, c); });
         showCaptions();
         hideNamedColumns(*m_view, *m_view);
+        adattaColonne(m_view);
     } else if (prop == Prop::CurrentCell) {
         const QModelIndex cell = m_model->index(m_grid.row(), m_grid.col());
         if (m_view->currentIndex() != cell)
