@@ -53,6 +53,21 @@ TEST_P(Links, LinkingAnUngroupedCandidateKeysBothCasesWithTheCurrentOne) {
     EXPECT_EQ(candidato(prima[0], kPraRiservata), -1);  // nor the placeholder case
     const int riga = candidato(prima[0], kPraBianco);
     ASSERT_GE(riga, 0);
+    // A counterparty typed by hand reads as its surname and first name run together.
+    const int greco = candidato(prima[0], kPraGreco);
+    ASSERT_GE(greco, 0);
+    const QJsonObject caso = pratica(kPraGreco);
+    EXPECT_EQ(
+        prima[0]
+            .value("cmbPosizione")
+            .toObject()
+            .value("rows")
+            .toArray()
+            .at(greco)
+            .toString()
+            .split(u'\t')
+            .value(2),
+        caso.value("controcognome").toString().trimmed() + caso.value("contronome").toString().trimmed());
     EXPECT_FALSE(prima[0].value("cmdElimina").toObject().value("enabled").toBool());
 
     const auto dopo =
@@ -147,6 +162,8 @@ TEST_P(Links, AllInAndAllOutAndAReadOnlyConsultation) {
     EXPECT_EQ(m[1].value("TDBGridAvv1").toObject().value("table").toArray().size(), utenti);
     EXPECT_FALSE(m[1].value("cmdSott").toObject().value("enabled").toBool());
     EXPECT_EQ(avvocatiDi(kPraEsposito).size(), 0);
+    ASSERT_TRUE(call("Conferma").value("result").toBool());
+    EXPECT_EQ(pratica(kPraEsposito).value("avvcoinvolti").toString(), "");  // no lawyer: cleared
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, Links, ::testing::ValuesIn(enginesUnderTest()),
