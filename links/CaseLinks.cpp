@@ -43,7 +43,13 @@ void CaseLinks::save(core::SaveContext& ctx) {
     CreaTxtAvvCoinvolti(ctx.conn, ctx.caseId);
 }
 
-void CaseLinks::insertionAbandoned() {
+void CaseLinks::afterCommit(const core::SaveContext& ctx) {
+    if (ctx.nuova) m_inserimento = false;
+}
+
+void CaseLinks::lascia() {
+    if (!m_inserimento) return;
+    m_inserimento = false;
     m_services.trap(QStringLiteral("Caricamento Utenti coinvolti"),
                     [&] { AggIdNew(m_services.connReadWrite(), 0, true); });
 }

@@ -30,12 +30,21 @@ public:
 
     /// The lawyers chosen during an insertion join the saved case; AvvCoinvolti is rebuilt.
     void save(core::SaveContext& ctx) override;
-    /// The lawyers chosen during an abandoned insertion are let go.
-    void insertionAbandoned() override;
+    void afterCommit(const core::SaveContext& ctx) override;
+    /// An insertion begins: the lawyers chosen from now on wait under case 0.
+    void newCase() override { m_inserimento = true; }
+    /// The lawyers chosen during an insertion that ends without a save are let go: by Annulla,
+    /// by another case shown, or by the component letting the case go.
+    void insertionAbandoned() override { lascia(); }
+    void show(core::ShowContext&) override { lascia(); }
+    void release() override { lascia(); }
 
 private:
+    void lascia();
+
     core::ComponentServices& m_services;
     core::PraticaForm& m_form;
+    bool m_inserimento = false;  ///< an insertion is going on
 };
 
 }  // namespace tolmo::links

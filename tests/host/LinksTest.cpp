@@ -143,6 +143,13 @@ TEST_P(Links, LawyersChosenDuringAnInsertionFollowTheSaveOrTheCancel) {
     EXPECT_GT(avvocatiDi(0).size(), 0);
     call("Annulla");
     EXPECT_EQ(avvocatiDi(0).size(), 0);
+
+    // Another case shown in the middle of an insertion ends it too.
+    nuovaPratica(kAnaBiancoAlessandro, "952");
+    avvocati({click("cmdAllAdd")});
+    EXPECT_GT(avvocatiDi(0).size(), 0);
+    call("VisualizzaPratica", {kPraEsposito});
+    EXPECT_EQ(avvocatiDi(0).size(), 0);
 }
 
 TEST_P(Links, AllInAndAllOutAndAReadOnlyConsultation) {
