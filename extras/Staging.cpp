@@ -20,11 +20,6 @@ QVariant primo(const ConnectionPtr& conn, const QString& sql, const QVariant& ma
     return v.isNull() ? mancante : v;
 }
 
-QString entroColonna(const QString& colonna, const QString& testo) {
-    const int n = core::lunghezzaColonna(QStringLiteral("ST_CommesseGamma"), colonna);
-    return n > 0 ? testo.left(n) : testo;
-}
-
 QVariant valore(const DatiStaging& dati, const char* chiave) {
     for (const auto& [k, v] : dati)
         if (k == QLatin1String(chiave)) return v;
@@ -119,7 +114,8 @@ void Staging::EsportaStaging(core::SaveContext& ctx) {
     if (rs.Eof()) rs.AddNew();
     rs.setValue(QStringLiteral("codice_commessa"), ctx.caseId);
     rs.setValue(QStringLiteral("descrizione"),
-                entroColonna(QStringLiteral("descrizione"), m_form.cmbOggetto.text()));
+                core::entroColonna(QStringLiteral("ST_CommesseGamma"), QStringLiteral("descrizione"),
+                                   m_form.cmbOggetto.text()));
     rs.setValue(QStringLiteral("area_practice"), valore(dati, "AREAPRACTICE"));
     const QDate inizio = core::dataDelCampo(m_form.TedDataInizio.text());
     const QDate chiusura = core::dataDelCampo(m_form.TolDataChiusura.text());
@@ -133,7 +129,8 @@ void Staging::EsportaStaging(core::SaveContext& ctx) {
     rs.setValue(QStringLiteral("cognome_resp"), valore(dati, "COGNOMERESPONSABILE"));
     rs.setValue(QStringLiteral("nome_resp"), valore(dati, "NOMERESPONSABILE"));
     rs.setValue(QStringLiteral("indirizzo_resp"),
-                entroColonna(QStringLiteral("indirizzo_resp"), valore(dati, "INDIRIZZO_RESP").toString()));
+                core::entroColonna(QStringLiteral("ST_CommesseGamma"), QStringLiteral("indirizzo_resp"),
+                                   valore(dati, "INDIRIZZO_RESP").toString()));
     rs.setValue(QStringLiteral("timestamp"), QDateTime::currentDateTime());
     rs.setValue(QStringLiteral("R_Id_Token"), valore(dati, "TOKEN"));
     rs.Update();

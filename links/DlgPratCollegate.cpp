@@ -2,6 +2,7 @@
 
 #include "access/PagedQuery.h"
 #include "access/TolmoAccess.h"
+#include "core/model/ListFill.h"
 
 namespace tolmo::links {
 
@@ -26,35 +27,17 @@ enum Colonna {
     cPra
 };
 
-/// The ungrouped cases read a page at a time, each row turned into the five texts it shows.
-class Candidati : public form::RowSource {
-public:
-    Candidati(core::ComponentServices& services, ConnectionPtr conn, PagedQuery query)
-        : m_services(services), m_reader(std::move(conn), std::move(query)) {}
-    QList<QStringList> next(int count) override {
-        QList<QStringList> raw;
-        m_services.trap(QStringLiteral("Caricamento elenco pratiche collegate"),
-                        [&] { raw = m_reader.next(count); });
-        QList<QStringList> rows;
-        for (const QStringList& r : raw) {
-            const QString registrata =
-                r[cCpCognome].isEmpty() ? QString() : TestiPratica::nomeParte(r[cCpCognome], r[cCpNome]);
-            rows.append({TestiPratica::ltrim(r[cPos]),
-                         TestiPratica::nomeParte(TestiPratica::ltrim(r[cCliCognome]),
-                                                 TestiPratica::ltrim(r[cCliNome])),
-                         TestiPratica::controparte(
-                             r[cIdCp].toInt(),
-                             TestiPratica::ltrim(r[cControCognome]) + TestiPratica::ltrim(r[cControNome]),
-                             registrata),
-                         TestiPratica::ltrim(r[cOgg]), r[cPra]});
-        }
-        return rows;
-    }
-
-private:
-    core::ComponentServices& m_services;
-    PagedReader m_reader;
-};
+/// The five texts a candidate shows, from the columns its query reads.
+QStringList testiCandidato(const QStringList& r) {
+    const QString registrata =
+        r[cCpCognome].isEmpty() ? QString() : TestiPratica::nomeParte(r[cCpCognome], r[cCpNome]);
+    return {TestiPratica::ltrim(r[cPos]),
+            TestiPratica::nomeParte(TestiPratica::ltrim(r[cCliCognome]), TestiPratica::ltrim(r[cCliNome])),
+            TestiPratica::controparte(
+                r[cIdCp].toInt(),
+                TestiPratica::ltrim(r[cControCognome]) + TestiPratica::ltrim(r[cControNome]), registrata),
+            TestiPratica::ltrim(r[cOgg]), r[cPra]};
+}
 
 }  // namespace
 
@@ -133,7 +116,12 @@ void DlgPratCollegate::FillCmbPosizioni() {
                          QStringLiteral(" AND p.ID_Pra <> 1"),
                      {QStringLiteral("p.PosizioneRicerca"), QStringLiteral("p.ID_Pra")}};
     form::BusyPointer busy(m_services.ui());
-    cmbPosizione.setSource(std::make_unique<Candidati>(m_services, m_conn, std::move(query)));
+    core::riempieLista(
+        cmbPosizione, m_conn, std::move(query),
+        [this](const std::function<void()>& read) {
+            m_services.trap(QStringLiteral("Caricamento elenco pratiche collegate"), read);
+        },
+        testiCandidato);
 }
 
 // The other cases of the group, never this one, nothing while this one is not linked.

@@ -35,8 +35,6 @@ public:
     /// Takes the selected linked case out of the group; re-keys or dissolves what remains.
     void eliminaCollegamento();
 
-    int chiaveGruppo() const { return m_chiave; }
-
     /// Columns: Posizione, Cliente, Controparte, Oggetto, Pra.
     form::ListControl cmbPosizione{this, QStringLiteral("cmbPosizione"), form::ControlKind::ComboBox, 5};
     form::Control lblPratica{this, QStringLiteral("lblPratica"), form::ControlKind::Label};

@@ -145,8 +145,6 @@ void InvolvedSubjects::SalvaSoggetti(const ConnectionPtr& conn, int caseId, bool
                           QStringLiteral(" AND IdPra = ") + QString::number(caseId));
     }
     m_idsNuovi.clear();
-    const int lunghezza =
-        core::lunghezzaColonna(QStringLiteral("R_PraQualifiche"), QStringLiteral("NomeRappresentato"));
     for (int r = 0; r < m_tabella.size(); ++r) {
         const QVector<QVariant>& riga = m_tabella.at(r);
         const bool nuova = vuota(riga[kSogId]);
@@ -167,7 +165,8 @@ void InvolvedSubjects::SalvaSoggetti(const ConnectionPtr& conn, int caseId, bool
             // No one represented is an empty name and party 0, never NULL.
             const QString rappresentato = riga[kSogRappresentato].toString();
             core::scriviTesto(rs, QStringLiteral("NomeRappresentato"),
-                              lunghezza > 0 ? rappresentato.left(lunghezza) : rappresentato);
+                              core::entroColonna(QStringLiteral("R_PraQualifiche"),
+                                                 QStringLiteral("NomeRappresentato"), rappresentato));
             rs.setValue(QStringLiteral("R_IDRappresentato"), riga[kSogIdRappresentato].toInt());
             rs.Update();
             if (nuova) m_idsNuovi.append({r, rs.value(QStringLiteral("ID")).toInt()});
@@ -190,14 +189,8 @@ void InvolvedSubjects::AzzeraSelezioneSoggetto() {
 bool InvolvedSubjects::selezionaSoggetto(int id) {
     ListControl& picker = fields.cmbSoggetto;
     QString cognome;
-    m_services.trap(QStringLiteral("Ricerca Anagrafica"), [&] {
-        AccessoDati dati;
-        dati.Apri(m_services.connReadOnly(),
-                  QStringLiteral("SELECT Cognome FROM Anagrafica WHERE ID_Ana = ") + QString::number(id),
-                  adLockReadOnly);
-        if (!dati.recordset().Eof()) cognome = dati.recordset().text(QStringLiteral("Cognome"));
-        dati.Chiudi();
-    });
+    m_services.trap(QStringLiteral("Ricerca Anagrafica"),
+                    [&] { nomiAnagrafica(m_services.connReadOnly(), id, &cognome, nullptr); });
     // The search starts from the party's surname: the row is then among the first few read.
     picker.setText(cognome);
     CercaAnagrafica(m_services, picker);

@@ -68,8 +68,6 @@ public:
     /// Refills the picker from the register and selects party `id` in it (false when absent).
     bool selezionaSoggetto(int id);
 
-    const QVector<QVector<QVariant>>& tabella() const { return m_tabella; }
-    const QList<int>& rimossi() const { return m_rimossi; }
     int idSoggetto() const { return m_idSoggetto; }
 
     void clear() override;

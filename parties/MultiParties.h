@@ -41,9 +41,6 @@ public:
     void remove(core::DeleteContext& ctx) override;
     void removed() override;
 
-    PartyGrid& clienti() { return m_clienti; }
-    PartyGrid& controparti() { return m_controparti; }
-
 private:
     void enableButtons(bool on);
     /// The editable columns of both grids locked or open.

@@ -79,6 +79,13 @@ bool ApriMail(form::Interaction& ui, const QString& indirizzo, const QString& og
     return ui.shellOpen(indirizzoMail(indirizzo, oggetto, corpo), owner);
 }
 
+void scriviMail(core::ComponentServices& services, const QString& indirizzo, const QString& oggetto,
+                const QString& corpo, form::Form* owner) {
+    if (!ApriMail(services.ui(), indirizzo, oggetto, corpo, owner))
+        services.ui().messageBox(QStringLiteral("Impossibile aprire e-mail !"), services.messageTitle(),
+                                 form::MsgButtons::OK, form::MsgIcon::Information);
+}
+
 FrmInfoAnagrafica::FrmInfoAnagrafica(core::ComponentServices& services)
     : form::Form(QStringLiteral("frmInfoAnagrafica")), m_services(services) {
     setCaption(QStringLiteral("Informazioni Anagrafica"));
@@ -102,9 +109,7 @@ void FrmInfoAnagrafica::scrivi() {
     QString indirizzo = lblInfo2.caption();
     if (indirizzo.isEmpty()) return;
     indirizzo.remove(QStringLiteral("E-mail :  "));
-    if (!ApriMail(m_services.ui(), indirizzo, m_oggetto, m_corpo, this))
-        m_services.ui().messageBox(QStringLiteral("Impossibile aprire e-mail !"), m_services.messageTitle(),
-                                   form::MsgButtons::OK, form::MsgIcon::Information);
+    scriviMail(m_services, indirizzo, m_oggetto, m_corpo, this);
     setShown(false);
 }
 

@@ -28,6 +28,10 @@ QString indirizzoMail(const QString& indirizzo, const QString& oggetto, const QS
 bool ApriMail(form::Interaction& ui, const QString& indirizzo, const QString& oggetto, const QString& corpo,
               form::Form* owner = nullptr);
 
+/// ApriMail, telling the person when no mail program could be started.
+void scriviMail(core::ComponentServices& services, const QString& indirizzo, const QString& oggetto,
+                const QString& corpo, form::Form* owner);
+
 class FrmInfoAnagrafica : public form::Form {
 public:
     explicit FrmInfoAnagrafica(core::ComponentServices& services);

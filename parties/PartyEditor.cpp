@@ -109,10 +109,7 @@ FrmAggiungiAnag::FrmAggiungiAnag(core::ComponentServices& services)
     cmdAnnulla.on(EventKind::Click, [this](ControlEvent&) { setShown(false); });
     lblInfo2.on(EventKind::Click, [this](ControlEvent&) {
         if (lblInfo2.caption().isEmpty()) return;
-        if (!ApriMail(m_services.ui(), lblInfo2.caption(), m_oggetto, m_corpo, this))
-            m_services.ui().messageBox(QStringLiteral("Impossibile aprire e-mail !"),
-                                       m_services.messageTitle(), form::MsgButtons::OK,
-                                       form::MsgIcon::Information);
+        scriviMail(m_services, lblInfo2.caption(), m_oggetto, m_corpo, this);
     });
 }
 
@@ -244,9 +241,12 @@ void FrmAggiungiAnag::conferma() {
     if (!accettaAvvisi()) return;
 
     QList<ValoreAnagrafica> valori;
-    for (const CampoTesto& c : kCampi)
-        valori.append({QString::fromLatin1(c.colonna), QString::fromUtf8(c.etichetta), (a.*c.campo).text()});
-    valori[3].valore = a.txtCodiceFiscale.text().trimmed().toUpper();
+    for (const CampoTesto& c : kCampi) {
+        const QString testo = (a.*c.campo).text();
+        // The tax code is stored in capitals, as it is checked.
+        valori.append({QString::fromLatin1(c.colonna), QString::fromUtf8(c.etichetta),
+                       c.campo == &TolmoAnag::txtCodiceFiscale ? testo.trimmed().toUpper() : testo});
+    }
     const bool fisica = a.optTipo.index() != 1;
     valori.append({QStringLiteral("IsFisicaGiuridica"), QStringLiteral("Tipo"), fisica});
     valori.append({QStringLiteral("Sesso"), QStringLiteral("Sesso"),

@@ -16,12 +16,6 @@ constexpr int kSegnaposto = 1;  ///< the register's placeholder: a name typed by
 
 QString idText(const QVariant& v) { return v.isNull() ? QString() : v.toString().trimmed(); }
 
-/// A typed name cut to what its MultiIntesta column holds, alike on both engines.
-QString entroColonna(const QString& colonna, const QString& testo) {
-    const int n = core::lunghezzaColonna(QStringLiteral("MultiIntesta"), colonna);
-    return n > 0 ? testo.left(n) : testo;
-}
-
 }  // namespace
 
 PartyGrid::PartyGrid(core::ComponentServices& services, PartyGridKind kind, core::Grid& grid,
@@ -134,8 +128,10 @@ void PartyGrid::aggiornaRiga(int row) {
     scriviRiga(action, idMulti.toInt(), [&](Recordset& rs) {
         if (id == kSegnaposto) {
             rs.setValue(QStringLiteral("Cognome"),
-                        entroColonna(QStringLiteral("Cognome"), cognome.trimmed()));
-            rs.setValue(QStringLiteral("Nome"), entroColonna(QStringLiteral("Nome"), nome.trimmed()));
+                        core::entroColonna(QStringLiteral("MultiIntesta"), QStringLiteral("Cognome"),
+                                           cognome.trimmed()));
+            rs.setValue(QStringLiteral("Nome"), core::entroColonna(QStringLiteral("MultiIntesta"),
+                                                                   QStringLiteral("Nome"), nome.trimmed()));
         }
         rs.setValue(QStringLiteral("ID_Ana"), id);
         rs.Update();

@@ -46,10 +46,9 @@ public:
     /// The grid on the first column of its first row.
     void posizionaPrimaRiga();
 
+private:
     /// The party filter of the drop-down: the kind's category or none, not left (StatoPolis).
     QString filtroDrop() const;
-
-private:
     void ricarica();
     /// Changes MultiIntesta row `idMulti` (when it still exists) with `cambia`; false on failure.
     bool scriviRiga(const QString& action, int idMulti, const std::function<void(Recordset&)>& cambia);

@@ -118,9 +118,9 @@ void CercaAnagrafica(core::ComponentServices& services, form::ListControl& list)
                     QStringLiteral("Ricerca Anagrafica"));
 }
 
-bool PartyLookups::nomiAnagrafica(int id, QString* cognome, QString* nome) {
+bool nomiAnagrafica(const ConnectionPtr& conn, int id, QString* cognome, QString* nome) {
     AccessoDati dati;
-    dati.Apri(m_services.connReadOnly(),
+    dati.Apri(conn,
               QStringLiteral("SELECT Cognome,Nome From Anagrafica WHERE ") + QStringLiteral("ID_Ana = ") +
                   QString::number(id),
               adLockReadOnly);
@@ -132,6 +132,10 @@ bool PartyLookups::nomiAnagrafica(int id, QString* cognome, QString* nome) {
     }
     dati.Chiudi();
     return found;
+}
+
+bool PartyLookups::nomiAnagrafica(int id, QString* cognome, QString* nome) {
+    return parties::nomiAnagrafica(m_services.connReadOnly(), id, cognome, nome);
 }
 
 QString PartyLookups::NomeAnagrafica(int id) {

@@ -44,6 +44,10 @@ void riempieDaRegistro(core::ComponentServices& services, form::ListControl& lis
 /// filter of the current user. Errors are reported with "Ricerca Anagrafica".
 void CercaAnagrafica(core::ComponentServices& services, form::ListControl& list);
 
+/// Surname and first name of party `id` read on `conn`, each trimmed; false when there is no
+/// such party. Throws DbError.
+bool nomiAnagrafica(const ConnectionPtr& conn, int id, QString* cognome, QString* nome);
+
 /// The fields of the parties the case names beside its header.
 struct PartyFields {
     explicit PartyFields(form::Form& form) : f(&form) {}

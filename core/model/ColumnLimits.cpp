@@ -43,6 +43,11 @@ int lunghezzaColonna(const QString& table, const QString& column) {
     return c && c->type == schema::ColumnType::Text ? c->length : 0;
 }
 
+QString entroColonna(const QString& table, const QString& column, const QString& text) {
+    const int n = lunghezzaColonna(table, column);
+    return n > 0 ? text.left(n) : text;
+}
+
 void limitaAlleColonne(form::Form& form) {
     const QString pratica = QStringLiteral("Pratica");
     for (const Colonna& c : kColonnePratica)

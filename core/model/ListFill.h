@@ -18,28 +18,37 @@ namespace tolmo::core {
 /// Runs a page read and reports its failure (the component's trap, with the list's action).
 using PageGuard = std::function<void(const std::function<void()>&)>;
 
-/// The rows of a paged query, read as the person scrolls; a failed read is reported through
-/// the guard and ends the list.
+/// Turns the columns a query reads into the columns a list shows.
+using RowMapper = std::function<QStringList(const QStringList&)>;
+
+/// The rows of a paged query, read as the person scrolls (each turned by `mapper`, when given);
+/// a failed read is reported through the guard and ends the list.
 class SqlRowSource : public form::RowSource {
 public:
-    SqlRowSource(ConnectionPtr conn, PagedQuery query, PageGuard guard)
-        : m_reader(std::move(conn), std::move(query)), m_guard(std::move(guard)) {}
+    SqlRowSource(ConnectionPtr conn, PagedQuery query, PageGuard guard, RowMapper mapper = {})
+        : m_reader(std::move(conn), std::move(query)),
+          m_guard(std::move(guard)),
+          m_mapper(std::move(mapper)) {}
     QList<QStringList> next(int count) override {
         QList<QStringList> rows;
         m_guard([&] { rows = m_reader.next(count); });
+        if (m_mapper)
+            for (QStringList& row : rows) row = m_mapper(row);
         return rows;
     }
 
 private:
     PagedReader m_reader;
     PageGuard m_guard;
+    RowMapper m_mapper;
 };
 
 /// Replaces the rows of `list` with the first page of `query` and reads on as the person
 /// scrolls: a register of a million parties opens at once and shows every match in the end.
 inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, PagedQuery query,
-                         PageGuard guard) {
-    list.setSource(std::make_unique<SqlRowSource>(conn, std::move(query), std::move(guard)));
+                         PageGuard guard, RowMapper mapper = {}) {
+    list.setSource(
+        std::make_unique<SqlRowSource>(conn, std::move(query), std::move(guard), std::move(mapper)));
 }
 
 /// Replaces the rows of `list` with `columns` of every record of `sql`, read on `conn`, in
