@@ -11,6 +11,7 @@
 #include "extras/Accounting.h"
 #include "form/ScriptedInteraction.h"
 #include "links/CaseLinks.h"
+#include "offices/CaseOffice.h"
 
 namespace tolmo::bench {
 
@@ -379,6 +380,51 @@ void registerPair(const std::shared_ptr<Session>& s, int cases, const std::strin
     reporter.addPair(measure, cases, componentName, bareName);
 }
 
+// The office picker's tree of the whole national catalogue, filled when its tab is shown:
+// regions, the sites that seat an office, their offices.
+void fillOfficeTree(benchmark::State& state, Session& s, int tab) {
+    offices::DlgUffici& dlg = s.pratica->section<offices::CaseOffice>()->dlgUffici;
+    clsIDToPrat risposta;
+    form::TreeView& tree = tab == offices::DlgUffici::ElencoUffici ? dlg.tvUffici : dlg.tvUffTributari;
+    for (auto _ : state) {
+        dlg.SettaFormUffici(s.rw, &risposta, 0);
+        form::ControlEvent click{form::EventKind::Click};
+        click.index = tab;
+        dlg.tsUffici.fire(click);
+        benchmark::DoNotOptimize(tree.nodeCount());
+    }
+    state.counters["nodes"] = tree.nodeCount();
+}
+
+// The same statements, every row read.
+void fillOfficeTreeBare(benchmark::State& state, Session& s, int tab) {
+    const QStringList statements =
+        tab == offices::DlgUffici::UfficiTributari
+            ? QStringList{QStringLiteral(
+                  "SELECT SITO.DESCRIZIONE, UfficiTributari.Descrizione AS "
+                  "DescrTributario,UfficiTributari.Codice, "
+                  "SITO.CODREGIONE FROM SITO INNER JOIN UfficiTributari ON SITO.CODICE = "
+                  "UfficiTributari.CodSito "
+                  "ORDER BY SITO.CODREGIONE, SITO.DESCRIZIONE, UfficiTributari.Descrizione")}
+            : QStringList{
+                  QStringLiteral("SELECT DISTINCT SITO.CODICE, SITO.DESCRIZIONE, SITO.CODREGIONE FROM SITO "
+                                 "INNER JOIN UFFICIO ON SITO.CODICE = UFFICIO.CODSITO ORDER BY "
+                                 "SITO.CODREGIONE, SITO.DESCRIZIONE"),
+                  QStringLiteral("SELECT UFFICIO.Codice, UFFICIO.Descrizione, UFFICIO.CODSITO FROM UFFICIO "
+                                 "ORDER BY UFFICIO.CODSITO, UFFICIO.Descrizione, UFFICIO.Codice")};
+    for (auto _ : state) {
+        int rows = 0;
+        for (const QString& sql :
+             statements + QStringList{QStringLiteral("Select * from REGIONE order by Descrizione Asc")}) {
+            QSqlQuery q(s.rw->database());
+            q.setForwardOnly(true);
+            if (!q.exec(sql)) throw std::runtime_error(sql.toStdString());
+            while (q.next()) ++rows;
+        }
+        benchmark::DoNotOptimize(rows);
+    }
+}
+
 }  // namespace
 
 void registerComponentBenchmarks(const QString& url, int cases, const std::string& engine,
@@ -409,6 +455,12 @@ void registerComponentBenchmarks(const QString& url, int cases, const std::strin
         [typed](benchmark::State& st, Session& ss) { firstPartyPageBare(st, ss, typed, kFiltroClienti); },
         reporter);
     registerPair(s, cases, engine, "linked-cases-open", openLinkedCases, openLinkedCasesBare, reporter);
+    for (const auto& [name, tab] : {std::pair{"office-tree-judicial", offices::DlgUffici::ElencoUffici},
+                                    std::pair{"office-tree-tax", offices::DlgUffici::UfficiTributari}}) {
+        registerPair(
+            s, cases, engine, name, [tab](benchmark::State& st, Session& ss) { fillOfficeTree(st, ss, tab); },
+            [tab](benchmark::State& st, Session& ss) { fillOfficeTreeBare(st, ss, tab); }, reporter);
+    }
     const int pieno = casoPieno(*s->rw);
     registerPair(
         s, cases, engine, "accounting-totals",

@@ -1,13 +1,15 @@
 #include "LargeFirm.h"
 
-#include "BatchInsert.h"
 #include "FirmRows.h"
 #include "Results.h"
+#include "schema/demo/BatchInsert.h"
 #include "schema/demo/Rows.h"
 
 namespace tolmo::bench {
 
 namespace {
+
+using schema::demo::BatchInsert;
 
 /// The key the next row of `table` gets.
 int nextKey(Connection& conn, const QString& table, const QString& key) {

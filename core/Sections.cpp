@@ -11,6 +11,7 @@
 #include "fees/CourtFee.h"
 #include "fees/Tariff.h"
 #include "links/CaseLinks.h"
+#include "offices/CaseOffice.h"
 #include "parties/InvolvedSubjects.h"
 #include "parties/MultiParties.h"
 #include "parties/PartyCards.h"
@@ -41,6 +42,7 @@ void TolmoPratica::registerSections() {
     addSection<parties::MultiParties>();
     // The save hands the lawyers to a new case before it writes the involved subjects.
     addSection<links::CaseLinks>();
+    addSection<offices::CaseOffice>();
     auto& subjects = addSection<parties::InvolvedSubjects>();
     addSection<parties::PartyCards>(lookups, subjects);
     auto& references = addSection<extras::References>();

@@ -14,7 +14,7 @@ struct EventName {
     const char* name;
 };
 
-constexpr std::array<EventName, 9> kEventNames{{
+constexpr std::array<EventName, 11> kEventNames{{
     {EventKind::Click, "Click"},
     {EventKind::DblClick, "DblClick"},
     {EventKind::Change, "Change"},
@@ -24,6 +24,8 @@ constexpr std::array<EventName, 9> kEventNames{{
     {EventKind::KeyDown, "KeyDown"},
     {EventKind::GotFocus, "GotFocus"},
     {EventKind::LostFocus, "LostFocus"},
+    {EventKind::Expand, "Expand"},
+    {EventKind::Collapse, "Collapse"},
 }};
 
 // Assigns `value` to `field`; true when the value changed.

@@ -25,9 +25,22 @@ enum class ControlKind {
     TabStrip,
     Grid,
     Picture,
+    TreeView,  // a tree of keyed nodes
 };
 
-enum class EventKind { Click, DblClick, Change, DropDown, Choose, KeyPress, KeyDown, GotFocus, LostFocus };
+enum class EventKind {
+    Click,
+    DblClick,
+    Change,
+    DropDown,
+    Choose,
+    KeyPress,
+    KeyDown,
+    GotFocus,
+    LostFocus,
+    Expand,    ///< a tree node opened (`node` its key)
+    Collapse,  ///< a tree node closed (`node` its key)
+};
 
 /// Key codes of KeyDown for the keys that type no character. A letter or a digit gives its code
 /// in upper case ("a" and "A" are 65, "1" is 49); any other character OtherCharacter + its code
@@ -59,6 +72,7 @@ struct ControlEvent {
     int row = -1;    ///< Choose: the chosen row
     int key = 0;     ///< KeyPress: the character code (8 = backspace, 13 = Enter); KeyDown: keys::
     bool cancel = false;
+    QString node{};  ///< tree events: the key of the node
 };
 
 /// The state properties a view mirrors; observers get told which one changed.
@@ -84,6 +98,8 @@ enum class Prop {
     Format,
     MaxLength,
     RowsAdded,  ///< rows appended to a list's end; the rows before them are as they were
+    Nodes,      ///< a tree's nodes were added or cleared
+    NodeState,  ///< a tree node's image or open state changed (the tree's changedNode())
 };
 
 class Control {

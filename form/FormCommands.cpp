@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "form/FormJson.h"
+#include "form/TreeView.h"
 
 namespace tolmo::form {
 
@@ -156,6 +157,23 @@ QString setRow(Control& c, const QJsonObject& command) {
     return invalid(c, key("row"));
 }
 
+// A person's hand on a tree: a click on a node, a move onto it with the keyboard, opening or
+// closing it.
+QString setNode(Control& c, const QJsonObject& command, const char* field) {
+    auto* tree = dynamic_cast<TreeView*>(&c);
+    const QString nodeKey = command.value(key(field)).toString();
+    if (!tree) return invalid(c, key(field));
+    if (!tree->node(nodeKey)) return QStringLiteral("%1: nodo %2 inesistente").arg(c.name(), nodeKey);
+    const QLatin1String what(field);
+    if (what == QLatin1String("node"))
+        tree->clickNode(nodeKey);
+    else if (what == QLatin1String("move"))
+        tree->moveToNode(nodeKey);
+    else
+        tree->setExpanded(nodeKey, what == QLatin1String("expand"));
+    return {};
+}
+
 }  // namespace
 
 // Locked and disabled controls are set all the same: the driver checks what the
@@ -188,6 +206,11 @@ QString applySet(Form& form, const QJsonObject& command) {
     if (command.contains(key("row"))) {
         any = true;
         if (QString error = setRow(*c, command); !error.isEmpty()) return error;
+    }
+    for (const char* field : {"node", "move", "expand", "collapse"}) {
+        if (!command.contains(key(field))) continue;
+        any = true;
+        if (QString error = setNode(*c, command, field); !error.isEmpty()) return error;
     }
     return any ? QString() : QStringLiteral("nessun valore da impostare per ") + name;
 }

@@ -3,6 +3,8 @@
 
 #include <QJsonArray>
 
+#include "form/TreeView.h"
+
 namespace tolmo::form {
 
 namespace {
@@ -35,6 +37,23 @@ void dumpGrid(const Grid& grid, QJsonObject& out) {
     out.insert(QStringLiteral("col"), grid.col());
 }
 
+// Every node in the order added, with its parent's key.
+void dumpTree(const TreeView& tree, QJsonObject& out) {
+    QJsonArray nodes;
+    for (int i = 0; i < tree.nodeCount(); ++i) {
+        const TreeNode& n = tree.nodeAt(i);
+        nodes.append(
+            QJsonObject{{QStringLiteral("key"), n.key},
+                        {QStringLiteral("text"), n.text},
+                        {QStringLiteral("image"), n.image},
+                        {QStringLiteral("tag"), n.tag},
+                        {QStringLiteral("parent"), n.parent < 0 ? QString() : tree.nodeAt(n.parent).key},
+                        {QStringLiteral("expanded"), n.expanded}});
+    }
+    out.insert(QStringLiteral("nodes"), nodes);
+    out.insert(QStringLiteral("selectedNode"), tree.selectedKey());
+}
+
 }  // namespace
 
 QJsonObject dumpControl(const Control& control) {
@@ -65,6 +84,8 @@ QJsonObject dumpControl(const Control& control) {
         dumpTabs(*tabs, out);
     } else if (const auto* grid = dynamic_cast<const Grid*>(&control)) {
         dumpGrid(*grid, out);
+    } else if (const auto* tree = dynamic_cast<const TreeView*>(&control)) {
+        dumpTree(*tree, out);
     }
     return out;
 }

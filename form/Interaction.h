@@ -39,6 +39,8 @@ public:
     /// Asks the shell to "open" `target` (a file path or a "mailto:" address) in a normal window
     /// owned by `owner`'s window. False when the shell could not start anything for it.
     virtual bool shellOpen(const QString& target, Form* owner) = 0;
+    /// Lets the screen show what changed (a wait label) before a long piece of work goes on.
+    virtual void repaint() {}
 };
 
 /// Busy pointer for the life of a scope; restores the default at the end.

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
@@ -11,6 +13,8 @@
 
 #include "CaseActions.h"
 #include "MainWindow.h"
+#include "form/FormJson.h"
+#include "ui/binder/QtInteraction.h"
 #include "ui/case/PraticaView.h"
 
 namespace tolmo::studio {
@@ -50,6 +54,16 @@ void openList(MainWindow& window, const StartupScript& script) {
     combo->showPopup();
 }
 
+// The driver's "set" and "fire" lines, applied to a dialog's form as the person would act.
+void runInDialog(form::Form& form, const QString& lines) {
+    for (const QJsonValue& v : QJsonDocument::fromJson(lines.toUtf8()).array()) {
+        const QJsonObject line = v.toObject();
+        const QString error =
+            line.contains(QStringLiteral("set")) ? form::applySet(form, line) : form::applyFire(form, line);
+        if (!error.isEmpty()) qWarning("--nel-dialogo: %s", qPrintable(error));
+    }
+}
+
 }  // namespace
 
 void StartupScript::addOptions(QCommandLineParser& parser) {
@@ -70,6 +84,9 @@ void StartupScript::addOptions(QCommandLineParser& parser) {
                       QStringLiteral("controllo=n")});
     parser.addOption({QStringLiteral("premi"), QStringLiteral("Infine preme questo pulsante della pratica."),
                       QStringLiteral("controllo")});
+    parser.addOption({QStringLiteral("nel-dialogo"),
+                      QStringLiteral("Righe del driver (un array JSON) eseguite nel dialogo che si apre."),
+                      QStringLiteral("json")});
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Salva un'immagine dello schermo intero ed esce."),
                       QStringLiteral("png")});
@@ -84,12 +101,15 @@ StartupScript StartupScript::fromParser(const QCommandLineParser& parser) {
     s.testo = parser.value(QStringLiteral("testo"));
     s.opzione = parser.value(QStringLiteral("opzione"));
     s.premi = parser.value(QStringLiteral("premi"));
+    s.nelDialogo = parser.value(QStringLiteral("nel-dialogo"));
     s.screenshot = parser.value(QStringLiteral("screenshot"));
     return s;
 }
 
-void runStartupScript(MainWindow& window, const StartupScript& script) {
+void runStartupScript(MainWindow& window, const StartupScript& script, ui::QtInteraction& interaction) {
     if (script.isEmpty()) return;
+    if (!script.nelDialogo.isEmpty())
+        interaction.onNextModalShown = [lines = script.nelDialogo](form::Form& f) { runInDialog(f, lines); };
     QTimer::singleShot(0, &window, [&window, script] {
         if (script.pratica > 0) window.mostraPratica(script.pratica);
         if (script.modifica) window.actions().modifica->trigger();

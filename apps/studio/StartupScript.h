@@ -6,6 +6,10 @@
 
 class QCommandLineParser;
 
+namespace tolmo::ui {
+class QtInteraction;
+}
+
 namespace tolmo::studio {
 
 class MainWindow;
@@ -18,6 +22,7 @@ struct StartupScript {
     QString testo;          ///< --testo TEXT: typed into that list first
     QString opzione;        ///< --opzione CONTROL=N: option N of a group chosen
     QString premi;          ///< --premi CONTROL: the button pressed last (a dialog may open)
+    QString nelDialogo;     ///< --nel-dialogo JSON: driver lines run in the dialog it opens
     QString screenshot;     ///< --screenshot FILE: the whole screen saved, then the studio quits
 
     static void addOptions(QCommandLineParser& parser);
@@ -28,7 +33,8 @@ struct StartupScript {
     }
 };
 
-/// Runs `script` on `window`, which must be shown; nothing happens for an empty script.
-void runStartupScript(MainWindow& window, const StartupScript& script);
+/// Runs `script` on `window`, which must be shown; nothing happens for an empty script. The
+/// lines of --nel-dialogo go to the first modal dialog `interaction` shows.
+void runStartupScript(MainWindow& window, const StartupScript& script, ui::QtInteraction& interaction);
 
 }  // namespace tolmo::studio

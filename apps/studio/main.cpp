@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     window.start();
     window.resize(1366, 768);
     window.show();
-    tolmo::studio::runStartupScript(window, script);
+    tolmo::studio::runStartupScript(window, script, interaction);
 
     const int rc = app.exec();
     tolmo::core::PropertyBag bag;

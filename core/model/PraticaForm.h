@@ -50,7 +50,6 @@ public:
     Control FramePraticaGenerale{this, QStringLiteral("FramePraticaGenerale"), ControlKind::Frame};
     Control lblUfficio{this, QStringLiteral("lblUfficio"), ControlKind::Label};
     Control txtUfficioIscrizione{this, QStringLiteral("txtUfficioIscrizione"), ControlKind::TextBox};
-    Control cmdUffici{this, QStringLiteral("cmdUffici"), ControlKind::Button};
     Control lblSezione{this, QStringLiteral("lblSezione"), ControlKind::Label};
     Control txtSezione{this, QStringLiteral("txtSezione"), ControlKind::TextBox};
     Control lblIstruttore{this, QStringLiteral("lblIstruttore"), ControlKind::Label};

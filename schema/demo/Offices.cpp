@@ -1,10 +1,16 @@
-// Regions, sites and offices. Regions and chief towns come from the ISTAT municipality archive
-// (CC BY 3.0 IT); office codes are the office kind followed by the site's ISTAT code.
+// The national catalogue of offices. Regions and sites are every municipality of the ISTAT
+// archive (CC BY 3.0 IT); the seats of the judicial and tax offices are read from
+// data/uffici.json. An office's code is its kind followed by its site's ISTAT code.
 
 #include "Offices.h"
 
-#include <QSet>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
 
+#include "BatchInsert.h"
 #include "Rows.h"
 #include "Steps.h"
 
@@ -12,99 +18,107 @@ namespace tolmo::schema::demo {
 
 namespace {
 
-/// Where an office kind sits.
-enum class Seat { ChiefTown, AppealSeat, RegionalCapital, Rome };
+const QString kResource = QStringLiteral(":/tolmo/data/uffici.json");
+const QString kSource = QStringLiteral("tolmo_schema: catalogo degli uffici");
 
+/// One kind of office and the towns that seat one.
 struct OfficeKind {
-    const char* kind;
-    const char* descrizione;
-    Seat seat;
+    QString sigla;
+    QString descrizione;
+    QList<Comune> sedi;
 };
 
-const OfficeKind kJudicial[] = {
-    {"GDP", "GIUDICE DI PACE", Seat::ChiefTown},
-    {"TRI", "TRIBUNALE", Seat::ChiefTown},
-    {"PRO", "PROCURA DELLA REPUBBLICA", Seat::ChiefTown},
-    {"CDA", "CORTE D'APPELLO", Seat::AppealSeat},
-    {"PGR", "PROCURA GENERALE DELLA REPUBBLICA", Seat::AppealSeat},
-    {"TMI", "TRIBUNALE PER I MINORENNI", Seat::AppealSeat},
-    {"TAR", "TRIBUNALE AMMINISTRATIVO REGIONALE", Seat::RegionalCapital},
-    {"CAS", "CORTE SUPREMA DI CASSAZIONE", Seat::Rome},
-    {"CDS", "CONSIGLIO DI STATO", Seat::Rome},
+struct Catalogue {
+    QList<OfficeKind> giudiziari;
+    QList<OfficeKind> tributari;
 };
 
-const OfficeKind kTax[] = {
-    {"DPE", "AGENZIA DELLE ENTRATE - DIREZIONE PROVINCIALE", Seat::ChiefTown},
-    {"CG1", "CORTE DI GIUSTIZIA TRIBUTARIA DI PRIMO GRADO", Seat::ChiefTown},
-    {"DRE", "AGENZIA DELLE ENTRATE - DIREZIONE REGIONALE", Seat::RegionalCapital},
-    {"CG2", "CORTE DI GIUSTIZIA TRIBUTARIA DI SECONDO GRADO", Seat::RegionalCapital},
-};
-
-const QSet<QString> kAppealSeats = {
-    "Ancona",     "Bari",    "Bologna",   "Brescia", "Cagliari", "Caltanissetta",
-    "Campobasso", "Catania", "Catanzaro", "Firenze", "Genova",   "L'Aquila",
-    "Lecce",      "Messina", "Milano",    "Napoli",  "Palermo",  "Perugia",
-    "Potenza",    "Roma",    "Salerno",   "Torino",  "Trento",   "Reggio di Calabria",
-    "Trieste",    "Venezia"};
-
-const QSet<QString> kRegionalCapitals = {"Torino",  "Aosta",   "Milano",    "Trento",     "Venezia",
-                                         "Trieste", "Genova",  "Bologna",   "Firenze",    "Perugia",
-                                         "Ancona",  "Roma",    "L'Aquila",  "Campobasso", "Napoli",
-                                         "Bari",    "Potenza", "Catanzaro", "Palermo",    "Cagliari"};
-
-bool seatedAt(Seat seat, const Comune& town) {
-    switch (seat) {
-        case Seat::ChiefTown:
-            return true;
-        case Seat::AppealSeat:
-            return kAppealSeats.contains(town.nome);
-        case Seat::RegionalCapital:
-            return kRegionalCapitals.contains(town.nome);
-        case Seat::Rome:
-            return town.nome == QLatin1String("Roma");
+QList<Comune> seats(const Istat& istat, const QJsonValue& sedi, const QList<OfficeKind>& before,
+                    const QJsonObject& kind) {
+    if (kind.contains(QLatin1String("come"))) {
+        const QString other = kind.value(QLatin1String("come")).toString();
+        for (const OfficeKind& k : before)
+            if (k.sigla == other) return k.sedi;
+        throw DbError(QStringLiteral("Sigla di ufficio sconosciuta nel catalogo: %1.").arg(other), kSource,
+                      -1);
     }
-    return false;
+    if (sedi.toString() == QLatin1String("capoluoghi")) {
+        return istat.capoluoghi();
+    }
+    QList<Comune> result;
+    for (const QJsonValue& v : sedi.toArray()) result.append(istat.comune(v.toString()));
+    return result;
 }
 
-QString code(const char* kind, const Comune& town) { return QString::fromUtf8(kind) + town.codice; }
+QList<OfficeKind> kinds(const Istat& istat, const QJsonArray& list) {
+    QList<OfficeKind> result;
+    for (const QJsonValue& v : list) {
+        const QJsonObject o = v.toObject();
+        OfficeKind k{
+            o.value(QLatin1String("sigla")).toString(), o.value(QLatin1String("descrizione")).toString(), {}};
+        k.sedi = seats(istat, o.value(QLatin1String("sedi")), result, o);
+        result.append(k);
+    }
+    return result;
+}
 
-template <size_t N>
+const Catalogue& catalogue(const Istat& istat) {
+    static const Catalogue loaded = [&] {
+        QFile file(kResource);
+        if (!file.open(QIODevice::ReadOnly))
+            throw DbError(QStringLiteral("Impossibile leggere il catalogo degli uffici."), kSource, -1);
+        QJsonParseError error;
+        const QJsonObject doc = QJsonDocument::fromJson(file.readAll(), &error).object();
+        if (error.error != QJsonParseError::NoError)
+            throw DbError(
+                QStringLiteral("Il catalogo degli uffici è illeggibile: %1.").arg(error.errorString()),
+                kSource, -1);
+        return Catalogue{kinds(istat, doc.value(QLatin1String("giudiziari")).toArray()),
+                         kinds(istat, doc.value(QLatin1String("tributari")).toArray())};
+    }();
+    return loaded;
+}
+
+QString code(const QString& sigla, const Comune& town) { return sigla + town.codice; }
+
 void fillOfficeTable(Connection& c, const QString& table, const QString& siteColumn,
-                     const QList<Comune>& towns, const OfficeKind (&kinds)[N]) {
-    RowWriter w(c, table, {"Codice", "Descrizione", siteColumn});
-    for (const Comune& town : towns)
-        for (const OfficeKind& k : kinds)
-            if (seatedAt(k.seat, town)) w({code(k.kind, town), k.descrizione, town.codice.toInt()});
+                     const QList<OfficeKind>& kinds) {
+    BatchInsert w(c, table, {"Codice", "Descrizione", siteColumn});
+    for (const OfficeKind& k : kinds)
+        for (const Comune& town : k.sedi) w.add({code(k.sigla, town), k.descrizione, town.codice.toInt()});
+    w.flush();
 }
 
 }  // namespace
 
 OfficeChoice judicialOffice(const Istat& istat, const QString& kind, const QString& site) {
     const Comune& town = istat.comune(site);
-    for (const OfficeKind& k : kJudicial) {
-        if (kind != QLatin1String(k.kind)) continue;
-        const QString text = QString::fromUtf8(k.descrizione);
+    for (const OfficeKind& k : catalogue(istat).giudiziari) {
+        const bool seated = std::any_of(k.sedi.cbegin(), k.sedi.cend(),
+                                        [&](const Comune& c) { return c.codice == town.codice; });
+        if (kind != k.sigla || !seated) continue;
         // The picker names a regional office after its region, any other after its town.
-        const QString shown =
-            text.endsWith(QLatin1String("REGIONALE"))
-                ? text + QLatin1Char(' ') + town.regione + QStringLiteral(" (") + town.nome + QLatin1Char(')')
-                : text + QStringLiteral(" di ") + town.nome;
-        return {code(k.kind, town), shown.toUpper()};
+        const QString shown = k.descrizione.endsWith(QLatin1String("REGIONALE"))
+                                  ? k.descrizione + QLatin1Char(' ') + town.regione + QStringLiteral(" (") +
+                                        town.nome + QLatin1Char(')')
+                                  : k.descrizione + QStringLiteral(" di ") + town.nome;
+        return {code(k.sigla, town), shown.toUpper()};
     }
-    throw DbError(QStringLiteral("Tipo di ufficio sconosciuto: %1.").arg(kind),
-                  QStringLiteral("tolmo_schema: studio dimostrativo"), -1);
+    throw DbError(QStringLiteral("Nessun ufficio %1 a %2 nel catalogo.").arg(kind, site), kSource, -1);
 }
 
 void fillOffices(Connection& c, const Istat& istat) {
     RowWriter regions(c, QStringLiteral("REGIONE"), {"Codice", "Descrizione"});
     for (const auto& [codice, nome] : istat.regioni()) regions({codice, nome});
 
-    const QList<Comune> towns = istat.capoluoghi();
-    RowWriter sites(c, QStringLiteral("SITO"), {"CODICE", "DESCRIZIONE", "CODREGIONE", "SIGLA"});
-    for (const Comune& t : towns) sites({t.codice.toInt(), t.nome, t.codiceRegione, t.sigla});
+    // Every municipality of the country: many rows at a time.
+    BatchInsert sites(c, QStringLiteral("SITO"), {"CODICE", "DESCRIZIONE", "CODREGIONE", "SIGLA"});
+    for (const Comune& t : istat.comuni()) sites.add({t.codice.toInt(), t.nome, t.codiceRegione, t.sigla});
+    sites.flush();
 
-    fillOfficeTable(c, QStringLiteral("UFFICIO"), QStringLiteral("CODSITO"), towns, kJudicial);
-    fillOfficeTable(c, QStringLiteral("UfficiTributari"), QStringLiteral("CodSito"), towns, kTax);
+    fillOfficeTable(c, QStringLiteral("UFFICIO"), QStringLiteral("CODSITO"), catalogue(istat).giudiziari);
+    fillOfficeTable(c, QStringLiteral("UfficiTributari"), QStringLiteral("CodSito"),
+                    catalogue(istat).tributari);
 }
 
 }  // namespace tolmo::schema::demo

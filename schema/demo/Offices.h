@@ -1,5 +1,5 @@
 #pragma once
-// The judicial and tax offices of the demo firm, at the provincial chief towns.
+// The national catalogue of judicial and tax offices, at their real seats (data/uffici.json).
 
 #include "Istat.h"
 

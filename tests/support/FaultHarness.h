@@ -2,9 +2,9 @@
 // The fault-injection harness: a scripted write of the case form (a save, a deletion) is run
 // again and again on a fresh session, each time with the next statement on the read-write
 // connection failing, until a run reaches its end without a fault. After every failed run:
-// every table holds exactly what it held before (but for the writes made on purpose outside
-// the transaction), the form shows everything that was typed and is still in the same state,
-// one error report was shown with the routine's action text, and no NewId was raised.
+// every table holds exactly what it held before (the read-only office catalogue aside; but for
+// the writes made on purpose outside the transaction), the form shows everything that was typed and is still
+// in the same state, one error report was shown with the routine's action text, and no NewId was raised.
 
 #include <QJsonObject>
 #include <QStringList>

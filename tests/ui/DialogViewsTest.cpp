@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "apps/common/QuickPartyForm.h"
 #include "criminal/FrmFisGiudice.h"
@@ -21,6 +22,7 @@
 #include "links/DlgAvvocati.h"
 #include "links/DlgPratCollegate.h"
 #include "links/DlgRichiedi.h"
+#include "offices/DlgUffici.h"
 #include "parties/PartyCard.h"
 #include "parties/PartyEditor.h"
 #include "schema/DemoFirm.h"
@@ -354,6 +356,49 @@ TEST_F(FeeDialogs, LinkedCasesOpenOneWithEnter) {
     });
     ui.showModal(dlg);
     EXPECT_EQ(risposta.PraticaToOpen, schema::demo::kPraDAmico);
+}
+
+// The office picker with the keyboard alone: the catalogue's tab, the arrows through the regions,
+// Right opens one, Enter on an office answers with it.
+TEST_F(FeeDialogs, OfficePickerWithTheKeyboardAlone) {
+    offices::DlgUffici dlg(*services);
+    clsIDToPrat risposta;
+    dlg.SettaFormUffici(rw, &risposta, schema::demo::kPraEsposito);
+    whenDialogShows([&](QDialog& d) {
+        // A failed assertion leaves the lambda early: the dialog is closed all the same.
+        const std::unique_ptr<QDialog, void (*)(QDialog*)> chiude(&d, [](QDialog* x) {
+            if (x->isVisible()) x->reject();
+        });
+        expectEveryControlHasAWidget(dlg, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_EQ(dlg.tsUffici.current(), offices::DlgUffici::UfficiRecenti);  // the demo cases have offices
+        auto* tabs = child<QTabWidget>(d, "tsUffici");
+        tabs->setFocus();  // its tab bar takes it
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        ASSERT_EQ(dlg.tsUffici.current(), offices::DlgUffici::ElencoUffici);
+        auto* tree = child<QTreeWidget>(d, "tvUffici");
+        ASSERT_EQ(tree->topLevelItemCount(), 20);
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Home);
+        QTest::keyClick(tree, Qt::Key_Down);  // the second region
+        const QString regione = dlg.tvUffici.selectedKey();
+        ASSERT_TRUE(regione.startsWith(u'R'));
+        EXPECT_FALSE(child<QPushButton>(d, "cmdOk")->isEnabled());
+        QTest::keyClick(tree, Qt::Key_Right);  // opens it
+        EXPECT_TRUE(dlg.tvUffici.node(regione)->expanded);
+        EXPECT_EQ(dlg.tvUffici.node(regione)->image, offices::kKeyMinus);
+        QTest::keyClick(tree, Qt::Key_Down);   // its first site
+        QTest::keyClick(tree, Qt::Key_Right);  // opened
+        QTest::keyClick(tree, Qt::Key_Down);   // its first office
+        ASSERT_TRUE(dlg.tvUffici.selectedKey().startsWith(u'U'));
+        EXPECT_TRUE(child<QPushButton>(d, "cmdOk")->isEnabled());
+        QTest::keyClick(tree, Qt::Key_Return);
+    });
+    ui.showModal(dlg);
+    EXPECT_FALSE(risposta.CodiceUfficio.isEmpty());
+    EXPECT_TRUE(risposta.Ufficio.contains(QStringLiteral(" di ")) ||
+                risposta.Ufficio.contains(QStringLiteral(" (")));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTreeWidget>
 #include <QWidget>
 
 #include "ui/binder/CaptionBindings.h"
@@ -18,6 +19,7 @@
 #include "ui/binder/ItemViewBindings.h"
 #include "ui/binder/TabBinding.h"
 #include "ui/binder/TextBinding.h"
+#include "ui/binder/TreeBinding.h"
 
 namespace tolmo::ui {
 
@@ -81,6 +83,10 @@ std::unique_ptr<Binding> Binder::bind(form::Control& control, QWidget* widget) {
     if (auto* grid = dynamic_cast<form::Grid*>(&control)) {
         auto* view = qobject_cast<QAbstractItemView*>(widget);
         return view ? std::make_unique<GridBinding>(*grid, view, m_echo) : nullptr;
+    }
+    if (auto* tree = dynamic_cast<form::TreeView*>(&control)) {
+        auto* view = qobject_cast<QTreeWidget*>(widget);
+        return view ? std::make_unique<TreeBinding>(*tree, view, m_echo) : nullptr;
     }
     if (auto* tabs = dynamic_cast<form::TabStrip*>(&control)) {
         const bool isTabs = qobject_cast<QTabWidget*>(widget) || qobject_cast<QTabBar*>(widget);

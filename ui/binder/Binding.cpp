@@ -143,7 +143,7 @@ void Binding::start() {
     {
         EchoGuard::Scope scope(m_echo);
         m_starting = true;
-        for (Prop p : {Prop::Rows, Prop::Selection, Prop::Table, Prop::CurrentCell, Prop::Tabs, Prop::Index,
+        for (Prop p : {Prop::Rows, Prop::Nodes, Prop::Selection, Prop::Table, Prop::CurrentCell, Prop::Tabs, Prop::Index,
                        Prop::Checked, Prop::Format, Prop::Text, Prop::Caption, Prop::ToolTip, Prop::Visible,
                        Prop::Enabled, Prop::Locked, Prop::BackColor, Prop::Geometry, Prop::MaxLength}) {
             if (!showCommon(p)) show(p);

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "form/Form.h"
 #include "ui/binder/Binder.h"
@@ -118,6 +119,9 @@ void QtInteraction::showModal(form::Form& form) {
     // The control the form gave the focus to while it loaded takes it once the dialog is up.
     if (QWidget* focus = focused ? binder.widgetFor(focused->name()) : nullptr)
         QTimer::singleShot(0, focus, [focus] { focus->setFocus(Qt::OtherFocusReason); });
+    if (onNextModalShown) {
+        QTimer::singleShot(0, view, [act = std::exchange(onNextModalShown, {}), &form] { act(form); });
+    }
     form.setShown(true);
     if (form.isShown()) view->exec();
     form.onShownChanged = previous;
@@ -130,6 +134,14 @@ void QtInteraction::setPointer(int pointer) {
         return;
     }
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+// The windows are laid out and painted at once, without running the event loop: no timer and
+// no input reaches the form while the work that asked is still going on.
+void QtInteraction::repaint() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->repaint();
 }
 
 // The desktop opens the file with the application the person chose for it; a missing file is

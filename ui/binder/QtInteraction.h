@@ -31,10 +31,14 @@ public:
     int pointer() const override { return m_pointer; }
     /// Hands `target` to the desktop (a local file, or a "mailto:" address).
     bool shellOpen(const QString& target, form::Form* owner) override;
+    void repaint() override;
 
     /// Makes the dialog that shows the form named `formName`; showModal owns and deletes it.
     using ViewFactory = std::function<QDialog*(form::Form&)>;
     void registerView(const QString& formName, ViewFactory factory);
+
+    /// Runs once the next modal dialog is on screen, with its form (documentation scripts).
+    std::function<void(form::Form&)> onNextModalShown;
 
     /// The window message boxes and dialogs are centred on.
     QWidget* parentWidget() const { return m_parent; }

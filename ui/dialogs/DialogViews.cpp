@@ -7,6 +7,7 @@
 #include "ui_DlgPratCollegate.h"
 #include "ui_DlgRichiedi.h"
 #include "ui_DlgTariffa.h"
+#include "ui_DlgUffici.h"
 #include "ui_FrmAggiungiAnag.h"
 #include "ui_FrmCalcolaCU.h"
 #include "ui_FrmFisGiudice.h"
@@ -51,6 +52,8 @@ void registerDialogViews(QtInteraction& interaction) {
                              [](form::Form&) { return makeDialog(&Ui::DlgTariffa::cmdChiudi); });
     interaction.registerView(QStringLiteral("frmInfoAnagrafica"),
                              [](form::Form&) { return makeDialog(&Ui::FrmInfoAnagrafica::cmdChiudi); });
+    interaction.registerView(QStringLiteral("dlgUffici"),
+                             [](form::Form&) { return makeDialog(&Ui::DlgUffici::cmdAnnulla); });
     interaction.registerView(QStringLiteral("frmAggiungiAnag"),
                              [](form::Form&) { return makeDialog(&Ui::FrmAggiungiAnag::cmdAnnulla); });
 }

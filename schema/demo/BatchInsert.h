@@ -9,7 +9,7 @@
 
 #include "access/TolmoAccess.h"
 
-namespace tolmo::bench {
+namespace tolmo::schema::demo {
 
 class BatchInsert {
 public:
@@ -37,4 +37,4 @@ private:
     qint64 m_written = 0;
 };
 
-}  // namespace tolmo::bench
+}  // namespace tolmo::schema::demo

@@ -5,7 +5,7 @@
 
 #include "schema/Schema.h"
 
-namespace tolmo::bench {
+namespace tolmo::schema::demo {
 
 namespace {
 
@@ -22,7 +22,7 @@ constexpr int kMaxRowsPerStatement = 400;
 BatchInsert::BatchInsert(Connection& conn, const QString& table, const QStringList& columns)
     : m_conn(conn),
       m_table(table),
-      m_keyed(schema::colonneConChiavi(table, columns)),
+      m_keyed(colonneConChiavi(table, columns)),
       m_columns(m_keyed.columns()),
       m_batchRows(
           std::clamp(kMaxValuesPerStatement / static_cast<int>(m_columns.size()), 1, kMaxRowsPerStatement)),
@@ -60,4 +60,4 @@ void BatchInsert::execute(QSqlQuery& query, int rows) {
     m_pending.clear();
 }
 
-}  // namespace tolmo::bench
+}  // namespace tolmo::schema::demo
