@@ -403,7 +403,8 @@ void fillOfficeTreeBare(benchmark::State& state, Session& s, int tab) {
             ? QStringList{QStringLiteral(
                   "SELECT SITO.DESCRIZIONE, UfficiTributari.Descrizione AS "
                   "DescrTributario,UfficiTributari.Codice, "
-                  "SITO.CODREGIONE FROM SITO INNER JOIN UfficiTributari ON SITO.CODICE = "
+                  "SITO.CODREGIONE, SITO.CODICE AS CodSito FROM SITO INNER JOIN UfficiTributari ON "
+                  "SITO.CODICE = "
                   "UfficiTributari.CodSito "
                   "ORDER BY SITO.CODREGIONE, SITO.DESCRIZIONE, UfficiTributari.Descrizione")}
             : QStringList{

@@ -125,7 +125,7 @@ void DlgUffici::schedaScelta(int tab) {
     else if (tab == UfficiTributari && tvUffTributari.nodeCount() == 0)
         riempie(QStringLiteral("Caricamento elenco uffici tributari"), [this] { riempieTributari(); });
     else if (tab == UfficiRecenti && lvUfficiRecenti.rowCount() == 0)
-        riempie(QStringLiteral("Caricamento elenco uffici recenti"), [this] { riempieRecenti(); });
+        m_services.trap(QStringLiteral("Caricamento elenco uffici recenti"), [this] { riempieRecenti(); });
 }
 
 void DlgUffici::riempie(const QString& action, const std::function<void()>& fill) {
@@ -186,19 +186,20 @@ void DlgUffici::riempieAlbero() {
 // changes within its region.
 void DlgUffici::riempieTributari() {
     struct Tributario {
-        QString sito, ufficio, codice;
+        QString sito, codSito, ufficio, codice;
     };
     QHash<QString, QList<Tributario>> perRegione;
     perRiga(
         m_conn,
         QStringLiteral("SELECT SITO.DESCRIZIONE, UfficiTributari.Descrizione AS DescrTributario,"
-                       "UfficiTributari.Codice, SITO.CODREGIONE FROM SITO INNER JOIN UfficiTributari ON "
+                       "UfficiTributari.Codice, SITO.CODREGIONE, SITO.CODICE AS CodSito FROM SITO INNER JOIN "
+                       "UfficiTributari ON "
                        "SITO.CODICE = UfficiTributari.CodSito ORDER BY SITO.CODREGIONE, SITO.DESCRIZIONE, "
                        "UfficiTributari.Descrizione"),
         [&](Recordset& rs) {
             perRegione[rs.text(QStringLiteral("CODREGIONE")).trimmed()].append(
-                {rs.text(QStringLiteral("DESCRIZIONE")), rs.text(QStringLiteral("DescrTributario")),
-                 rs.text(QStringLiteral("Codice")).trimmed()});
+                {rs.text(QStringLiteral("DESCRIZIONE")), rs.text(QStringLiteral("CodSito")).trimmed(),
+                 rs.text(QStringLiteral("DescrTributario")), rs.text(QStringLiteral("Codice")).trimmed()});
         });
     perRiga(m_conn, kRegioni, [&](Recordset& regione) {
         const QString codRegione = regione.text(QStringLiteral("Codice")).trimmed();
@@ -211,7 +212,7 @@ void DlgUffici::riempieTributari() {
             if (!sitoPrecedente || t.sito != *sitoPrecedente) {
                 // Unique within the tree: the region and the site's place in it.
                 chiaveSito = kSito + codRegione + QLatin1Char('_') + QString::number(++siti);
-                tvUffTributari.addNode(chiaveRegione, chiaveSito, t.sito, kKeyPlus, t.sito);
+                tvUffTributari.addNode(chiaveRegione, chiaveSito, t.sito, kKeyPlus, t.codSito);
                 sitoPrecedente = &t.sito;
             }
             tvUffTributari.addNode(chiaveSito, kUfficio + t.codice, t.ufficio, kKeyDot, t.codice);

@@ -364,6 +364,8 @@ TEST_F(FeeDialogs, OfficePickerWithTheKeyboardAlone) {
     offices::DlgUffici dlg(*services);
     clsIDToPrat risposta;
     dlg.SettaFormUffici(rw, &risposta, schema::demo::kPraEsposito);
+    form::TreeNode ufficio;
+    QString sito;
     whenDialogShows([&](QDialog& d) {
         // A failed assertion leaves the lambda early: the dialog is closed all the same.
         const std::unique_ptr<QDialog, void (*)(QDialog*)> chiude(&d, [](QDialog* x) {
@@ -392,13 +394,15 @@ TEST_F(FeeDialogs, OfficePickerWithTheKeyboardAlone) {
         QTest::keyClick(tree, Qt::Key_Right);  // opened
         QTest::keyClick(tree, Qt::Key_Down);   // its first office
         ASSERT_TRUE(dlg.tvUffici.selectedKey().startsWith(u'U'));
+        ufficio = *dlg.tvUffici.node(dlg.tvUffici.selectedKey());
+        sito = dlg.tvUffici.node(dlg.tvUffici.parentKey(ufficio.key))->text;
         EXPECT_TRUE(child<QPushButton>(d, "cmdOk")->isEnabled());
         QTest::keyClick(tree, Qt::Key_Return);
     });
     ui.showModal(dlg);
-    EXPECT_FALSE(risposta.CodiceUfficio.isEmpty());
-    EXPECT_TRUE(risposta.Ufficio.contains(QStringLiteral(" di ")) ||
-                risposta.Ufficio.contains(QStringLiteral(" (")));
+    EXPECT_EQ(risposta.CodiceUfficio, ufficio.tag);
+    EXPECT_TRUE(risposta.Ufficio.startsWith(ufficio.text)) << risposta.Ufficio.toStdString();
+    EXPECT_TRUE(risposta.Ufficio.contains(sito));
 }
 
 }  // namespace
