@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include "access/TolmoAccess.h"
+#include "core/model/CaseValues.h"
 
 namespace tolmo::offices {
 
@@ -80,10 +81,10 @@ DlgUffici::DlgUffici(core::ComponentServices& services)
     cmdAnnulla.on(EventKind::Click, [this](ControlEvent&) { setShown(false); });
 }
 
-void DlgUffici::SettaFormUffici(ConnectionPtr conn, clsIDToPrat* answer, int caseId) {
+// The case's id is taken as the case form gives it; nothing in the picker depends on it.
+void DlgUffici::SettaFormUffici(ConnectionPtr conn, clsIDToPrat* answer, int /*caseId*/) {
     m_conn = std::move(conn);
     m_answer = answer;
-    m_caseId = caseId;
     // Every opening fills its views afresh.
     tvUffici.clear();
     tvUffTributari.clear();
@@ -204,16 +205,14 @@ void DlgUffici::riempieTributari() {
     perRiga(m_conn, kRegioni, [&](Recordset& regione) {
         const QString codRegione = regione.text(QStringLiteral("Codice")).trimmed();
         const QString chiaveRegione = aggiungeRegione(tvUffTributari, regione);
-        QString chiaveSito;
-        const QString* sitoPrecedente = nullptr;
+        QString chiaveSito, sitoPrecedente;
         int siti = 0;
-        const QList<Tributario>& righe = perRegione[codRegione];
-        for (const Tributario& t : righe) {
-            if (!sitoPrecedente || t.sito != *sitoPrecedente) {
+        for (const Tributario& t : perRegione.value(codRegione)) {
+            if (siti == 0 || t.sito != sitoPrecedente) {
                 // Unique within the tree: the region and the site's place in it.
                 chiaveSito = kSito + codRegione + QLatin1Char('_') + QString::number(++siti);
                 tvUffTributari.addNode(chiaveRegione, chiaveSito, t.sito, kKeyPlus, t.codSito);
-                sitoPrecedente = &t.sito;
+                sitoPrecedente = t.sito;
             }
             tvUffTributari.addNode(chiaveSito, kUfficio + t.codice, t.ufficio, kKeyDot, t.codice);
         }
@@ -234,10 +233,8 @@ void DlgUffici::riempieRecenti() {
         const QString codice = rs.text(QStringLiteral("CodUfficio"));
         if (visti.contains(codice)) continue;
         visti.insert(codice);
-        const QDate inizio = rs.value(QStringLiteral("DataInizio")).toDate();
-        lvUfficiRecenti.addRow(QStringList{
-            rs.text(QStringLiteral("UfficioGiudiziario")),
-            inizio.isValid() ? inizio.toString(QStringLiteral("dd/MM/yyyy")) : QString(), codice});
+        lvUfficiRecenti.addRow(QStringList{rs.text(QStringLiteral("UfficioGiudiziario")),
+                                           core::testoData(rs.value(QStringLiteral("DataInizio"))), codice});
         ++m_recenti;
     }
     dati.Chiudi();

@@ -40,9 +40,6 @@ public:
     form::Control cmdAnnulla{this, QStringLiteral("cmdAnnulla"), form::ControlKind::Button};
     form::Control cmdHelp{this, QStringLiteral("cmdHelp"), form::ControlKind::Button};
 
-    /// The kind of the selected node ("R", "C", "U"), empty when none or a recent office.
-    const QString& tipoSelezionato() const { return m_tipo; }
-
 private:
     void attiva();
     void schedaScelta(int tab);
@@ -59,8 +56,7 @@ private:
     core::ComponentServices& m_services;
     ConnectionPtr m_conn;
     clsIDToPrat* m_answer = nullptr;
-    int m_caseId = 0;
-    QString m_tipo;
+    QString m_tipo;  ///< the kind of the selected node ("R", "C", "U"), empty for none
     QString m_descrizione;
     QString m_codice;
     int m_recenti = 0;
