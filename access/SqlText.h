@@ -24,20 +24,24 @@ inline QString ApiciSQL(const QString& text) {
 /// PostgreSQL uses the backslash: naming it makes a typed "\", "%" or "_" match itself on both.
 inline const QString kLikeEscape = QStringLiteral(" ESCAPE '\\'");
 
-/// `text` followed by "%" as a quoted LIKE pattern with its ESCAPE clause: "'D''A%' ESCAPE '\'".
-/// Wildcards and the escape character typed in `text` are escaped; a NUL (which no text column
-/// can hold) is left out.
-inline QString likePattern(const QString& text) {
+/// `text` as the literal part of a LIKE pattern (not quoted): wildcards and the escape character
+/// escaped, a NUL (which no text column can hold) left out. The statement names kLikeEscape.
+inline QString likeLiteral(const QString& text) {
     QString escaped;
-    escaped.reserve(text.size() + 1);
+    escaped.reserve(text.size());
     for (const QChar c : text) {
         if (c.isNull()) continue;
         if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
             escaped += QLatin1Char('\\');
         escaped += c;
     }
-    escaped += QLatin1Char('%');
-    return ApiciSQL(escaped) + kLikeEscape;
+    return escaped;
+}
+
+/// `text` followed by "%" as a quoted LIKE pattern with its ESCAPE clause: "'D''A%' ESCAPE '\'".
+/// Wildcards and the escape character typed in `text` are escaped (likeLiteral).
+inline QString likePattern(const QString& text) {
+    return ApiciSQL(likeLiteral(text) + QLatin1Char('%')) + kLikeEscape;
 }
 
 /// The pattern a type-ahead search uses: the trimmed text followed by "%", quoted, with the

@@ -1,6 +1,8 @@
 #include "ComponentBenchmarks.h"
 
+#include <QDir>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -25,6 +27,7 @@ constexpr int kUser = 2;
 struct Session {
     form::ScriptedInteraction ui;
     platform::MemorySettings settings;
+    QTemporaryDir documenti;  // the saved cases' folders
     std::unique_ptr<TolmoPratica> pratica;
     ConnectionPtr rw;
     std::vector<int> threePartyCases;
@@ -33,6 +36,8 @@ struct Session {
 
     explicit Session(const QString& url) {
         settings.setValue(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), QString::number(kUser));
+        QDir(documenti.path()).mkpath(QStringLiteral("Documenti Pratiche"));
+        settings.setValue(QStringLiteral("startup"), QStringLiteral("PathRicerche"), documenti.path());
         pratica = std::make_unique<TolmoPratica>(ui, settings);
         rw = Connection::open(url);
         pratica->setConnTolmo(Connection::open(url));

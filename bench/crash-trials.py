@@ -36,6 +36,10 @@ rng = random.Random(args.seed)
 work = tempfile.mkdtemp(prefix='tolmo-crash-')
 db_path = os.path.join(work, 'archivio.sqlite')
 settings = os.path.join(work, 'settings.ini')
+# The saved cases get their document folders in the work folder, which already holds the root.
+os.makedirs(os.path.join(work, 'Documenti Pratiche'))
+with open(settings, 'w') as ini:
+    ini.write('[startup]\nPathRicerche=%s\n' % work)
 
 
 class Host:

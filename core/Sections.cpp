@@ -6,6 +6,7 @@
 #include "aml/AmlGuard.h"
 #include "core/lists/CatalogueLists.h"
 #include "extras/Accounting.h"
+#include "extras/CaseFolder.h"
 #include "extras/MailText.h"
 #include "extras/Staging.h"
 #include "fees/CourtFee.h"
@@ -52,6 +53,7 @@ void TolmoPratica::registerSections() {
     addSection<fees::Tariff>();
     addSection<extras::Accounting>();
     addSection<extras::Staging>();
+    addSection<extras::CaseFolder>();
     addSection<aml::AmlGuard>();
     m_builtin.reset(new Builtin{lookups, references, freeFields, penale});
 }

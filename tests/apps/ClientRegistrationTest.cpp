@@ -7,6 +7,7 @@
 #include "apps/common/QuickPartyForm.h"
 #include "core/TolmoPratica.h"
 #include "form/ScriptedInteraction.h"
+#include "support/DocumentsRoot.h"
 
 namespace tolmo::test {
 namespace {
@@ -21,6 +22,7 @@ protected:
 
     form::ScriptedInteraction ui;
     platform::MemorySettings settings;
+    DocumentsRoot documents{settings};
     TolmoPratica component{ui, settings};
 };
 

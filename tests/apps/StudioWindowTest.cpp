@@ -14,6 +14,7 @@
 #include "apps/studio/CaseActions.h"
 #include "apps/studio/MainWindow.h"
 #include "schema/DemoFirm.h"
+#include "support/DocumentsRoot.h"
 #include "ui/binder/QtInteraction.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -54,6 +55,7 @@ protected:
     QTemporaryDir dir;
     ui::QtInteraction interaction;
     platform::MemorySettings settings;
+    tolmo::test::DocumentsRoot documents{settings};
     TolmoPratica component{interaction, settings};
     std::unique_ptr<MainWindow> window;
 };

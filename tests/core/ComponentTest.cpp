@@ -8,6 +8,7 @@
 #include "core/TolmoPratica.h"
 #include "form/ScriptedInteraction.h"
 #include "schema/Schema.h"
+#include "support/DocumentsRoot.h"
 #include "support/TestDb.h"
 
 namespace tolmo::test {
@@ -16,6 +17,7 @@ namespace {
 struct Component {
     form::ScriptedInteraction ui;
     platform::MemorySettings settings;
+    DocumentsRoot documents{settings};
     TolmoPratica pratica{ui, settings};
 
     void connect(const QString& url) {

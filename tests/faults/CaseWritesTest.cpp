@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QSqlQuery>
 
 #include "core/TolmoPratica.h"
 #include "schema/DemoFirm.h"
 #include "schema/Schema.h"
+#include "support/DocumentsRoot.h"
 #include "support/FaultHarness.h"
 #include "support/NaughtyStrings.h"
 #include "support/TestDb.h"
@@ -70,6 +72,16 @@ protected:
             return out;
         };
     }
+    /// The folders under the documents folder that no row of Documenti records.
+    QStringList foldersWithoutRows() {
+        QStringList orfane;
+        for (const QFileInfo& f :
+             QDir(documents.documenti()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (conn->query(QStringLiteral("SELECT ID FROM Documenti WHERE Posizione = ?"), {f.filePath()})
+                    .next() == false)
+                orfane << QStringLiteral("a folder without its row: ") + f.fileName();
+        return orfane;
+    }
     int scalar(const QString& sql) {
         QSqlQuery q = conn->query(sql);
         return q.next() ? q.value(0).toInt() : -1;
@@ -78,6 +90,7 @@ protected:
     ScratchDatabase db{GetParam()};
     ConnectionPtr conn = schema::openDatabase(db.url());
     platform::MemorySettings settings;
+    DocumentsRoot documents{settings};
 };
 
 TEST_P(CaseWrites, NewCase) {
@@ -87,6 +100,68 @@ TEST_P(CaseWrites, NewCase) {
     s.action = kRegistrazione;
     expectKept(s);
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM Pratica WHERE Posizione = '900'"), 1);
+}
+
+// The folder of a new case is made after the commit: a failure there leaves the case saved and
+// no folder on disk without its row. Each run saves a case of its own.
+TEST_P(CaseWrites, NewCaseAndItsFolder) {
+    int run = 0;
+    FaultScenario s;
+    s.prepare = [&](SessionDriver& d) {
+        newCase(d, QString());
+        d.type("ctlTestata1.txtPosizione", QStringLiteral("900-%1").arg(++run));
+    };
+    s.write = kConferma;
+    s.action = kRegistrazione;
+    s.afterCommit = true;
+    s.afterFault = [this](const QList<QJsonObject>&) { return foldersWithoutRows(); };
+    const FaultReport report = expectKept(s);
+    EXPECT_GE(report.afterCommitRuns, 2);  // the firm's structure, the folder's row
+    EXPECT_EQ(
+        scalar(QStringLiteral("SELECT COUNT(*) FROM Documenti WHERE Posizione LIKE '%900-%1%'").arg(run)), 1);
+    EXPECT_TRUE(foldersWithoutRows().isEmpty());
+}
+
+// A rename rewrites the folder row and the paths under it in one transaction with the disk: a
+// failure at any of its statements, or at its commit, leaves the folder where it was.
+TEST_P(CaseWrites, RenamedFolderOfAModifiedCase) {
+    const QString vecchia = documents.documenti() + QStringLiteral("/VECCHIO_PID_%1_P").arg(demo::kPraBianco);
+    ASSERT_TRUE(QDir().mkpath(vecchia + QStringLiteral("/Atti")));
+    for (const auto& [percorso, cartella] : {std::pair{vecchia, true},
+                                             {vecchia + QStringLiteral("/Atti"), true},
+                                             {vecchia + QStringLiteral("/Atti/ricorso.pdf"), false}})
+        conn->Execute(QStringLiteral("INSERT INTO Documenti (Titolo, Codice_Pra, Posizione, IsCartella, "
+                                     "IsCartellaFascicolo) VALUES ('x', ?, ?, ?, ?)"),
+                      {demo::kPraBianco, percorso, cartella, percorso == vecchia});
+    FaultScenario s;
+    s.prepare = [](SessionDriver& d) {
+        start(d);
+        d.call("Modifica", {demo::kPraBianco});
+        d.type("ctlTestata1.txtPosizione", "FALDONE 7");
+        d.send({{"answer", QJsonArray{"Yes"}}});
+    };
+    s.write = kConferma;
+    s.action = kRegistrazione;
+    s.afterCommit = true;
+    // The folder is where its row says, and nowhere else.
+    s.afterFault = [this](const QList<QJsonObject>&) {
+        QStringList broken = foldersWithoutRows();
+        const QStringList suDisco = QDir(documents.documenti()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        if (suDisco.size() != 1) broken << QStringLiteral("folders on disk: ") + suDisco.join(u',');
+        return broken;
+    };
+    const FaultReport report = expectKept(s);
+    EXPECT_GE(report.afterCommitRuns, 5);  // structure, BEGIN, the rows read, three rows, COMMIT
+    QSqlQuery q =
+        conn->query(QStringLiteral("SELECT Posizione FROM Documenti WHERE Codice_Pra = %1 ORDER BY ID")
+                        .arg(demo::kPraBianco));
+    QStringList percorsi;
+    while (q.next()) percorsi << q.value(0).toString();
+    ASSERT_EQ(percorsi.size(), 3);
+    EXPECT_FALSE(QDir(vecchia).exists());
+    EXPECT_TRUE(percorsi.at(0).contains(QStringLiteral("FALDONE 7_PID_%1_P").arg(demo::kPraBianco)));
+    EXPECT_TRUE(QDir(percorsi.at(0)).exists());
+    EXPECT_EQ(percorsi.at(2), percorsi.at(0) + QStringLiteral("/Atti/ricorso.pdf"));
 }
 
 // The subject is added to its catalogue in a transaction of its own, before the save's: it is

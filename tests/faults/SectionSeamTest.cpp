@@ -9,6 +9,7 @@
 #include "core/model/CaseValues.h"
 #include "schema/DemoFirm.h"
 #include "schema/Schema.h"
+#include "support/DocumentsRoot.h"
 #include "support/FaultHarness.h"
 #include "support/TestDb.h"
 
@@ -61,6 +62,7 @@ protected:
     ScratchDatabase db{GetParam()};
     ConnectionPtr conn = schema::openDatabase(db.url());
     platform::MemorySettings settings;
+    DocumentsRoot documents{settings};
 };
 
 TEST_P(SectionSeam, AddedSectionShowsClearsAndSavesItsField) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "apps/host/HostSession.h"
+#include "support/DocumentsRoot.h"
 #include "support/TestDb.h"
 
 namespace tolmo::test {
@@ -26,6 +27,7 @@ protected:
 
     std::unique_ptr<ScratchDatabase> db;
     platform::MemorySettings settings;
+    DocumentsRoot documents{settings};
     std::unique_ptr<host::HostSession> session;
     QList<QJsonObject> happened;     // during the last command
     QList<QJsonObject> allHappened;  // since SetUp

@@ -1,6 +1,7 @@
 #include "support/FaultHarness.h"
 
 #include <QCryptographicHash>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -14,21 +15,52 @@ namespace {
 
 const QString kGuasto = QStringLiteral("guasto simulato");
 
+QMap<QString, QByteArray> tableDigests(const ConnectionPtr& conn);
+
 /// Fails the statement numbered `target` (from 1) of the write, or the first faultable one after
 /// it; counts and keeps every statement it sees.
 struct Injector {
     int target = 0;
-    const std::function<bool(const QStringList&)>* faultable = nullptr;
+    const FaultScenario* scenario = nullptr;
+    ConnectionPtr observer;
     QStringList seen;
     int failedAt = 0;  ///< the statement that failed, 0 when none did
+    bool failedAfterCommit = false;
+    int committedAt = 0;                  ///< statements seen when the case's transaction committed
+    bool pratica = false;                 ///< the open transaction wrote the case row
+    QMap<QString, QByteArray> committed;  ///< every table as the commit left it
 
     void operator()(const QString& sql) {
         seen.append(sql);
         const int n = static_cast<int>(seen.size());
+        // The case row written again: that commit was not the case's, this statement is the save's.
+        if (committedAt > 0 && scriveLaPratica(sql)) committedAt = 0;
+        const bool dopo = committedAt > 0;
+        if (dopo && n == committedAt + 1 && failedAt == 0 && target >= n && scenario->afterCommit)
+            committed = tableDigests(observer);  // before the first statement of the routines after it
+        if (!dopo) pratica = segue(sql);
         if (failedAt != 0 || n < target) return;
-        if (*faultable && !(*faultable)(seen)) return;
+        if (dopo && !scenario->afterCommit) return;
+        if (scenario->faultable && !scenario->faultable(seen)) return;
         failedAt = n;
+        failedAfterCommit = dopo;
         throw DbError(kGuasto, QStringLiteral("FaultHarness: ") + sql, -1);
+    }
+
+private:
+    /// Follows the transactions: the COMMIT of one that wrote Pratica is the case's.
+    bool segue(const QString& sql) {
+        if (sql == QStringLiteral("BEGIN")) return false;
+        if (sql == QStringLiteral("COMMIT")) {
+            if (pratica) committedAt = static_cast<int>(seen.size());
+            return false;
+        }
+        return pratica || scriveLaPratica(sql);
+    }
+    static bool scriveLaPratica(const QString& sql) {
+        static const QRegularExpression scrittura(
+            QStringLiteral("^(INSERT INTO|UPDATE|DELETE FROM) Pratica\\b"));
+        return scrittura.match(sql).hasMatch();
     }
 };
 
@@ -80,6 +112,29 @@ QMap<QString, QByteArray> tableDigests(const ConnectionPtr& conn) {
     return digests;
 }
 
+/// A failure after the commit: the case stays saved, the failing routine tells of itself, and
+/// nothing it began is left written.
+void checkAfterCommit(const FaultScenario& scenario, const Injector& injector, const QJsonObject& reply,
+                      const QList<QJsonObject>& happened, const QMap<QString, QByteArray>& after,
+                      FaultReport& report) {
+    const int k = injector.failedAt;
+    const QString sql = injector.seen.at(k - 1);
+    for (auto it = injector.committed.begin(); it != injector.committed.end(); ++it)
+        if (after.value(it.key()) != it.value() && !scenario.mayChange.contains(it.key()))
+            report.faults << line(k, sql, QStringLiteral("table %1 changed after the commit").arg(it.key()));
+    if (!reply.value("result").toBool())
+        report.faults << line(k, sql, QStringLiteral("the saved case was answered as not saved"));
+    const QStringList shown = reports(happened);
+    if (shown.size() != 1)
+        report.faults << line(k, sql,
+                              QStringLiteral("%1 error reports shown after the commit").arg(shown.size()));
+    else if (shown.first().startsWith(QStringLiteral("Azione : ") + scenario.action + u'\r') ||
+             !shown.first().contains(kGuasto))
+        report.faults << line(k, sql, QStringLiteral("report after the commit: ") + shown.first().left(120));
+    if (scenario.afterFault)
+        for (const QString& broken : scenario.afterFault(happened)) report.faults << line(k, sql, broken);
+}
+
 }  // namespace
 
 FaultReport runWithFaults(const FaultScenario& scenario, platform::Settings& settings) {
@@ -95,7 +150,10 @@ FaultReport runWithFaults(const FaultScenario& scenario, platform::Settings& set
         const QJsonObject headerBefore = driver.dump(QStringLiteral("ctlTestata1"));
         const QJsonObject stateBefore = driver.dump(QStringLiteral("state"));
 
-        Injector injector{k, &scenario.faultable, {}, 0};
+        Injector injector;
+        injector.target = k;
+        injector.scenario = &scenario;
+        injector.observer = observer;
         const ConnectionPtr readWrite = driver.component().ConnReadWrite();
         readWrite->setStatementObserver([&injector](const QString& sql) { injector(sql); });
         const QJsonObject reply = driver.send(scenario.write);
@@ -119,6 +177,11 @@ FaultReport runWithFaults(const FaultScenario& scenario, platform::Settings& set
         if (sql == QStringLiteral("COMMIT") && !injector.seen.mid(k).contains(QStringLiteral("BEGIN")))
             report.commitFailed = true;
 
+        if (injector.failedAfterCommit) {
+            ++report.afterCommitRuns;
+            checkAfterCommit(scenario, injector, reply, happened, tableDigests(observer), report);
+            continue;
+        }
         const QMap<QString, QByteArray> after = tableDigests(observer);
         for (auto it = before.begin(); it != before.end(); ++it)
             if (after.value(it.key()) != it.value() && !scenario.mayChange.contains(it.key()))

@@ -3,8 +3,10 @@
 // again and again on a fresh session, each time with the next statement on the read-write
 // connection failing, until a run reaches its end without a fault. After every failed run:
 // every table holds exactly what it held before (the read-only office catalogue aside; but for
-// the writes made on purpose outside the transaction), the form shows everything that was typed and is still
-// in the same state, one error report was shown with the routine's action text, and no NewId was raised.
+// the writes made on purpose outside the transaction), the form shows everything that was typed
+// and is still in the same state, one error report was shown with the routine's action text, and
+// no NewId was raised. Statements after the commit of the case (a transaction that wrote Pratica)
+// belong to routines of their own and are left alone unless the scenario asks for them.
 
 #include <QJsonObject>
 #include <QStringList>
@@ -35,6 +37,10 @@ struct FaultScenario {
     /// False for a statement of another routine, whose own failure the person is told of
     /// separately; `seen` holds the write's statements so far, the candidate last.
     std::function<bool(const QStringList& seen)> faultable;
+    /// Statements after the write's commit (the case's folder) are faulted too. Such a run must
+    /// still answer true (the case is saved), show one report with the failing routine's own
+    /// action, and leave every table as the commit left it. Each such run saves the case again.
+    bool afterCommit = false;
     /// What else a failed run must have left (a dialog still open with its input): the broken
     /// promises found in what happened during the write, empty when none.
     std::function<QStringList(const QList<QJsonObject>& happened)> afterFault;
@@ -45,6 +51,7 @@ struct FaultReport {
     int faultedRuns = 0;        ///< runs with a failing statement
     bool commitFailed = false;  ///< one of them failed the save's (or the deletion's) commit
     bool lastRunWrote = false;  ///< the run without a fault saved (its reply's result was true)
+    int afterCommitRuns = 0;    ///< faulted runs whose failing statement followed the commit
     QStringList faults;         ///< every promise broken, one line each ("statement 7 (UPDATE ...): ...")
 };
 

@@ -16,6 +16,7 @@
 #include "form/Control.h"
 #include "form/ScriptedInteraction.h"
 #include "parties/PartyLookups.h"
+#include "support/DocumentsRoot.h"
 #include "ui/case/PraticaView.h"
 
 namespace tolmo::ui::test {
@@ -36,6 +37,7 @@ protected:
 
     form::ScriptedInteraction ui;
     platform::MemorySettings settings;
+    tolmo::test::DocumentsRoot documents{settings};
     TolmoPratica pratica{ui, settings};
     core::PraticaForm& form = pratica.form();
     core::CaseHeader::Controls& header = pratica.header().controls();
@@ -255,9 +257,9 @@ TEST_F(CaseView, HeaderStripSitsInItsPlace) {
 
 TEST_F(CaseView, HeaderFieldsComeFirstInTheTabOrder) {
     QWidget* w = widget(QStringLiteral("TolDataArch"));
-    for (const char* name : {"txtPosizione", "txtNumeroRegGenerale", "txtCognomeCliente", "txtNomeCliente",
-                             "cmdInfoCliente", "txtCognomeControparte", "txtNomeControparte", "cmdInfoControparte",
-                             "cmbPratica"}) {
+    for (const char* name :
+         {"txtPosizione", "txtNumeroRegGenerale", "txtCognomeCliente", "txtNomeCliente", "cmdInfoCliente",
+          "txtCognomeControparte", "txtNomeControparte", "cmdInfoControparte", "cmbPratica"}) {
         w = w->nextInFocusChain();
         while (w->parentWidget() && qobject_cast<QComboBox*>(w->parentWidget())) w = w->nextInFocusChain();
         EXPECT_EQ(w->objectName(), QString::fromLatin1(name));
