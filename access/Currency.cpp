@@ -80,6 +80,12 @@ std::optional<QString> toPlainDecimal(const QString& text) {
 
 Currency Currency::fromDouble(double value) {
     if (!std::isfinite(value)) return {};
+    // Below 10^11 two amounts of four decimals are never the same double: when the nearest
+    // amount of four decimals reads back as `value`, it is the shortest text's decimal too.
+    if (std::fabs(value) < 1e11) {
+        const double scaled = std::nearbyint(value * kScale);
+        if (scaled / kScale == value) return fromRaw(static_cast<std::int64_t>(scaled));
+    }
     // The shortest text that reads back as `value` is the decimal the caller meant,
     // so 0.1 + 0.2 gives 0.3 and 1.00005 rounds up as written.
     const QString text = QString::number(value, 'f', QLocale::FloatingPointShortest);

@@ -29,6 +29,16 @@ struct AccountingFields {
     }
 };
 
+/// The open agenda entries of a case, by date and time.
+QString sqlScadenzeAperte(int idPratica);
+/// The invoices of a case summed per currency and rate, credit notes apart: Valuta, Cambio, 1 for
+/// credit notes, rows, advance rows, then in ten-thousandths the advances' Imponibili, Esenti,
+/// Competenze and ForfSpese, and everyone's TotaleFattura and ResiduoASaldo.
+QString sqlTotaliFatture(int idPratica, Dialect dialetto);
+/// The expenses not yet invoiced summed per currency and rate: Valuta, Cambio, rows, then in
+/// ten-thousandths Imponibili and Esenti.
+QString sqlTotaliAzioni(int idPratica, Dialect dialetto);
+
 class Accounting : public core::CaseSection {
 public:
     Accounting(core::ComponentServices& services, core::PraticaForm& form);
@@ -42,8 +52,8 @@ public:
     /// Reads the firm's currency and lira/euro rate afresh.
     void LeggiValutaDefault();
     /// The latest rate of the foreign currency `simbolo`, as text; "1,0000" after a warning when
-    /// none is on file.
-    void CercaCambioValutaEstera(const QString& simbolo, QString& cambio);
+    /// none is on file (and then false).
+    bool CercaCambioValutaEstera(const QString& simbolo, QString& cambio);
     const ValutaStudio& valutaStudio() const { return m_studio; }
 
     void clear() override;
@@ -52,6 +62,9 @@ public:
     void remove(core::DeleteContext& ctx) override;
 
 private:
+    /// The totals will not be reliable: `simbolo` has no rate on file.
+    void avvisaCambioMancante(const QString& simbolo);
+
     core::ComponentServices& m_services;
     ValutaStudio m_studio;
 };

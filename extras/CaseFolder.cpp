@@ -52,8 +52,12 @@ QString radicePredefinita() {
 CaseFolder::CaseFolder(core::ComponentServices& services, core::PraticaForm&)
     : m_services(services), m_disco(std::make_unique<Disco>()) {}
 
+QString CaseFolder::radiceScelta() const {
+    return m_services.settings().value(QStringLiteral("startup"), QStringLiteral("PathRicerche"));
+}
+
 QString CaseFolder::cartellaDocumenti() const {
-    QString radice = m_services.settings().value(QStringLiteral("startup"), QStringLiteral("PathRicerche"));
+    QString radice = radiceScelta();
     if (radice.isEmpty()) radice = radicePredefinita();
     // A root typed with or without its last separator names the same folder.
     if (!radice.endsWith(QLatin1Char('/')) && !radice.endsWith(QLatin1Char('\\'))) radice += QLatin1Char('/');
@@ -111,6 +115,9 @@ void CaseFolder::CreaCartellaPratica(const QString& posizione) {
     form::Interaction& ui = m_services.ui();
     m_services.trap(QStringLiteral("Creazione Cartella Pratica"), [&] {
         const QString documenti = cartellaDocumenti();
+        // The default root was never there to be deleted: it is made without a question.
+        if (radiceScelta().isEmpty() && !m_disco->esiste(documenti) && !m_disco->crea(documenti))
+            throw guastoDisco(QStringLiteral("Impossibile creare la cartella"), documenti);
         if (!m_disco->esiste(documenti)) {
             const MsgAnswer ricreare = ui.messageBox(
                 QStringLiteral("ATTENZIONE La cartella Documenti Pratiche è stata cancellata.") + kCrLf +

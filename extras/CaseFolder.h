@@ -56,6 +56,8 @@ public:
     void afterCommit(const core::SaveContext& ctx) override;
 
 private:
+    /// The root the person chose ("PathRicerche"), "" when none.
+    QString radiceScelta() const;
     /// Makes the folder and records it; a folder whose row cannot be written is removed again.
     void creaERegistra(const QString& percorso, const QString& nome);
     /// The remembered folder renamed to `percorso` with its rows; false when the disk refused.

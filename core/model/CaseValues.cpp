@@ -11,7 +11,18 @@ const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
 
 QString testoData(const QVariant& value) {
     if (value.isNull()) return {};
-    return value.toDate().toString(kFormatoData);
+    const QDate day = value.toDate();
+    if (!day.isValid() || day.year() < 1000 || day.year() > 9999) return day.toString(kFormatoData);
+    // Written digit by digit: a list of thousands of entries shows its dates at once.
+    const auto cifre = [](char16_t* at, int n, int count) {
+        for (int i = count - 1; i >= 0; --i, n /= 10) at[i] = static_cast<char16_t>(u'0' + n % 10);
+    };
+    QString text(10, u'/');
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    cifre(out, day.day(), 2);
+    cifre(out + 3, day.month(), 2);
+    cifre(out + 6, day.year(), 4);
+    return text;
 }
 
 QDate dataDigitata(const QString& text, const QString& campo) {

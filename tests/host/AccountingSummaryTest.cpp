@@ -93,6 +93,29 @@ TEST_P(AccountingSummary, OpenDeadlinesByDateAndEmptyTotals) {
     EXPECT_TRUE(field("GridScadenzePra").value("table").toArray().isEmpty());
 }
 
+// Rows of one currency and rate are summed by the database: a missing amount counts as zero and
+// leaves the rest of its row, an invoice of an earlier invoicing (Fs_Fattura) is no advance, ten
+// thousandths add up exactly, and a currency without a rate is still warned of for every amount.
+TEST_P(AccountingSummary, RowsSummedByCurrencyAndRate) {
+    for (const char* row :
+         {"1, 0, 100.0001, NULL, 0.0002, 0, 'EURO', 1", "1, 0, 0.0003, 10, NULL, 0, 'EURO', 1",
+          "1, 1, 999, 0, 0, 0, 'EURO', 1", "1, 0, 387254, 0, 0, 0, 'LIRA', 1"})
+        sql(QStringLiteral(
+                "INSERT INTO Fatture (ID_Pratica, TipoFattura, Fs_Fattura, Imponibili, Esenti, Competenze, "
+                "ForfSpese, Valuta, Cambio) VALUES (%1, %2)")
+                .arg(kPraBianco)
+                .arg(QLatin1String(row)));
+    fattura(2, "30", "10", "XYZ");
+    fattura(5, "10", "4", "XYZ");
+    call("VisualizzaPratica", {kPraBianco});
+    EXPECT_EQ(boxes().size(), 4);  // two rows, each with its residue and what was paid
+    // 110,0006 in euro and 387.254 lire (200,00 euro at 1936,27): 310,0006, shown to the cent.
+    EXPECT_EQ(totali(), (QStringList{"310,00", "", "310,00", "6,00", "14,00"}));
+    sql("UPDATE Fatture SET Imponibili = 100.0049 WHERE Imponibili = 100.0001");
+    call("VisualizzaPratica", {kPraBianco});
+    EXPECT_EQ(text("FTotaleAcconti"), "310,01");  // 110,0054 + 200
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, AccountingSummary, ::testing::ValuesIn(enginesUnderTest()),
                          [](const auto& info) { return engineName(info.param).toStdString(); });
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "CaseFixture.h"
 #include "core/TolmoPratica.h"
@@ -169,6 +170,25 @@ TEST_P(CaseFolders, AMissingOrUnrenamableFolderLeavesItsRowsAndANewFolderIsMade)
     ASSERT_EQ(righe.size(), 3);
     EXPECT_EQ(righe.at(1).toArray().at(0).toString(), seconda);  // as it was
     EXPECT_EQ(righe.at(2).toArray().at(0).toString(), terza);
+}
+
+// Without a root of the person's choice the folders go under the documents of the person, and
+// that root is made without asking: it was never there to be deleted.
+TEST_P(CaseFolders, WithoutAChosenRootTheFoldersGoUnderThePersonsDocuments) {
+    QTemporaryDir casa;
+    const QByteArray home = qgetenv("HOME"), xdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", casa.path().toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    settings.remove("startup", "PathRicerche");
+    const int caso = salvaNuova(QStringLiteral("1"));
+    const QStringList chiesti = boxes().isEmpty() ? QStringList{} : QStringList{messaggi()};
+    qputenv("HOME", home);
+    if (!xdg.isEmpty()) qputenv("XDG_CONFIG_HOME", xdg);
+    EXPECT_TRUE(chiesti.isEmpty()) << chiesti.join(u'|').toStdString();
+    EXPECT_TRUE(QDir(casa.path() +
+                     QStringLiteral("/Documents/Tolmo Studio/Documenti Pratiche/Bianco_Verdi_Pos_1_PID_%1_P")
+                         .arg(caso))
+                    .exists());
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, CaseFolders, ::testing::ValuesIn(enginesUnderTest()),
