@@ -9,7 +9,7 @@ shift || true
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
-          postgresql xvfb xauth imagemagick python3)
+          libical-dev postgresql xvfb xauth imagemagick python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

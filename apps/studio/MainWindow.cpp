@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "CaseActions.h"
+#include "DeadlineExport.h"
 #include "apps/common/CaseCommands.h"
 #include "apps/common/CaseFinder.h"
 #include "apps/common/ClientRegistration.h"
@@ -146,6 +147,12 @@ void MainWindow::buildToolActions() {
     add(QStringLiteral("Sospensione feriale"),
         QStringLiteral("Periodo di sospensione feriale dei termini per le scadenze penali"), {},
         [this] { impostaSospensione(); });
+    add(QStringLiteral("Esporta scadenze"),
+        QStringLiteral("Scrive le scadenze aperte in un file di calendario (iCalendar)"),
+        QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+            const QString fatto = esportaScadenze(this, m_component);
+            if (!fatto.isEmpty()) statusBar()->showMessage(fatto, 8000);
+        });
     add(QStringLiteral("Recenti"), QStringLiteral("Voce per l'elenco delle pratiche recenti"), {},
         [this] { QMessageBox::information(this, kTitolo, m_component.CreaStringaRecenti()); });
     add(QStringLiteral("Schermo grande"), QStringLiteral("Sposta la maschera per uno schermo grande"), {},
