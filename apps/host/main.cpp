@@ -13,9 +13,11 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tolmo-host"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOLMO_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Pilota la pratica con righe JSON su stdin/stdout."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption({QStringLiteral("db"), QStringLiteral("Database: sqlite:PERCORSO o postgresql://UTENTE@HOST:PORTA/DB."),
                       QStringLiteral("url")});
     parser.addOption({QStringLiteral("settings"), QStringLiteral("File INI delle impostazioni utente."), QStringLiteral("file")});

@@ -15,9 +15,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolmo Studio"));
+    QApplication::setApplicationVersion(QStringLiteral(TOLMO_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Tolmo Studio: la pratica dello studio legale."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption({QStringLiteral("db"),
                       QStringLiteral("Database: sqlite:PERCORSO o postgresql://UTENTE@HOST:PORTA/DB."),
                       QStringLiteral("url")});
