@@ -74,7 +74,7 @@ void riga(QByteArray& ics, const QByteArray& linea) {
     ics += kCrLf;
 }
 
-bool oraValida(const QString& ora) { return QTime::fromString(ora, QStringLiteral("HH:mm")).isValid(); }
+QTime orario(const QString& ora) { return QTime::fromString(ora, QStringLiteral("HH:mm")); }
 
 QByteArray data(const QDate& d) { return d.toString(QStringLiteral("yyyyMMdd")).toLatin1(); }
 
@@ -94,15 +94,14 @@ QByteArray calendario(const QList<VoceAgenda>& voci, const QDateTime& adesso) {
                           "CALSCALE:GREGORIAN", "X-WR-CALNAME:Scadenze"})
         riga(ics, l);
     bool orarie = false;
-    for (const VoceAgenda& v : voci) orarie = orarie || oraValida(v.ora);
+    for (const VoceAgenda& v : voci) orarie = orarie || orario(v.ora).isValid();
     if (orarie) ics += kFusoRoma;
     const QByteArray timbro = adesso.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
     for (const VoceAgenda& v : voci) {
         riga(ics, "BEGIN:VEVENT");
         riga(ics, "UID:scadenza-" + QByteArray::number(v.id) + "@tolmo-studio");
         riga(ics, "DTSTAMP:" + timbro);
-        if (oraValida(v.ora)) {
-            const QTime t = QTime::fromString(v.ora, QStringLiteral("HH:mm"));
+        if (const QTime t = orario(v.ora); t.isValid()) {
             riga(ics, "DTSTART;TZID=Europe/Rome:" + data(v.giorno) + 'T' + t.toString("HHmm00").toLatin1());
             riga(ics, "DURATION:PT1H");
         } else {

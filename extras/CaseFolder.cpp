@@ -32,11 +32,6 @@ bool sotto(const QString& percorso, const QString& cartella) {
     return dopo == QLatin1Char('/') || dopo == QLatin1Char('\\');
 }
 
-DbError guastoDisco(const QString& testo, const QString& cartella) {
-    return DbError(testo + QStringLiteral(" \"") + memorizzato(cartella) + QStringLiteral("\"."),
-                   QStringLiteral("File system"), -1);
-}
-
 }  // namespace
 
 bool Disco::esiste(const QString& cartella) const { return QFileInfo(cartella).isDir(); }
@@ -108,16 +103,15 @@ QString CaseFolder::NomeCartellaPratica(const QString& posizione) {
 
 void CaseFolder::afterCommit(const core::SaveContext&) {
     CreaCartellaPratica(m_services.header().posizione().trimmed());
-    m_ricordata.clear();
 }
 
 void CaseFolder::CreaCartellaPratica(const QString& posizione) {
     form::Interaction& ui = m_services.ui();
+    QString percorso;  // the folder the case should have
     m_services.trap(QStringLiteral("Creazione Cartella Pratica"), [&] {
         const QString documenti = cartellaDocumenti();
         // The default root was never there to be deleted: it is made without a question.
-        if (radiceScelta().isEmpty() && !m_disco->esiste(documenti) && !m_disco->crea(documenti))
-            throw guastoDisco(QStringLiteral("Impossibile creare la cartella"), documenti);
+        if (radiceScelta().isEmpty() && !m_disco->esiste(documenti)) crea(documenti);
         if (!m_disco->esiste(documenti)) {
             const MsgAnswer ricreare = ui.messageBox(
                 QStringLiteral("ATTENZIONE La cartella Documenti Pratiche è stata cancellata.") + kCrLf +
@@ -125,12 +119,11 @@ void CaseFolder::CreaCartellaPratica(const QString& posizione) {
                 m_services.messageTitle(), MsgButtons::YesNo, MsgIcon::Information);
             m_services.raiseSetDummy();
             if (ricreare != MsgAnswer::Yes) return;
-            if (!m_disco->crea(documenti))
-                throw guastoDisco(QStringLiteral("Impossibile creare la cartella"), documenti);
+            crea(documenti);
         }
         const QString nome = NomeCartellaPratica(posizione);
         if (nome.isEmpty()) return;  // a structure the firm has not chosen: no folder
-        const QString percorso = documenti + QLatin1Char('/') + nome;
+        percorso = documenti + QLatin1Char('/') + nome;
         if (m_disco->esiste(percorso)) return;
 
         if (m_services.editState() != 2 || m_ricordata.isEmpty() || !m_disco->esiste(m_ricordata)) {
@@ -151,11 +144,18 @@ void CaseFolder::CreaCartellaPratica(const QString& posizione) {
         if (procedere != MsgAnswer::Yes) return;
         if (!rinomina(percorso, nome)) creaERegistra(percorso, nome);
     });
+    // A case saved again without leaving the edit (AnagIns) renames from the folder it has now.
+    if (!percorso.isEmpty() && m_disco->esiste(percorso)) m_ricordata = memorizzato(percorso);
+}
+
+void CaseFolder::crea(const QString& cartella) {
+    if (!m_disco->crea(cartella))
+        throw DbError(QStringLiteral("Impossibile creare la cartella \"%1\".").arg(memorizzato(cartella)),
+                      QStringLiteral("File system"), -1);
 }
 
 void CaseFolder::creaERegistra(const QString& percorso, const QString& nome) {
-    if (!m_disco->crea(percorso))
-        throw guastoDisco(QStringLiteral("Impossibile creare la cartella"), percorso);
+    crea(percorso);
     // A folder no row records would never be found again: it goes, and the person was told.
     if (!RegistraCartellaPratica(memorizzato(percorso), nome)) m_disco->rimuovi(percorso);
 }

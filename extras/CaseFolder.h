@@ -58,6 +58,8 @@ public:
 private:
     /// The root the person chose ("PathRicerche"), "" when none.
     QString radiceScelta() const;
+    /// Makes `cartella` and the folders above it; throws when the disk refuses.
+    void crea(const QString& cartella);
     /// Makes the folder and records it; a folder whose row cannot be written is removed again.
     void creaERegistra(const QString& percorso, const QString& nome);
     /// The remembered folder renamed to `percorso` with its rows; false when the disk refused.

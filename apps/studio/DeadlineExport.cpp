@@ -6,9 +6,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QSaveFile>
-#include <QSqlQuery>
 #include <QStandardPaths>
 
+#include "UserChooser.h"
 #include "core/TolmoPratica.h"
 #include "extras/Calendar.h"
 
@@ -17,16 +17,6 @@ namespace tolmo::studio {
 namespace {
 
 const QString kTitolo = QStringLiteral("Esporta scadenze");
-
-/// The firm's users, by name: id and the name shown.
-QList<std::pair<int, QString>> utenti(const ConnectionPtr& conn) {
-    QList<std::pair<int, QString>> out;
-    conn->withQuery(QStringLiteral("SELECT id_utente, nomeutente FROM Utenti ORDER BY nomeutente, id_utente"),
-                    {}, [&out](QSqlQuery& q) {
-                        while (q.next()) out.append({q.value(0).toInt(), q.value(1).toString()});
-                    });
-    return out;
-}
 
 }  // namespace
 
@@ -37,7 +27,7 @@ QString esportaScadenze(QWidget* parent, TolmoPratica& component) {
         QStringList scelte;
         const int pratica = component.currentId();
         if (pratica > 1) scelte << QStringLiteral("Pratica sullo schermo");
-        const QList<std::pair<int, QString>> persone = utenti(conn);
+        const QList<std::pair<int, QString>> persone = utentiDelloStudio(conn);
         for (const auto& [id, nome] : persone)
             scelte << QStringLiteral("Tutto lo studio: responsabile ") + nome;
         bool ok = false;
