@@ -7,8 +7,9 @@
 #include <optional>
 
 #include "DbError.h"
+#include "access/DatabaseUrl.h"
 #include "detail/ConnectionCache.h"
-#include "detail/DatabaseUrl.h"
+#include "detail/OpenFailure.h"
 #include "detail/SqliteFunctions.h"
 
 namespace tolmo {
@@ -17,16 +18,12 @@ namespace {
 
 constexpr int kSqliteBusyTimeoutMs = 5000;
 
-QString oneLine(const QString& text) {
-    QString line = text.simplified();
-    while (line.endsWith(u'.')) line.chop(1);
-    return line;
-}
+constexpr int kPostgresConnectTimeoutS = 5;
 
-DbError openError(const QString& url, const QString& driver, const QString& reason) {
-    return DbError(QStringLiteral("Impossibile aprire il database «%1»: %2.")
-                       .arg(detail::urlForDisplay(url), oneLine(reason)),
-                   driver + QStringLiteral(": open"), -1);
+DbError openError(const DatabaseUrl& parsed, const QString& url, const QString& driver,
+                  const QString& reason) {
+    return DbError(detail::openFailureSentence(parsed, urlForDisplay(url), reason),
+                   driver + QStringLiteral(": open: ") + reason.simplified(), -1);
 }
 
 QString newConnectionName() {
@@ -40,7 +37,7 @@ bool isSchemaChange(const QString& sql) {
     return kDdl.match(sql).hasMatch();
 }
 
-QSqlDatabase configuredDatabase(const detail::DatabaseUrl& url, const QString& name) {
+QSqlDatabase configuredDatabase(const DatabaseUrl& url, const QString& name) {
     if (url.dialect == Dialect::SQLite) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(url.path);
@@ -53,6 +50,10 @@ QSqlDatabase configuredDatabase(const detail::DatabaseUrl& url, const QString& n
     db.setUserName(url.user);
     db.setPassword(url.password);
     db.setDatabaseName(url.database);
+    // A server that does not answer is given up after a few seconds, unless PGCONNECT_TIMEOUT
+    // says otherwise. No password given is libpq's cue for PGPASSWORD, ~/.pgpass and services.
+    if (qEnvironmentVariableIsEmpty("PGCONNECT_TIMEOUT"))
+        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(kPostgresConnectTimeoutS));
     // NUMERIC arrives as its exact text, never through a double.
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     return db;
@@ -71,12 +72,14 @@ Connection::~Connection() {
     QSqlDatabase::removeDatabase(name);
 }
 
+QString Connection::displayString() const { return urlForDisplay(m_url); }
+
 ConnectionPtr Connection::open(const QString& url) {
-    const auto parsed = detail::DatabaseUrl::parse(url);
+    const auto parsed = DatabaseUrl::parse(url);
     if (!parsed)
         throw DbError(QStringLiteral("Indirizzo del database non valido: «%1». Usare sqlite:PERCORSO oppure "
                                      "postgresql://UTENTE@HOST:PORTA/DATABASE.")
-                          .arg(detail::urlForDisplay(url)),
+                          .arg(urlForDisplay(url)),
                       QStringLiteral("Connection: open"), -1);
 
     ConnectionPtr conn(
@@ -84,19 +87,20 @@ ConnectionPtr Connection::open(const QString& url) {
     QSqlDatabase& db = conn->m_db;
     const QString driver = db.driverName();
     if (!db.isValid())
-        throw openError(url, driver, QStringLiteral("il driver %1 non è disponibile").arg(driver));
-    if (!db.open()) throw openError(url, driver, db.lastError().text());
+        throw openError(*parsed, url, driver, QStringLiteral("il driver %1 non è disponibile").arg(driver));
+    if (!db.open()) throw openError(*parsed, url, driver, db.lastError().text());
     try {
         if (conn->m_dialect == Dialect::SQLite) {
             conn->query(QStringLiteral("PRAGMA journal_mode=WAL"));
             conn->Execute(QStringLiteral("PRAGMA foreign_keys=ON"));
             if (!detail::registerUnicodeCaseFunctions(db))
-                throw openError(url, driver, QStringLiteral("registrazione di UPPER/LOWER non riuscita"));
+                throw openError(*parsed, url, driver,
+                                QStringLiteral("registrazione di UPPER/LOWER non riuscita"));
         } else {
             conn->Execute(QStringLiteral("SET client_encoding TO 'UTF8'"));
         }
     } catch (const DbError& error) {
-        throw openError(url, driver, error.description());
+        throw openError(*parsed, url, driver, error.description());
     }
     return conn;
 }

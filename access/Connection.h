@@ -30,6 +30,8 @@ public:
 
     /// The URL it was opened with (the component looks for "Storico" in it).
     const QString& connectionString() const { return m_url; }
+    /// The URL fit for a message: any password replaced by "***".
+    QString displayString() const;
     Dialect dialect() const { return m_dialect; }
     QSqlDatabase& database() { return m_db; }
 

@@ -43,10 +43,16 @@ bool hasSchema(Connection& c) {
     return names.contains(QStringLiteral("Pratica"), Qt::CaseInsensitive);
 }
 
-ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa) {
+ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa, NuovoArchivio nuovo) {
     const QString path = sqlitePath(url);
     const bool newFile = !path.isEmpty() && !QFileInfo::exists(path);
     ConnectionPtr c = Connection::open(url);
+    if (!newFile && !hasSchema(*c) &&
+        !c->database().tables(QSql::TableType(QSql::Tables | QSql::Views)).isEmpty())
+        throw DbError(QStringLiteral("Il database «%1» contiene le tabelle di un altro programma: non è un "
+                                     "archivio di Tolmo Studio e non viene modificato.")
+                          .arg(c->displayString()),
+                      url, -1);
     if (!newFile && hasSchema(*c)) {
         const int versione = versioneArchivio(*c);
         if (versione > kVersioneSchema)
@@ -76,13 +82,12 @@ ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa
         // One transaction: a failure leaves the database as empty as it was.
         Transaction tx(*c);
         createTables(*c);
-        demo::fillDemoFirm(*c);
+        demo::fillDemoFirm(*c, nuovo == NuovoArchivio::StudioVuoto ? demo::Scope::Base : demo::Scope::Demo);
         tx.commit();
     } catch (const DbError& e) {
         c.reset();
         if (newFile) removeSqliteFiles(path);
-        throw DbError(QStringLiteral("Impossibile preparare il nuovo archivio con lo studio dimostrativo: %1")
-                          .arg(e.description()),
+        throw DbError(QStringLiteral("Impossibile preparare il nuovo archivio: %1").arg(e.description()),
                       e.source(), e.number());
     }
     return c;

@@ -94,11 +94,18 @@ void createDemoFirm(Connection& c);
 /// Told before an archive of version `from` is brought to version `to`.
 using AvvisoAggiornamento = std::function<void(int from, int to)>;
 
-/// Opens "sqlite:PATH" or "postgresql://USER@HOST:PORT/DB". A database without the table Pratica
-/// (a new SQLite file, an empty PostgreSQL database) first gets the schema and the demo firm; an
-/// archive of an older schema is upgraded after `avvisa` is told; one of a newer schema is
-/// refused. Throws DbError with one Italian sentence when the database cannot be opened,
-/// prepared or upgraded.
-ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa = {});
+/// What a new archive gets besides its tables.
+enum class NuovoArchivio {
+    StudioDimostrativo,  ///< the demo firm, with its parties and cases
+    StudioVuoto,  ///< what every firm needs: the configuration, the administrator, the catalogues and offices
+};
+
+/// Opens "sqlite:PATH" or "postgresql://USER@HOST:PORT/DB". A database with no table at all (a new
+/// SQLite file, an empty PostgreSQL database) first gets the schema and the firm `nuovo` says; an
+/// archive of an older schema is upgraded after `avvisa` is told; one of a newer schema, or a
+/// database holding the tables of another program, is refused and left untouched. Throws DbError
+/// with one Italian sentence when the database cannot be opened, prepared or upgraded.
+ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa = {},
+                           NuovoArchivio nuovo = NuovoArchivio::StudioDimostrativo);
 
 }  // namespace tolmo::schema

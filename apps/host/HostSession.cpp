@@ -4,7 +4,9 @@
 #include <QMetaMethod>
 
 #include "JsonValues.h"
+#include "apps/common/ArchiveForm.h"
 #include "apps/common/HostKit.h"
+#include "apps/common/RecentArchives.h"
 #include "form/FormJson.h"
 
 namespace tolmo::host {
@@ -15,8 +17,7 @@ QJsonObject ok() { return QJsonObject{{QStringLiteral("ok"), true}}; }
 }  // namespace
 
 HostSession::HostSession(platform::Settings& settings) : m_settings(settings) {
-    m_component = std::make_unique<TolmoPratica>(m_ui, m_settings);
-    hostkit::restoreProperties(*m_component, m_settings);
+    newComponent();
     m_ui.listener = [this](const form::ScriptedInteraction::Happening& h) {
         if (h.kind == form::ScriptedInteraction::Happening::Message) {
             const form::MessageRecord& m = h.message;
@@ -32,10 +33,26 @@ HostSession::HostSession(platform::Settings& settings) : m_settings(settings) {
             happened({{QStringLiteral("open"), h.form}});
         }
     };
-    watchSignals();
 }
 
 HostSession::~HostSession() = default;
+
+void HostSession::newComponent() {
+    m_component = std::make_unique<TolmoPratica>(m_ui, m_settings);
+    hostkit::restoreProperties(*m_component, m_settings);
+    watchSignals();
+}
+
+QJsonObject HostSession::apriArchivio() {
+    const short state = m_component->editState();
+    if (state == TolmoPratica::Modifica_ || state == TolmoPratica::Inserimento_)
+        return error(QStringLiteral("Confermare o annullare la pratica prima di aprire un altro archivio."));
+    const QString url = hostkit::scegliArchivio(m_settings, m_ui);
+    if (url.isEmpty()) return {{QStringLiteral("archivio"), QJsonValue::Null}};
+    newComponent();
+    connect(url);
+    return {{QStringLiteral("archivio"), hostkit::descriviArchivio(url)}};
+}
 
 // A driver cannot be asked: the upgrade is said on the error stream.
 void HostSession::connect(const QString& url) {
@@ -118,6 +135,7 @@ QJsonObject HostSession::dispatch(const QJsonObject& command) {
         m_ui.setShellFails(command.value(QStringLiteral("shell")).toString() == QStringLiteral("fails"));
         return ok();
     }
+    if (command.value(QStringLiteral("archivio")) == QStringLiteral("apri")) return apriArchivio();
     if (command.contains(QStringLiteral("dump")))
         return dump(command.value(QStringLiteral("dump")).toString());
     if (command.contains(QStringLiteral("sql"))) return sql(command.value(QStringLiteral("sql")).toString());

@@ -2,15 +2,15 @@
 // The JSON-lines driver of the component: one command object in, the things that
 // happened (message boxes, events, forms shown) and one reply out.
 
-#include "core/TolmoPratica.h"
-#include "form/ScriptedInteraction.h"
-#include "platform/Settings.h"
-
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QStringList>
 #include <functional>
+
+#include "core/TolmoPratica.h"
+#include "form/ScriptedInteraction.h"
+#include "platform/Settings.h"
 
 namespace tolmo::host {
 
@@ -35,6 +35,10 @@ private:
     QJsonObject call(const QString& name, const QJsonArray& args);
     QJsonObject dump(const QString& what);
     QJsonObject sql(const QString& text);
+    /// {"archivio":"apri"}: shows "Apri archivio"; the archive opened there replaces the one the
+    /// component works on, with a new component, as a host starting on it would make.
+    QJsonObject apriArchivio();
+    void newComponent();
     /// The form a control name refers to: "FORM.CONTROL", or the form being scripted,
     /// or the case form. Sets `*control` to the bare control name.
     form::Form* resolveForm(const QString& name, QString* control);

@@ -1,14 +1,15 @@
 // tolmo-host: drives the case-file component with JSON lines on stdin and stdout.
 
-#include "HostSession.h"
-#include "apps/common/HostKit.h"
-
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <cstdio>
 #include <iostream>
 #include <string>
+
+#include "HostSession.h"
+#include "apps/common/HostKit.h"
+#include "apps/common/RecentArchives.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -18,10 +19,13 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(QStringLiteral("Pilota la pratica con righe JSON su stdin/stdout."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({QStringLiteral("db"), QStringLiteral("Database: sqlite:PERCORSO o postgresql://UTENTE@HOST:PORTA/DB."),
+    parser.addOption({QStringLiteral("db"),
+                      QStringLiteral("Database: sqlite:PERCORSO o postgresql://UTENTE@HOST:PORTA/DB."),
                       QStringLiteral("url")});
-    parser.addOption({QStringLiteral("settings"), QStringLiteral("File INI delle impostazioni utente."), QStringLiteral("file")});
-    parser.addOption({QStringLiteral("user"), QStringLiteral("Utente corrente (Id_Utente)."), QStringLiteral("id")});
+    parser.addOption({QStringLiteral("settings"), QStringLiteral("File INI delle impostazioni utente."),
+                      QStringLiteral("file")});
+    parser.addOption(
+        {QStringLiteral("user"), QStringLiteral("Utente corrente (Id_Utente)."), QStringLiteral("id")});
     parser.process(app);
 
     std::unique_ptr<tolmo::platform::Settings> settings;
@@ -30,11 +34,11 @@ int main(int argc, char* argv[]) {
     else
         settings = std::make_unique<tolmo::platform::MemorySettings>();
     if (parser.isSet(QStringLiteral("user")))
-        settings->setValue(QStringLiteral("Shared"), QStringLiteral("Id_Utente"), parser.value(QStringLiteral("user")));
+        settings->setValue(QStringLiteral("Shared"), QStringLiteral("Id_Utente"),
+                           parser.value(QStringLiteral("user")));
 
     tolmo::host::HostSession session(*settings);
-    const QString url =
-        parser.isSet(QStringLiteral("db")) ? parser.value(QStringLiteral("db")) : tolmo::hostkit::defaultDatabaseUrl();
+    const QString url = tolmo::hostkit::archivioIniziale(*settings, parser.value(QStringLiteral("db")));
     try {
         session.connect(url);
     } catch (const tolmo::DbError& e) {

@@ -14,10 +14,12 @@
 
 #include "CaseActions.h"
 #include "DeadlineExport.h"
+#include "apps/common/ArchiveForm.h"
 #include "apps/common/CaseCommands.h"
 #include "apps/common/CaseFinder.h"
 #include "apps/common/ClientRegistration.h"
 #include "apps/common/HostKit.h"
+#include "apps/common/RecentArchives.h"
 #include "apps/common/SuspensionSetting.h"
 #include "ui/case/PraticaView.h"
 
@@ -65,6 +67,7 @@ MainWindow::MainWindow(TolmoPratica& component, int userId, QWidget* parent)
     hostkit::watchEvents(component,
                          [this](const QString& name, const QVariantList& args) { logEvent(name, args); });
 
+    buildArchiveActions();
     buildCaseActions();
     buildToolActions();
     menuBar()->addMenu(QStringLiteral("&Visualizza"))->addAction(dock->toggleViewAction());
@@ -89,6 +92,45 @@ void MainWindow::run(const std::function<void()>& command) {
 void MainWindow::mostraPratica(int id) {
     if (m_component.editState() != TolmoPratica::Consultazione) return;  // a host never drops an edit
     run([this, id] { m_component.VisualizzaPratica(id); });
+}
+
+void MainWindow::setArchivio(const QString& url, platform::Settings& settings) {
+    m_settings = &settings;
+    const QString archivio = hostkit::descriviArchivio(url);
+    setWindowTitle(QStringLiteral("Tolmo Studio — Pratica — ") + archivio);
+    auto* label = new QLabel(QStringLiteral("Archivio: ") + archivio);
+    label->setObjectName(QStringLiteral("lblArchivio"));
+    statusBar()->addWidget(label);
+}
+
+void MainWindow::buildArchiveActions() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Archivio"));
+    QAction* apri = menu->addAction(QStringLiteral("&Apri archivio..."));
+    apri->setObjectName(QStringLiteral("actApriArchivio"));
+    apri->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    apri->setStatusTip(
+        QStringLiteral("Apre un altro archivio: un file o un database del server dello studio"));
+    connect(apri, &QAction::triggered, this, &MainWindow::apriArchivio);
+    menu->addSeparator();
+    QAction* esci = menu->addAction(QStringLiteral("&Esci"));
+    esci->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(esci, &QAction::triggered, this, &QWidget::close);
+}
+
+// The window closes and the studio starts again on the archive opened.
+void MainWindow::apriArchivio() {
+    if (!m_settings) return;
+    const short state = m_component.editState();
+    if (state == TolmoPratica::Modifica_ || state == TolmoPratica::Inserimento_) {
+        QMessageBox::information(
+            this, kTitolo,
+            QStringLiteral("Confermare o annullare la pratica prima di aprire un altro archivio."));
+        return;
+    }
+    const QString url = hostkit::scegliArchivio(*m_settings, m_component.interaction());
+    if (url.isEmpty()) return;
+    m_altroArchivio = url;
+    close();
 }
 
 void MainWindow::buildCaseActions() {

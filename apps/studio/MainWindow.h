@@ -28,11 +28,19 @@ public:
     /// Shows case `id` in consultation, as a host does when the header picks a case.
     void mostraPratica(int id);
 
+    /// The archive the window works on: its title says which, and "Apri archivio" offers the
+    /// recent ones kept in `settings`.
+    void setArchivio(const QString& url, platform::Settings& settings);
+    /// The archive the person opened with "Apri archivio" (the window then closes), "" otherwise.
+    const QString& altroArchivio() const { return m_altroArchivio; }
+
     ui::PraticaView& view() { return *m_view; }
     CaseActions& actions() { return *m_actions; }
     TolmoPratica& component() { return m_component; }
 
 private:
+    void buildArchiveActions();
+    void apriArchivio();
     void buildCaseActions();
     void buildToolActions();
     /// Runs a command of the component, then shows the state it left.
@@ -52,6 +60,8 @@ private:
     CaseActions* m_actions = nullptr;
     bool m_confermaConsentita = true;  // the last EnableConferma, until the edit state changes
     short m_lastState = -1;
+    platform::Settings* m_settings = nullptr;
+    QString m_altroArchivio;
 };
 
 }  // namespace tolmo::studio

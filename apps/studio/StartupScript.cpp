@@ -82,8 +82,11 @@ void StartupScript::addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("opzione"),
                       QStringLiteral("Sceglie l'opzione N di un gruppo (optCU=0)."),
                       QStringLiteral("controllo=n")});
-    parser.addOption({QStringLiteral("premi"), QStringLiteral("Infine preme questo pulsante della pratica."),
-                      QStringLiteral("controllo")});
+    parser.addOption(
+        {QStringLiteral("premi"),
+         QStringLiteral(
+             "Infine preme questo pulsante della pratica, o il comando con questo nome (actApriArchivio)."),
+         QStringLiteral("controllo")});
     parser.addOption({QStringLiteral("nel-dialogo"),
                       QStringLiteral("Righe del driver (un array JSON) eseguite nel dialogo che si apre."),
                       QStringLiteral("json")});
@@ -131,6 +134,8 @@ void runStartupScript(MainWindow& window, const StartupScript& script, ui::QtInt
             QTimer::singleShot(0, &window, [&window, script] {
                 if (form::Control* button = findControl(window.component(), script.premi))
                     button->fire(form::EventKind::Click);
+                else if (auto* action = window.findChild<QAction*>(script.premi))
+                    action->trigger();
             });
     });
 }

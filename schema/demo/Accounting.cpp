@@ -171,8 +171,9 @@ double rounded(double amount, bool lire) {
 
 }  // namespace
 
-void fillAccounting(Connection& c) {
+void fillAccounting(Connection& c, Scope scope) {
     fillCurrencies(c);
+    if (scope == Scope::Base) return;
     RowWriter w(c, QStringLiteral("Fatture"),
                 {"ID_Fattura", "ID_Pratica", "ID_Cliente", "ID_Utente", "NumeroFattura", "DataFattura",
                  "TipoFattura", "Fs_Fattura", "Descrizione", "Competenze", "ForfSpese", "Imponibili",

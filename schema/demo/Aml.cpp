@@ -68,9 +68,9 @@ void fillRegistration(Connection& c) {
 
 }  // namespace
 
-void fillAml(Connection& c) {
+void fillAml(Connection& c, Scope scope) {
     fillServiceTypes(c);
-    fillRegistration(c);
+    if (scope == Scope::Demo) fillRegistration(c);
 }
 
 }  // namespace tolmo::schema::demo

@@ -559,8 +559,10 @@ CaseSummary caseSummary(int id) {
     return {k.cliente, k.contabilita, partySurname(k.cliente) + QLatin1Char('\\') + controparte};
 }
 
-void fillCases(Connection& c, const Istat& istat) {
-    for (const Case& k : kCases) fillCase(c, istat, k);
+void fillCases(Connection& c, const Istat& istat, Scope scope) {
+    for (const Case& k : kCases)
+        if (scope == Scope::Demo || k.id == kPraRiservata) fillCase(c, istat, k);
+    if (scope == Scope::Base) return;
     int id = 0;
     for (const Criminal& p : kCriminal) fillCriminal(c, ++id, p);
 }

@@ -8,17 +8,17 @@ namespace tolmo::schema {
 
 namespace demo {
 
-void fillDemoFirm(Connection& c) {
+void fillDemoFirm(Connection& c, Scope scope) {
     const Istat istat = Istat::load();
-    fillFirm(c);
+    fillFirm(c, scope);
     fillCatalogues(c);
     fillSubjects(c);
     fillOffices(c, istat);
-    fillParties(c, istat);
-    fillCases(c, istat);
-    fillCaseRows(c);
-    fillAccounting(c);
-    fillAml(c);
+    fillParties(c, istat, scope);
+    fillCases(c, istat, scope);
+    if (scope == Scope::Demo) fillCaseRows(c);
+    fillAccounting(c, scope);
+    fillAml(c, scope);
     syncIdentities(c);
 }
 

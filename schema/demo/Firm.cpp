@@ -63,29 +63,40 @@ QString email(const User& u) {
            QStringLiteral("@example.com");
 }
 
-void fillConfig(Connection& c) {
+// A new firm's configuration holds the defaults and leaves its name and address to be typed.
+void fillConfig(Connection& c, Scope scope) {
     RowWriter w(c, QStringLiteral("ConfigGenerale"),
                 {"ID", "NumAuto", "CambioLiraEuro", "ValutaDefault", "StrutturaCartelle", "GammaMod",
                  "RagioneSociale", "PartitaIva", "indirizzo", "citta", "cap"});
-    w({1, true, 1936.27, "EURO", "CLI_CO_POS", false, "Studio Legale Associato Rossi Bianchi",
-       partitaIva(1099871, kRoma), "Via Cola di Rienzo 212", "Roma", "00192"});
+    if (scope == Scope::Base)
+        w({1, true, 1936.27, "EURO", "CLI_CO_POS", false, "", "", "", "", ""});
+    else
+        w({1, true, 1936.27, "EURO", "CLI_CO_POS", false, "Studio Legale Associato Rossi Bianchi",
+           partitaIva(1099871, kRoma), "Via Cola di Rienzo 212", "Roma", "00192"});
 }
 
-void fillUsers(Connection& c) {
+bool inScope(int user, Scope scope) { return scope == Scope::Demo || user == kUtenteAmministratore; }
+
+void fillUsers(Connection& c, Scope scope) {
     RowWriter w(c, QStringLiteral("Utenti"),
                 {"Id_Utente", "NomeUtente", "nomeesteso", "cognometp", "nometp", "TitContabilita",
                  "IsAmministratore", "Piva", "CodUteAR", "Email"});
     for (const User& u : kUsers)
-        w({u.id, u.nome, u.esteso, u.cognome, u.nomeProprio, u.contabilita, u.id == kUtenteAmministratore,
-           userPiva(u.id), u.codiceAR, email(u)});
+        if (inScope(u.id, scope))
+            // A new firm has no other user to hold the accounts of its cases: its administrator does.
+            w({u.id, u.nome, u.esteso, u.cognome, u.nomeProprio, u.contabilita || scope == Scope::Base,
+               u.id == kUtenteAmministratore, userPiva(u.id), u.codiceAR, email(u)});
 }
 
-void fillGroups(Connection& c) {
+// A new firm has the group of everybody, holding its administrator.
+void fillGroups(Connection& c, Scope scope) {
     RowWriter groups(c, QStringLiteral("Gruppi"), {"ID_Gruppo", "Gruppo", "Descrizione"});
     RowWriter members(c, QStringLiteral("R_UtentiGruppi"), {"Id_Utente", "Gruppo"});
     for (const Group& g : kGroups) {
+        if (scope == Scope::Base && g.id != kGruppoTutti) continue;
         groups({g.id, g.nome, g.descrizione});
-        for (int user : g.utenti) members({user, g.nome});
+        for (int user : g.utenti)
+            if (inScope(user, scope)) members({user, g.nome});
     }
 }
 
@@ -103,10 +114,10 @@ QString userPiva(int id) {
     return {};
 }
 
-void fillFirm(Connection& c) {
-    fillConfig(c);
-    fillUsers(c);
-    fillGroups(c);
+void fillFirm(Connection& c, Scope scope) {
+    fillConfig(c, scope);
+    fillUsers(c, scope);
+    fillGroups(c, scope);
 }
 
 }  // namespace tolmo::schema::demo

@@ -445,7 +445,7 @@ QString partySurname(int id) {
     return {};
 }
 
-void fillParties(Connection& c, const Istat& istat) {
+void fillParties(Connection& c, const Istat& istat, Scope scope) {
     RowWriter w(c, QStringLiteral("Anagrafica"),
                 {"ID_Ana",       "Cognome",       "Nome",         "Categoria",
                  "StatoPolis",   "IdRiservata",   "fkGruppo",     "IsFisicaGiuridica",
@@ -456,6 +456,7 @@ void fillParties(Connection& c, const Istat& istat) {
     for (const Party& p : kParties) {
         const bool persona = p.sesso != 0;
         const bool placeholder = p.id == kAnaNullo;
+        if (scope == Scope::Base && !placeholder) continue;
         QString provincia, partita, fiscale;
         if (!placeholder && !p.estera) {
             const Comune& town = istat.comune(QString::fromUtf8(p.citta));

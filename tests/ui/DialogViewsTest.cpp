@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "DialogTesting.h"
 #include "apps/common/QuickPartyForm.h"
 #include "criminal/FrmFisGiudice.h"
 #include "fees/DlgEstremiPagamento.h"
@@ -33,25 +34,6 @@
 
 namespace tolmo::ui::test {
 namespace {
-
-// Runs `act` on the modal dialog once it is up.
-void whenDialogShows(std::function<void(QDialog&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
-}
-
-template <class W = QWidget>
-W* child(QDialog& dialog, const char* name) {
-    return dialog.findChild<W*>(QString::fromLatin1(name));
-}
-
-void expectEveryControlHasAWidget(const form::Form& form, QDialog& dialog) {
-    for (const form::Control* c : form.controls())
-        EXPECT_NE(dialog.findChild<QWidget*>(c->name()), nullptr) << c->name().toStdString();
-}
 
 class QuestionDialog : public ::testing::Test {
 protected:

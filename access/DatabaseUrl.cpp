@@ -1,8 +1,8 @@
-#include "detail/DatabaseUrl.h"
+#include "access/DatabaseUrl.h"
 
 #include <QUrl>
 
-namespace tolmo::detail {
+namespace tolmo {
 
 namespace {
 const QString kSqlitePrefix = QStringLiteral("sqlite:");
@@ -34,6 +34,18 @@ std::optional<DatabaseUrl> DatabaseUrl::parse(const QString& url) {
     return result;
 }
 
+QString DatabaseUrl::toString(bool withPassword) const {
+    if (dialect == Dialect::SQLite) return kSqlitePrefix + path;
+    QUrl url;
+    url.setScheme(QStringLiteral("postgresql"));
+    url.setHost(host);
+    url.setPort(port);
+    url.setUserName(user, QUrl::DecodedMode);
+    if (withPassword) url.setPassword(password, QUrl::DecodedMode);
+    url.setPath(QLatin1Char('/') + database, QUrl::DecodedMode);
+    return url.toString(QUrl::FullyEncoded);
+}
+
 QString urlForDisplay(const QString& url) {
     QUrl parsed(url);
     if (!parsed.isValid() || parsed.password().isEmpty()) return url;
@@ -41,4 +53,4 @@ QString urlForDisplay(const QString& url) {
     return parsed.toString();
 }
 
-}  // namespace tolmo::detail
+}  // namespace tolmo
