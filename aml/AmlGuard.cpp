@@ -5,7 +5,28 @@
 namespace tolmo::aml {
 
 AmlGuard::AmlGuard(core::ComponentServices& services, core::PraticaForm& form)
-    : m_services(services), m_form(form) {}
+    : frmGestAR(services), frmIdentificazione(services), m_services(services), m_form(form) {
+    form.cmdAR.on(form::EventKind::Click, [this](form::ControlEvent&) { apriPrestazione(); });
+    frmGestAR.apriIdentificazione = [this](int anagrafica) {
+        const QString nome = frmGestAR.cmbCodUte.selectedRow() >= 0 ? frmGestAR.cmbCodUte.text()
+                                                                    : frmGestAR.cmbProfessionista.text();
+        frmIdentificazione.ApriIdentificazione(
+            anagrafica, m_services.connReadWrite(), nome,
+            {frmGestAR.txtpartitaIva.text().trimmed(), frmGestAR.cmbCodUte.selectedCell(3)});
+    };
+}
+
+void AmlGuard::apriPrestazione() {
+    const int caseId = m_services.currentId();
+    if (caseId <= 0) return;
+    int professionista = 0;
+    if (auto* contabilita = dynamic_cast<form::ListControl*>(m_form.find(QStringLiteral("cmbContabilita"))))
+        professionista = contabilita->selectedCell(1).toInt();
+    frmGestAR.ValorizzaAR(m_services.connReadWrite(), caseId, professionista, m_form.TEDDenaroValore.text());
+    frmGestAR.apri();
+    m_services.ui().showModal(frmGestAR);
+    m_services.raiseSetDummy();
+}
 
 void AmlGuard::tabChanged(int tab, short editState) {
     if (tab == core::TabGenerale) m_form.cmdAR.setEnabled(editState != 2 && editState != 3);

@@ -1,6 +1,8 @@
 #pragma once
 // A named control of a headless form: the state the behaviour reads and writes.
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -310,9 +312,18 @@ public:
     QStringList columnCaptions() const { return m_captions; }
     void setColumnCaptions(const QStringList& captions);  ///< observers hear Prop::Table
 
+    /// The colour of a cell's text, 0xBBGGRR; -1 for the grid's own. A new table drops it.
+    long cellForeColor(int row, int column) const;
+    void setCellForeColor(int row, int column, long colour);
+    /// A locked cell takes no edit from the person. A new table drops it.
+    bool cellLocked(int row, int column) const;
+    void setCellLocked(int row, int column, bool locked);
+
 private:
     int m_columns;
     QVector<QVector<QVariant>> m_table;
+    QHash<QPair<int, int>, long> m_colours;
+    QSet<QPair<int, int>> m_lockedCells;
     QStringList m_captions;
     int m_row = -1, m_col = -1;
 };

@@ -35,6 +35,16 @@ void dumpGrid(const Grid& grid, QJsonObject& out) {
     out.insert(QStringLiteral("table"), table);
     out.insert(QStringLiteral("row"), grid.row());
     out.insert(QStringLiteral("col"), grid.col());
+    // The cells drawn in a colour of their own ([row, column, 0xBBGGRR]) and those locked ([row, column]).
+    QJsonArray colours, locked;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c) {
+            if (grid.cellForeColor(r, c) >= 0)
+                colours.append(QJsonArray{r, c, static_cast<qint64>(grid.cellForeColor(r, c))});
+            if (grid.cellLocked(r, c)) locked.append(QJsonArray{r, c});
+        }
+    if (!colours.isEmpty()) out.insert(QStringLiteral("cellColours"), colours);
+    if (!locked.isEmpty()) out.insert(QStringLiteral("lockedCells"), locked);
 }
 
 // Every node in the order added, with its parent's key.

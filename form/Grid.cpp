@@ -12,6 +12,8 @@ void Grid::setTable(QVector<QVector<QVariant>> table) {
     for (const auto& row : table) m_columns = std::max(m_columns, static_cast<int>(row.size()));
     for (auto& row : table) row.resize(m_columns);
     m_table = std::move(table);
+    m_colours.clear();
+    m_lockedCells.clear();
     notify(Prop::Table);
     if (m_row >= rowCount()) setCurrentCell(-1, -1);
 }
@@ -26,13 +28,14 @@ QVariant Grid::cell(int row, int column) const {
 void Grid::setCell(int row, int column, const QVariant& v) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns) return;
     QVariant& slot = m_table[row][column];
-    if (slot == v && slot.isNull() == v.isNull()) return;
+    // "true" typed into a tick and the tick itself compare equal, but are not the same value.
+    if (slot == v && slot.isNull() == v.isNull() && slot.metaType() == v.metaType()) return;
     slot = v;
     notify(Prop::Table);
 }
 
 void Grid::editCell(int row, int column, const QVariant& v) {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns) return;
+    if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns || cellLocked(row, column)) return;
     setCurrentCell(row, column);
     const QVariant& slot = m_table.at(row).at(column);
     if (slot == v && slot.isNull() == v.isNull()) return;
@@ -64,6 +67,28 @@ void Grid::moveTo(int row, int col) {
 void Grid::setColumnCaptions(const QStringList& captions) {
     if (captions == m_captions) return;
     m_captions = captions;
+    notify(Prop::Table);
+}
+
+long Grid::cellForeColor(int row, int column) const { return m_colours.value({row, column}, -1); }
+
+void Grid::setCellForeColor(int row, int column, long colour) {
+    if (cellForeColor(row, column) == colour) return;
+    if (colour < 0)
+        m_colours.remove({row, column});
+    else
+        m_colours.insert({row, column}, colour);
+    notify(Prop::Table);
+}
+
+bool Grid::cellLocked(int row, int column) const { return m_lockedCells.contains({row, column}); }
+
+void Grid::setCellLocked(int row, int column, bool locked) {
+    if (cellLocked(row, column) == locked) return;
+    if (locked)
+        m_lockedCells.insert({row, column});
+    else
+        m_lockedCells.remove({row, column});
     notify(Prop::Table);
 }
 

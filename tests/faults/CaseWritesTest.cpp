@@ -599,6 +599,72 @@ TEST_P(CaseWrites, StagingRowOfAModifiedCase) {
               1);
 }
 
+// The anti-money-laundering archive: the service, its subjects and its professionals are written
+// in one transaction, whose every statement (and commit) fails in turn; the lists the form reads
+// as it opens are reported on their own.
+std::function<bool(const QStringList&)> inTheSave() {
+    return [](const QStringList& seen) {
+        const qsizetype before = seen.size() - 2;
+        return seen.last() == QStringLiteral("BEGIN") ||
+               seen.lastIndexOf(QStringLiteral("BEGIN"), before) >
+                   seen.lastIndexOf(QStringLiteral("COMMIT"), before);
+    };
+}
+
+FaultScenario amlScenario(int pratica, const QStringList& answers, const QJsonArray& script,
+                          const QString& action) {
+    FaultScenario s;
+    s.prepare = [=](SessionDriver& d) {
+        ASSERT_TRUE(startLikeAHost(d.sender()));
+        d.call("VisualizzaPratica", {pratica});
+        d.send({{"answer", QJsonArray::fromStringList(answers)}});
+        d.send({{"onshow", "frmGestAR"}, {"script", script}});
+    };
+    s.write = QJsonObject{{"fire", "cmdAR"}, {"event", "Click"}};
+    s.action = action;
+    s.faultable = inTheSave();
+    return s;
+}
+
+TEST_P(CaseWrites, AmlServiceRegisteredWithItsSubjects) {
+    conn->Execute(
+        QStringLiteral("INSERT INTO AnagraficaAR (R_Id_Anag, codiceprof, TipoDocumento, NumeroDocumento) "
+                       "SELECT ?, Piva, 'Passaporto', 'YA0001' FROM Utenti WHERE Id_Utente = ?"),
+        {demo::kAnaEspositoGiuseppe, demo::kUtenteRossi});
+    const QJsonArray script = {QJsonObject{{"fire", "cmbPresFornita"}, {"event", "Choose"}, {"row", 1}},
+                               QJsonObject{{"set", "TDImportoPrest"}, {"text", "20000"}},
+                               QJsonObject{{"fire", "cmdConferma"}, {"event", "Click"}}};
+    expectKept(
+        amlScenario(demo::kPraEsposito, {}, script, QStringLiteral("Aggiornamento delle prestazioni")));
+    EXPECT_EQ(
+        scalar(
+            QStringLiteral("SELECT COUNT(*) FROM PrestazioniAR WHERE R_IdPra = %1").arg(demo::kPraEsposito)),
+        1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM SoggettiAntiRiciclaggio WHERE R_IdPraSAR = %1")
+                         .arg(demo::kPraEsposito)),
+              3);
+}
+
+TEST_P(CaseWrites, AmlServiceCorrectedAfterConsolidation) {
+    conn->Execute(QStringLiteral("UPDATE PrestazioniAR SET IsarchiviatoXML = ?"), {true});
+    const QJsonArray script = {QJsonObject{{"fire", "cmdConferma"}, {"event", "Click"}}};
+    expectKept(
+        amlScenario(demo::kPraSantoro, {"Yes"}, script, QStringLiteral("Aggiornamento delle prestazioni")));
+    EXPECT_EQ(
+        scalar(
+            QStringLiteral("SELECT StatoRegP FROM PrestazioniAR WHERE R_IdPra = %1").arg(demo::kPraSantoro)),
+        1);
+}
+
+TEST_P(CaseWrites, AmlServiceDeleted) {
+    const QJsonArray script = {QJsonObject{{"fire", "cmdCancella"}, {"event", "Click"}}};
+    const FaultReport report = expectNoBrokenPromise(
+        amlScenario(demo::kPraSantoro, {"Yes"}, script, QStringLiteral("Eliminazione delle prestazioni")));
+    EXPECT_TRUE(report.commitFailed);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM PrestazioniAR")), 0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM SoggettiAntiRiciclaggio")), 1);  // kept
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, CaseWrites, ::testing::ValuesIn(enginesUnderTest()),
                          [](const auto& info) { return engineName(info.param).toStdString(); });
 

@@ -1,0 +1,142 @@
+#include "FrmIdentificazioneAR.h"
+
+#include <QDate>
+#include <QSqlQuery>
+
+#include "access/TolmoAccess.h"
+#include "core/model/CaseValues.h"
+#include "core/model/DateField.h"
+#include "parties/Birthplaces.h"
+#include "taxcodes/TaxCodes.h"
+
+namespace tolmo::aml {
+
+namespace {
+using form::ControlEvent;
+using form::EventKind;
+const QString kTitolo = QStringLiteral("Identificazione antiriciclaggio");
+constexpr long kRosso = 192;
+}  // namespace
+
+FrmIdentificazioneAR::FrmIdentificazioneAR(core::ComponentServices& services)
+    : form::Form(QStringLiteral("frmIdentificazioneAR")), m_services(services) {
+    setCaption(kTitolo);
+    grdIdentificazioni.setColumnCaptions({QStringLiteral("ID_AR"), QStringLiteral("Identificata da"),
+                                          QStringLiteral("Documento"), QStringLiteral("Numero"),
+                                          QStringLiteral("Rilasciato da"), QStringLiteral("Data")});
+    grdIdentificazioni.setLocked(true);
+    cmbTipoDocumento.setRows({QStringLiteral("Carta d'identità"),
+                              QStringLiteral("Carta d'identità elettronica"), QStringLiteral("Passaporto"),
+                              QStringLiteral("Patente di guida"), QStringLiteral("Permesso di soggiorno")});
+    cmbTipoDocumento.setMaxLength(50);
+    txtNumeroDocumento.setMaxLength(30);
+    txtRilasciatoDa.setMaxLength(100);
+    core::comeData(txtDataIdentificazione);
+    cmdSalva.setCaption(QStringLiteral("&Salva identificazione"));
+    cmdChiudi.setCaption(QStringLiteral("&Chiudi"));
+    cmdSalva.on(EventKind::Click, [this](ControlEvent&) { salva(); });
+    cmdChiudi.on(EventKind::Click, [this](ControlEvent&) { setShown(false); });
+}
+
+void FrmIdentificazioneAR::ApriIdentificazione(int anagrafica, ConnectionPtr conn, const QString& nome,
+                                               const Professionista& chi) {
+    m_anagrafica = anagrafica;
+    m_conn = std::move(conn);
+    m_chi = chi;
+    lblProfessionista.setCaption(QStringLiteral("Identificata da: ") + nome);
+    cmbTipoDocumento.setText(QString());
+    txtNumeroDocumento.setText(QString());
+    txtRilasciatoDa.setText(QString());
+    txtDataIdentificazione.setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    carica();
+    m_services.ui().showModal(*this);
+}
+
+void FrmIdentificazioneAR::carica() {
+    QVector<QVector<QVariant>> table;
+    m_services.trap(QStringLiteral("GetAnagrafica"), [&] {
+        const Identificazione parte = cercaIdentificazione(*m_conn, m_anagrafica, nullptr);
+        {
+            QSqlQuery q = m_conn->query(
+                QStringLiteral("SELECT IsFisicaGiuridica FROM Anagrafica WHERE ID_Ana = ?"), {m_anagrafica});
+            m_persona = !q.next() || q.value(0).toBool();
+        }
+        m_codiceFiscale = parte.codiceFiscale;
+        lblAnagrafica.setCaption(parte.nome);
+        lblCodiceFiscale.setCaption(
+            (m_persona ? QStringLiteral("Codice fiscale: ") : QStringLiteral("Partita IVA: ")) +
+            parte.codiceFiscale);
+        QSqlQuery q = m_conn->query(
+            QStringLiteral("SELECT id_ar, codiceprof, AzeroDue, TipoDocumento, NumeroDocumento, "
+                           "RilasciatoDa, DataIdentificazione FROM AnagraficaAR WHERE "
+                           "R_Id_Anag = ? ORDER BY id_ar"),
+            {m_anagrafica});
+        QList<QVector<QVariant>> rows;
+        QList<std::pair<QString, QString>> chi;
+        while (q.next()) {
+            rows.append(
+                {q.value(0), QVariant(), q.value(3), q.value(4), q.value(5), core::testoData(q.value(6))});
+            chi.append({q.value(1).toString(), q.value(2).toString()});
+        }
+        for (int i = 0; i < rows.size(); ++i) {
+            rows[i][1] = cercaNomeProfessionista(*m_conn, chi[i].first, chi[i].second);
+            table.append(rows[i]);
+        }
+    });
+    grdIdentificazioni.setTable(table);
+}
+
+bool FrmIdentificazioneAR::rifiuta(const QString& testo, form::Control& campo) {
+    m_services.ui().messageBox(testo, kTitolo, form::MsgButtons::OK, form::MsgIcon::Information);
+    campo.setFocus();
+    return false;
+}
+
+void FrmIdentificazioneAR::salva() {
+    if (m_chi.partitaIva.isEmpty() && m_chi.codiceAR.isEmpty()) {
+        rifiuta(QStringLiteral("Scegliere prima il professionista che identifica l'anagrafica."), cmdChiudi);
+        return;
+    }
+    const QString tipo = cmbTipoDocumento.text().trimmed();
+    const QString numero = txtNumeroDocumento.text().trimmed();
+    const QDate data = core::dataDelCampo(txtDataIdentificazione.text());
+    if (tipo.isEmpty()) {
+        rifiuta(QStringLiteral("Indicare il tipo di documento."), cmbTipoDocumento);
+        return;
+    }
+    if (numero.isEmpty()) {
+        rifiuta(QStringLiteral("Indicare il numero del documento."), txtNumeroDocumento);
+        return;
+    }
+    if (!data.isValid() || data > QDate::currentDate()) {
+        rifiuta(QStringLiteral("La data di identificazione deve essere un giorno, non dopo oggi."),
+                txtDataIdentificazione);
+        return;
+    }
+    // The archive takes a person whose tax code is right, or a company with a valid VAT number.
+    if (!m_codiceFiscale.isEmpty()) {
+        const QString motivo =
+            m_persona ? taxcodes::verificaCodiceFiscale(m_codiceFiscale, parties::luogoNoto()).motivo
+                      : taxcodes::verificaPartitaIva(m_codiceFiscale).motivo;
+        if (!motivo.isEmpty()) {
+            lblCodiceFiscale.setForeColor(kRosso);
+            rifiuta(motivo + QStringLiteral(" Correggerlo in anagrafica prima di identificarla."), cmdChiudi);
+            return;
+        }
+    }
+    const bool fatto = m_services.trap(QStringLiteral("Inserimento identificazione"), [&] {
+        Transaction transaction(*m_conn);
+        m_conn->Execute(
+            QStringLiteral("INSERT INTO AnagraficaAR (R_Id_Anag, codiceprof, AzeroDue, DataIdentificazione, "
+                           "TipoDocumento, NumeroDocumento, RilasciatoDa) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+            {m_anagrafica, testo(m_chi.partitaIva),
+             m_chi.codiceAR.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(m_chi.codiceAR),
+             data, testo(tipo), testo(numero), testo(txtRilasciatoDa.text().trimmed())});
+        transaction.commit();
+    });
+    if (!fatto) return;
+    txtNumeroDocumento.setText(QString());
+    carica();
+}
+
+}  // namespace tolmo::aml
