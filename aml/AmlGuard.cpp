@@ -8,10 +8,9 @@ AmlGuard::AmlGuard(core::ComponentServices& services, core::PraticaForm& form)
     : frmGestAR(services), frmIdentificazione(services), m_services(services), m_form(form) {
     form.cmdAR.on(form::EventKind::Click, [this](form::ControlEvent&) { apriPrestazione(); });
     frmGestAR.apriIdentificazione = [this](int anagrafica) {
-        const QString nome = frmGestAR.cmbCodUte.selectedRow() >= 0 ? frmGestAR.cmbCodUte.text()
-                                                                    : frmGestAR.cmbProfessionista.text();
         frmIdentificazione.ApriIdentificazione(
-            anagrafica, m_services.connReadWrite(), nome,
+            anagrafica, m_services.connReadWrite(), frmGestAR.cmbProfessionista.text(),
+            frmGestAR.cmbCodUte.text(),
             {frmGestAR.txtpartitaIva.text().trimmed(), frmGestAR.cmbCodUte.selectedCell(3)});
     };
 }

@@ -38,9 +38,10 @@ FrmFrazionata::FrmFrazionata(core::ComponentServices& services)
 }
 
 void FrmFrazionata::ValorizzaFrazionate(ConnectionPtr conn, const QString& proposto,
-                                        const QString& partitaIva) {
+                                        const QString& partitaIva, const QString& codiceAR) {
     m_conn = std::move(conn);
     m_partitaIva = partitaIva;
+    m_codiceAR = codiceAR;
     m_scelto = proposto;
     m_codice.reset();
     cmbFrazreg.clear();
@@ -51,13 +52,19 @@ void FrmFrazionata::ValorizzaFrazionate(ConnectionPtr conn, const QString& propo
 void FrmFrazionata::riempi() {
     QStringList righe;
     m_services.trap(QStringLiteral("Gestione delle frazionate"), [&] {
+        // A professional known by his code alone sees his own groups, not those of every
+        // professional without a VAT number.
+        const bool perCodice = m_partitaIva.isEmpty() && !m_codiceAR.isEmpty();
         QSqlQuery q = m_conn->query(
             QStringLiteral(
                 "SELECT p.ProgressivoAR, p.CodicePU, p.ImportoPrest, p.DataRegPrest, p.R_IdPra, "
                 "t.DescrPrest FROM PrestazioniAR p LEFT JOIN TipiPrestazione t ON "
                 "p.R_TipoPrest = t.id_prest WHERE p.ProgressivoAR = p.R_IdPra AND p.IsFrazionata = ? "
-                "AND p.Codice = ? ORDER BY p.ProgressivoAR"),
-            {true, testo(m_partitaIva)});
+                "AND p.Codice = ?") +
+                (perCodice ? QStringLiteral(" AND p.CodicePU = ?") : QString()) +
+                QStringLiteral(" ORDER BY p.ProgressivoAR"),
+            perCodice ? QVariantList{true, testo(m_partitaIva), m_codiceAR}
+                      : QVariantList{true, testo(m_partitaIva)});
         while (q.next())
             righe.append(QStringList{
                 q.value(0).toString(), q.value(1).toString(), Currency::fromVariant(q.value(2)).toItalian(2),

@@ -15,8 +15,9 @@ public:
     explicit FrmFrazionata(core::ComponentServices& services);
 
     /// The connection, the proposed code (the registration identifier on the service form) and the
-    /// professional's VAT number whose groups are offered; before showing.
-    void ValorizzaFrazionate(ConnectionPtr conn, const QString& proposto, const QString& partitaIva);
+    /// professional whose groups are offered: by his VAT number, or by his code when he has none.
+    void ValorizzaFrazionate(ConnectionPtr conn, const QString& proposto, const QString& partitaIva,
+                             const QString& codiceAR);
     /// The group code "&Imposta frazionata" set; nullopt after "&Annulla".
     const std::optional<QString>& codice() const { return m_codice; }
 
@@ -34,6 +35,7 @@ private:
     core::ComponentServices& m_services;
     ConnectionPtr m_conn;
     QString m_partitaIva;
+    QString m_codiceAR;
     QString m_scelto;
     std::optional<QString> m_codice;
 };

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <optional>
 
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
@@ -70,7 +71,7 @@ FrmGestAR::FrmGestAR(core::ComponentServices& services)
     lblStato2.setCaption(QStringLiteral("Prestazione già consolidata"));
     lblRett.setCaption(QStringLiteral("PRESTAZIONE IN RETTIFICA"));
     lblRett.setForeColor(kRosso);
-    cmdAnagAR.setCaption(QStringLiteral("&Inserisci identificazione"));
+    cmdAnagAR.setCaption(QStringLiteral("Inserisci identificazione"));
     fraCongiunta.setCaption(QStringLiteral("Prestazione congiunta"));
     cmdConferma.setCaption(kRegistra);
     cmdVerificaDati.setCaption(QStringLiteral("&Verifica Dati"));
@@ -140,9 +141,9 @@ void FrmGestAR::apri() {
                       QStringLiteral("SELECT id_prest, DescrPrest FROM TipiPrestazione WHERE "
                                      "IsNotaiAvvocati = ? ORDER BY id_prest"),
                       {true}));
-            cmbDivisa.setRows(righe(
-                *m_conn, QStringLiteral("SELECT id_divisa, swift, DescrDivisa FROM Divisa ORDER BY swift")));
         });
+        cmbDivisa.setRows(righe(
+            *m_conn, QStringLiteral("SELECT id_divisa, swift, DescrDivisa FROM Divisa ORDER BY swift")));
         m_services.trap(QStringLiteral("Caricamento Utenti"), [&] {
             cmbProfessionista.setRows(utenti(*m_conn, QStringLiteral("Piva")));
             cmbCodUte.setRows(utenti(*m_conn, QStringLiteral("CodUteAR")));
@@ -208,14 +209,20 @@ Professionista FrmGestAR::professionista() const {
 
 void FrmGestAR::riempiSoggetti(bool registrati) {
     QList<Soggetto> letti;
-    const bool fatto =
-        m_services.trap(registrati ? QStringLiteral("Caricamento anagrafica da prestazioni")
-                                   : QStringLiteral("Riempimento griglia prestazioni"),
-                        [&] {
-                            letti = registrati ? soggettiRegistrati(*m_conn, m_caseId, professionista())
-                                               : soggettiDellaPratica(*m_conn, m_caseId, professionista());
-                        });
-    if (fatto) mostraSoggetti(letti);
+    std::optional<DbError> ricerca;  // a failed identification look-up is told as such
+    const bool fatto = m_services.trap(
+        registrati ? QStringLiteral("Caricamento anagrafica da prestazioni")
+                   : QStringLiteral("Riempimento griglia prestazioni"),
+        [&] {
+            try {
+                letti = registrati ? soggettiRegistrati(*m_conn, m_caseId, professionista())
+                                   : soggettiDellaPratica(*m_conn, m_caseId, professionista());
+            } catch (const LookupFailed& e) {
+                ricerca = e;
+            }
+        });
+    if (ricerca) m_services.trap(QStringLiteral("GetAnagrafica"), [&] { throw *ricerca; });
+    if (fatto && !ricerca) mostraSoggetti(letti);
 }
 
 void FrmGestAR::mostraSoggetti(const QList<Soggetto>& soggetti) {
@@ -273,6 +280,7 @@ void FrmGestAR::sceltoProfessionista(int row) {
 }
 
 void FrmGestAR::sceltoCodice(int row) {
+    if (row < 0) scegli(cmbCodUte, 1, QString());
     if (row >= 0) {
         m_professionista = cmbCodUte.cell(row, 1).toInt();
         riempiSoggetti(false);
@@ -289,7 +297,8 @@ void FrmGestAR::frazionata() {
     }
     chkFrazionata.setForeColor(kRosso);
     if (fdIdeReg.text().trimmed().isEmpty()) return;
-    frmFrazionata.ValorizzaFrazionate(m_conn, fdIdeReg.text().trimmed(), txtpartitaIva.text().trimmed());
+    frmFrazionata.ValorizzaFrazionate(m_conn, fdIdeReg.text().trimmed(), txtpartitaIva.text().trimmed(),
+                                      cmbCodUte.selectedCell(3));
     m_services.ui().showModal(frmFrazionata);
     if (frmFrazionata.codice())
         fdIdeReg.setText(*frmFrazionata.codice());
@@ -328,13 +337,16 @@ void FrmGestAR::professionistaModificato(int row, int column) {
     const QString codice = TDBGridAvv.cell(row, PCodice).toString();
     const QString nome = TDBGridAvv.cell(row, PNome).toString();
     QString mancano;
+    // A party both involved and acted for is listed once.
+    const auto manca = [&](int anagrafica, const QString& chi) {
+        const QString riga = QLatin1Char('-') + chi + QStringLiteral(" di ") + nome + kCrLf;
+        if (!mancano.contains(riga) && !identificatoDa(*m_conn, anagrafica, codice)) mancano += riga;
+    };
     m_services.trap(QStringLiteral("Caricamento griglia AR"), [&] {
         for (const Soggetto& s : soggetti()) {
             if (!s.coinvolto) continue;
-            if (!identificatoDa(*m_conn, s.id, codice))
-                mancano += QLatin1Char('-') + s.nome + QStringLiteral(" di ") + nome + kCrLf;
-            if (s.idPerConto > 0 && !identificatoDa(*m_conn, s.idPerConto, codice))
-                mancano += QLatin1Char('-') + s.perConto + QStringLiteral(" di ") + nome + kCrLf;
+            manca(s.id, s.nome);
+            if (s.idPerConto > 0) manca(s.idPerConto, s.perConto);
         }
     });
     if (mancano.isEmpty()) return;
@@ -355,9 +367,8 @@ void FrmGestAR::tendina() {
         m_services.trap(QStringLiteral("Caricamento griglia AR"), [&] {
             DropDownUtenti.setRows(
                 righe(*m_conn,
-                      QStringLiteral("SELECT u.NomeUtente, a.id_ar, a.codiceprof FROM AnagraficaAR a "
-                                     "INNER JOIN Utenti u ON a.codiceprof = u.Piva WHERE "
-                                     "a.R_Id_Anag = ? ORDER BY a.id_ar"),
+                      QStringLiteral("SELECT u.NomeUtente, a.id_ar, a.codiceprof FROM AnagraficaAR a ") +
+                          kIdentificatoreDi + QStringLiteral(" WHERE a.R_Id_Anag = ? ORDER BY a.id_ar"),
                       {m_soggetto}));
         });
     } else if (GrigliaARPrest.col() == SPerConto) {
@@ -454,14 +465,15 @@ void FrmGestAR::conferma() {
                                                           "consolidato, con dati mancanti. Proseguire?")
                                          : mancano);
     }
-    if (salva) SalvaPrestazione(modo);
+    // A save that failed was reported, and leaves the form open with everything entered.
+    if (salva && !SalvaPrestazione(modo)) return;
     setShown(false);
 }
 
 // The service, its subjects and its professionals are written in one transaction: all of it or,
 // after a failure, nothing.
-void FrmGestAR::SalvaPrestazione(Modo modo) {
-    m_services.trap(QStringLiteral("Aggiornamento delle prestazioni"), [&] {
+bool FrmGestAR::SalvaPrestazione(Modo modo) {
+    return m_services.trap(QStringLiteral("Aggiornamento delle prestazioni"), [&] {
         Transaction transaction(*m_conn);
         Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"),
                      adLockOptimistic, {m_caseId});
@@ -508,12 +520,12 @@ void FrmGestAR::EliminaPrestazione() {
                                    QStringLiteral("ATTENZIONE!!"), MsgButtons::YesNo,
                                    MsgIcon::Exclamation) != MsgAnswer::Yes)
         return;
-    m_services.trap(QStringLiteral("Eliminazione delle prestazioni"), [&] {
+    const bool fatto = m_services.trap(QStringLiteral("Eliminazione delle prestazioni"), [&] {
         Transaction transaction(*m_conn);
         m_conn->Execute(QStringLiteral("DELETE FROM PrestazioniAR WHERE R_IdPra = ?"), {m_caseId});
         transaction.commit();
     });
-    setShown(false);
+    if (fatto) setShown(false);
 }
 
 }  // namespace tolmo::aml

@@ -89,7 +89,8 @@ private:
 
     void conferma();
     bool chiedi(const QString& domanda);
-    void SalvaPrestazione(Modo modo);
+    /// False when the save failed (and was reported).
+    bool SalvaPrestazione(Modo modo);
     void EliminaPrestazione();
 
     core::ComponentServices& m_services;

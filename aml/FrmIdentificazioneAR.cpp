@@ -38,12 +38,17 @@ FrmIdentificazioneAR::FrmIdentificazioneAR(core::ComponentServices& services)
     cmdChiudi.on(EventKind::Click, [this](ControlEvent&) { setShown(false); });
 }
 
-void FrmIdentificazioneAR::ApriIdentificazione(int anagrafica, ConnectionPtr conn, const QString& nome,
+void FrmIdentificazioneAR::ApriIdentificazione(int anagrafica, ConnectionPtr conn,
+                                               const QString& professionista, const QString& utenteCodice,
                                                const Professionista& chi) {
     m_anagrafica = anagrafica;
     m_conn = std::move(conn);
     m_chi = chi;
-    lblProfessionista.setCaption(QStringLiteral("Identificata da: ") + nome);
+    // Known by his code, the professional identifies as that user; else by his VAT number.
+    lblProfessionista.setCaption(QStringLiteral("Identificata da: ") +
+                                 (chi.codiceAR.isEmpty() ? professionista
+                                                         : utenteCodice + QStringLiteral(" (codice ") +
+                                                               chi.codiceAR + QLatin1Char(')')));
     cmbTipoDocumento.setText(QString());
     txtNumeroDocumento.setText(QString());
     txtRilasciatoDa.setText(QString());

@@ -13,10 +13,10 @@ class FrmIdentificazioneAR : public form::Form {
 public:
     explicit FrmIdentificazioneAR(core::ComponentServices& services);
 
-    /// Shows the editor for `anagrafica`, identified by the professional `chi` (named `nome`), and
-    /// returns when it is closed.
-    void ApriIdentificazione(int anagrafica, ConnectionPtr conn, const QString& nome,
-                             const Professionista& chi);
+    /// Shows the editor for `anagrafica`, identified by the professional `chi`, and returns when it is
+    /// closed. The names are those the service form's two professional lists show ("" for none).
+    void ApriIdentificazione(int anagrafica, ConnectionPtr conn, const QString& professionista,
+                             const QString& utenteCodice, const Professionista& chi);
 
     form::Control lblAnagrafica{this, QStringLiteral("lblAnagrafica"), form::ControlKind::Label};
     form::Control lblCodiceFiscale{this, QStringLiteral("lblCodiceFiscale"), form::ControlKind::Label};

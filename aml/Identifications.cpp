@@ -5,7 +5,7 @@
 
 namespace tolmo::aml {
 
-Identificazione cercaIdentificazione(Connection& c, int anagrafica, const Professionista* chi) {
+Identificazione cercaIdentificazione(Connection& c, int anagrafica, const Professionista* chi) try {
     Identificazione out;
     {
         QSqlQuery q =
@@ -38,6 +38,10 @@ Identificazione cercaIdentificazione(Connection& c, int anagrafica, const Profes
     }
     out.professionista = cercaNomeProfessionista(c, out.codiceProf, azeroDue);
     return out;
+} catch (const LookupFailed&) {
+    throw;
+} catch (const DbError& e) {
+    throw LookupFailed(e);
 }
 
 QString cercaNomeProfessionista(Connection& c, const QString& codiceProf, const QString& azeroDue) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "access/Connection.h"
+#include "access/DbError.h"
 
 namespace tolmo::aml {
 
@@ -23,11 +24,22 @@ struct Identificazione {
     int idAr = 0;            ///< the identification, 0 when none
 };
 
+/// The professional who made identification `a` (an AnagraficaAR row), joined as `u` from Utenti:
+/// by his code when the identification has one, else by his VAT number.
+inline const QString kIdentificatoreDi = QStringLiteral(
+    "INNER JOIN Utenti u ON (a.AzeroDue IS NULL AND a.codiceprof = u.Piva) OR u.CodUteAR = a.AzeroDue");
+
+/// A failed cercaIdentificazione: told with an action of its own ("GetAnagrafica").
+class LookupFailed : public DbError {
+public:
+    explicit LookupFailed(const DbError& e) : DbError(e) {}
+};
+
 /// `s` as a bound value: an empty text, never NULL (a null QString binds as NULL).
 inline QString testo(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
 
 /// The party's name and code, and its first identification: by `chi` when given (by his code,
-/// or by his VAT number alone when he has no code), else by anybody. Throws DbError.
+/// or by his VAT number alone when he has no code), else by anybody. Throws LookupFailed.
 Identificazione cercaIdentificazione(Connection& c, int anagrafica, const Professionista* chi);
 /// The user name of a professional: by his code when there is one, else by his VAT number.
 QString cercaNomeProfessionista(Connection& c, const QString& codiceProf, const QString& azeroDue);

@@ -101,11 +101,12 @@ QList<Soggetto> soggettiRegistrati(Connection& c, int pratica, const Professioni
                 s.identificazione = kMancante;
             }
         } else {
-            QSqlQuery q = c.query(
-                QStringLiteral("SELECT codiceprof, AzeroDue FROM AnagraficaAR WHERE id_ar = ?"), {s.idAr});
-            s.identificazione = q.next()
-                                    ? cercaNomeProfessionista(c, q.value(0).toString(), q.value(1).toString())
-                                    : kMancante;
+            // The identification stored; a professional no longer in the firm leaves no name.
+            QSqlQuery q =
+                c.query(QStringLiteral("SELECT u.NomeUtente FROM AnagraficaAR a ") + kIdentificatoreDi +
+                            QStringLiteral(" WHERE a.id_ar = ? ORDER BY u.Id_Utente"),
+                        {s.idAr});
+            s.identificazione = q.next() ? q.value(0).toString() : QString();
         }
         if (m.perConto > 0) {
             s.perConto = cercaIdentificazione(c, m.perConto, nullptr).nome;

@@ -4,6 +4,7 @@
 
 #include "CaseFixture.h"
 #include "schema/DemoFirm.h"
+#include "support/NaughtyStrings.h"
 
 namespace tolmo::test {
 namespace {
@@ -209,6 +210,149 @@ TEST_P(AmlService, DeletingKeepsTheSubjectsWhichComeBackAtTheNextRegistration) {
               QStringLiteral("Prestazione non registrata"));
     EXPECT_EQ(cellOf(dumps[0], "GrigliaARPrest", 0, 6).toString(),
               QStringLiteral("Compagnia Assicuratrice Adriatica S.p.A."));
+}
+
+TEST_P(AmlService, SplitServicesJoinAGroupOrGoBackToTheCase) {
+    // A split group of Rossi's, begun on case 13.
+    sql("UPDATE PrestazioniAR SET IsFrazionata = TRUE");
+    const QJsonArray inPicker = {QJsonObject{{"fire", "cmbFrazreg"}, {"event", "DropDown"}}, kDump,
+                                 chooseRow("cmbFrazreg", 0), click("cmdImposta")};
+    send({{"onshow", "frmFrazionata"}, {"script", inPicker}});
+    const QJsonObject frazionata{{"set", "chkFrazionata"}, {"checked", true}};
+    const QJsonObject nonFrazionata{{"set", "chkFrazionata"}, {"checked", false}};
+    QList<QJsonObject> dumps =
+        gestAR(demo::kPraEsposito, {frazionata, kDump, nonFrazionata, kDump, click("cmdAnnulla")});
+    ASSERT_EQ(dumps.size(), 3);
+    EXPECT_TRUE(dumps[0]
+                    .value("cmbFrazreg")
+                    .toObject()
+                    .value("rows")
+                    .toArray()
+                    .at(0)
+                    .toString()
+                    .startsWith(QString::number(demo::kPraSantoro) + QLatin1Char('\t')));
+    EXPECT_EQ(dumps[1].value("fdIdeReg").toObject().value("text").toString(),
+              QString::number(demo::kPraSantoro));
+    EXPECT_EQ(dumps[1].value("chkFrazionata").toObject().value("foreColor").toInt(), 192);
+    EXPECT_EQ(dumps[2].value("fdIdeReg").toObject().value("text").toString(),
+              QString::number(demo::kPraEsposito));
+
+    // Cancelling the picker unticks the split.
+    send({{"onshow", "frmFrazionata"}, {"script", QJsonArray{click("cmdAnnulla")}}});
+    dumps = gestAR(demo::kPraEsposito, {frazionata, kDump, click("cmdAnnulla")});
+    EXPECT_FALSE(dumps[0].value("chkFrazionata").toObject().value("checked").toBool());
+    EXPECT_EQ(dumps[0].value("fdIdeReg").toObject().value("text").toString(),
+              QString::number(demo::kPraEsposito));
+}
+
+// "Inserisci identificazione" on the selected subject: the editor stores what is typed, exactly,
+// and the grid shows the subject identified; whatever is typed is stored as typed or refused.
+TEST_P(AmlService, AnIdentificationEnteredFromTheServiceTakesEveryText) {
+    const QStringList hostile = naughtyStrings(GetParam() == Engine::SQLite);
+    QJsonArray editor;
+    int typed = 0;
+    const auto fits = [](const QString& text) { return !text.trimmed().isEmpty() && text.size() <= 30; };
+    for (int i = 0; i < hostile.size(); i += 5) {
+        const QString text = hostile.at(i);
+        if (!fits(text)) continue;
+        editor.append(set("cmbTipoDocumento", text));
+        editor.append(set("txtNumeroDocumento", text));
+        editor.append(set("txtRilasciatoDa", text));
+        editor.append(click("cmdSalva"));
+        ++typed;
+    }
+    editor.append(click("cmdChiudi"));
+    send({{"onshow", "frmIdentificazioneAR"}, {"script", editor}});
+    const QList<QJsonObject> dumps =
+        gestAR(demo::kPraEsposito, {QJsonObject{{"set", "GrigliaARPrest"}, {"row", 0}, {"col", 1}},
+                                    click("cmdAnagAR"), kDump, click("cmdAnnulla")});
+    EXPECT_TRUE(boxTexts().isEmpty()) << boxTexts().join(" | ").toStdString();
+    ASSERT_EQ(dumps.size(), 1);
+    EXPECT_EQ(cellOf(dumps[0], "GrigliaARPrest", 0, 5).toString(), QStringLiteral("Marco Rossi"));
+    EXPECT_TRUE(cellOf(dumps[0], "GrigliaARPrest", 0, 3).toBool());
+    const QJsonArray stored = rows(
+        "SELECT TipoDocumento, NumeroDocumento, RilasciatoDa FROM AnagraficaAR WHERE R_Id_Anag = 2 ORDER BY "
+        "id_ar");
+    ASSERT_EQ(stored.size(), typed);
+    int k = 0;
+    for (int i = 0; i < hostile.size(); i += 5) {
+        if (!fits(hostile.at(i))) continue;
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(stored.at(k).toArray().at(c).toString(), hostile.at(i).trimmed());
+        ++k;
+    }
+    EXPECT_GT(typed, 50);
+}
+
+TEST_P(AmlService, WithoutACaseTheCommandDoesNothing) {
+    call("ClearAllForm");
+    send({{"onshow", "frmGestAR"}, {"script", QJsonArray{kDump}}});
+    fire("cmdAR", "Click");
+    for (const QJsonObject& h : happened) EXPECT_FALSE(h.contains("shown"));
+}
+
+TEST_P(AmlService, TheGridFollowsTheProfessionalAndLeavesOutThePlaceholder) {
+    identifica(demo::kAnaEspositoGiuseppe, demo::kUtenteRossi);
+    QList<QJsonObject> dumps = gestAR(demo::kPraEsposito, {kDump, click("cmdAnnulla")});
+    EXPECT_EQ(cellOf(dumps[0], "GrigliaARPrest", 0, 5).toString(), QStringLiteral("Marco Rossi"));
+    int row = -1;
+    const QJsonArray professionals = dumps[0].value("cmbProfessionista").toObject().value("rows").toArray();
+    for (int r = 0; r < professionals.size(); ++r)
+        if (professionals.at(r).toString().startsWith(QStringLiteral("GIULIA BIANCHI\t"))) row = r;
+    ASSERT_GE(row, 0);
+    dumps = gestAR(demo::kPraEsposito, {chooseRow("cmbProfessionista", row), kDump, click("cmdAnnulla")});
+    EXPECT_EQ(cellOf(dumps[0], "GrigliaARPrest", 0, 5).toString(), QStringLiteral("MANCANTE"));
+    EXPECT_FALSE(cellOf(dumps[0], "GrigliaARPrest", 0, 3).toBool());
+
+    // A counterparty typed by hand (the placeholder party) gets no row, nor does a further party
+    // typed by hand.
+    dumps = gestAR(demo::kPraGreco, {kDump, click("cmdAnnulla")});
+    for (const QJsonValue& r : table(dumps[0], "GrigliaARPrest"))
+        EXPECT_NE(r.toArray().at(0).toInt(), demo::kAnaNullo);
+    EXPECT_EQ(table(dumps[0], "GrigliaARPrest").size(), 1);
+}
+
+TEST_P(AmlService, AStoredSubjectTakesUpAnIdentificationMadeLater) {
+    // The service was registered by Rossi with his code: his identification by code comes later.
+    sql("UPDATE SoggettiAntiRiciclaggio SET R_IdAr = 0");
+    identifica(demo::kAnaSantoroDavide, demo::kUtenteRossi, true);
+    const int later = scalar("SELECT MAX(id_ar) FROM AnagraficaAR").toInt();
+    const QList<QJsonObject> dumps = gestAR(demo::kPraSantoro, {kDump, click("cmdAnnulla")});
+    EXPECT_EQ(cellOf(dumps[0], "GrigliaARPrest", 0, 4).toInt(), later);
+    EXPECT_EQ(cellOf(dumps[0], "GrigliaARPrest", 0, 5).toString(), QStringLiteral("Marco Rossi"));
+    EXPECT_TRUE(cellOf(dumps[0], "GrigliaARPrest", 0, 3).toBool());
+}
+
+// A professional is involved only when he identified every involved subject and the party it acts
+// for; with no professional involved a subject is ticked freely. No row on behalf of clears both.
+TEST_P(AmlService, AProfessionalWhoMissesAnIdentificationIsUnticked) {
+    identifica(demo::kAnaEspositoGiuseppe, demo::kUtenteRossi);
+    identifica(demo::kAnaAssicuratriceAdriatica, demo::kUtenteRossi);
+    identifica(demo::kAnaEspositoGiuseppe, demo::kUtenteBianchi, true);
+    QList<QJsonObject> dumps = gestAR(demo::kPraEsposito, {kDump, click("cmdAnnulla")});
+    const int bianchi = rowNamed(dumps[0], "TDBGridAvv", 2, QStringLiteral("Giulia Bianchi"));
+    const QJsonObject onBehalf{{"set", "GrigliaARPrest"}, {"row", 0}, {"col", 6}};
+    const QJsonObject dropDown{{"fire", "GrigliaARPrest"}, {"event", "DropDown"}};
+    dumps = gestAR(
+        demo::kPraEsposito,
+        {tick("GrigliaARPrest", 0, 3, false), tick("GrigliaARPrest", 0, 3, true), onBehalf, dropDown,
+         chooseRow("DropDownSoggetti", 0), tick("TDBGridAvv", bianchi, 1, true), kDump, onBehalf, dropDown,
+         chooseRow("DropDownSoggetti", -1), kDump, chooseRow("cmbPresFornita", 0), click("cmdConferma")});
+    ASSERT_EQ(dumps.size(), 2);
+    EXPECT_TRUE(cellOf(dumps[0], "GrigliaARPrest", 0, 3).toBool());
+    EXPECT_FALSE(cellOf(dumps[0], "TDBGridAvv", bianchi, 1).toBool());
+    const QStringList texts = boxTexts();
+    ASSERT_GE(texts.size(), 1);
+    EXPECT_EQ(texts.at(0).toStdString(),
+              QStringLiteral("Non è possibile selezionare il professionista poichè mancano \r\n"
+                             "le identificazioni delle seguenti anagrafiche :\r\n\r\n"
+                             "-Compagnia Assicuratrice Adriatica S.p.A. di Giulia Bianchi\r\n")
+                  .toStdString());
+    EXPECT_EQ(cellOf(dumps[1], "GrigliaARPrest", 0, 6).toString(), QString());
+    EXPECT_TRUE(cellOf(dumps[1], "GrigliaARPrest", 0, 7).isNull());
+    EXPECT_TRUE(
+        scalar("SELECT R_IdPercontoDi FROM SoggettiAntiRiciclaggio WHERE R_IdPraSAR = 2 AND R_IdAnaSAR = 2")
+            .isNull());
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, AmlService, ::testing::ValuesIn(enginesUnderTest()),

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,8 @@
 #include <QTreeWidget>
 
 #include "DialogTesting.h"
+#include "aml/FrmGestAR.h"
+#include "aml/FrmIdentificazioneAR.h"
 #include "apps/common/QuickPartyForm.h"
 #include "criminal/FrmFisGiudice.h"
 #include "fees/DlgEstremiPagamento.h"
@@ -284,6 +287,60 @@ TEST_F(FeeDialogs, PartyEditorWithTheKeyboardAlone) {
     EXPECT_EQ(rs.text(QStringLiteral("Cognome")), QStringLiteral("Valli"));
     EXPECT_EQ(rs.text(QStringLiteral("Nome")), QStringLiteral("Irene"));
     EXPECT_EQ(rs.text(QStringLiteral("CodiceFiscale")), QStringLiteral("VLLRNI80A41H501K"));
+}
+
+// The anti-money-laundering service: a party nobody identified is red and cannot be ticked; Space
+// on a tick unticks an identified one; Esc leaves without saving.
+TEST_F(FeeDialogs, AmlServiceWithTheKeyboardAlone) {
+    rw->Execute(
+        QStringLiteral("INSERT INTO AnagraficaAR (R_Id_Anag, codiceprof, TipoDocumento, NumeroDocumento) "
+                       "SELECT ?, Piva, 'Passaporto', 'YA0001' FROM Utenti WHERE Id_Utente = ?"),
+        {schema::demo::kAnaEspositoGiuseppe, schema::demo::kUtenteRossi});
+    aml::FrmGestAR form(*services);
+    form.ValorizzaAR(rw, schema::demo::kPraEsposito, schema::demo::kUtenteRossi, QStringLiteral("18.500,00"));
+    form.apri();
+    whenDialogShows([&form](QDialog& d) {
+        expectEveryControlHasAWidget(form, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        auto* grid = child<QTableView>(d, "GrigliaARPrest");
+        const QAbstractItemModel* model = grid->model();
+        EXPECT_EQ(model->index(1, 5).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(192, 0, 0));
+        EXPECT_FALSE(model->flags(model->index(1, 3)) & Qt::ItemIsUserCheckable);
+        EXPECT_EQ(model->index(0, 3).data(Qt::CheckStateRole).toInt(), Qt::Checked);
+        grid->setFocus();
+        grid->setCurrentIndex(model->index(0, 3));
+        QTest::keyClick(grid, Qt::Key_Space);
+        EXPECT_TRUE(QTest::qWaitFor([&form] { return !form.GrigliaARPrest.cell(0, 3).toBool(); }));
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    ui.showModal(form);
+    EXPECT_EQ(
+        Recordset(rw, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = 2"), adLockReadOnly).Eof(),
+        true);
+}
+
+// An identification typed and saved with Enter; Esc closes the editor.
+TEST_F(FeeDialogs, IdentificationWithTheKeyboardAlone) {
+    aml::FrmIdentificazioneAR editor(*services);
+    whenDialogShows([&editor](QDialog& d) {
+        expectEveryControlHasAWidget(editor, d);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_EQ(child<QLabel>(d, "lblAnagrafica")->text(), QStringLiteral("Esposito Giuseppe"));
+        child(d, "cmbTipoDocumento")->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Passaporto"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("YA1234567"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(editor.grdIdentificazioni.rowCount(), 1);
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    editor.ApriIdentificazione(schema::demo::kAnaEspositoGiuseppe, rw, QStringLiteral("MARCO ROSSI"),
+                               QString(), {QStringLiteral("11845200580"), QString()});
+    Recordset rs(rw, QStringLiteral("SELECT NumeroDocumento, AzeroDue FROM AnagraficaAR WHERE R_Id_Anag = 2"),
+                 adLockReadOnly);
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.text(QStringLiteral("NumeroDocumento")), QStringLiteral("YA1234567"));
+    EXPECT_TRUE(rs.isNull(QStringLiteral("AzeroDue")));
 }
 
 // The card of a party: its text, the address reachable with Tab, Esc closes it.

@@ -143,9 +143,10 @@ void Binding::start() {
     {
         EchoGuard::Scope scope(m_echo);
         m_starting = true;
-        for (Prop p : {Prop::Rows, Prop::Nodes, Prop::Selection, Prop::Table, Prop::CurrentCell, Prop::Tabs, Prop::Index,
-                       Prop::Checked, Prop::Format, Prop::Text, Prop::Caption, Prop::ToolTip, Prop::Visible,
-                       Prop::Enabled, Prop::Locked, Prop::BackColor, Prop::Geometry, Prop::MaxLength}) {
+        for (Prop p :
+             {Prop::Rows, Prop::Nodes, Prop::Selection, Prop::Table, Prop::CurrentCell, Prop::Tabs,
+              Prop::Index, Prop::Checked, Prop::Format, Prop::Text, Prop::Caption, Prop::ToolTip,
+              Prop::Visible, Prop::Enabled, Prop::Locked, Prop::BackColor, Prop::Geometry, Prop::MaxLength}) {
             if (!showCommon(p)) show(p);
         }
         m_starting = false;
@@ -255,10 +256,7 @@ static bool paintsLocked(const QWidget* w) {
 // colour is painted over whichever background.
 void Binding::showBackColor() {
     const auto own = [](long colour) { return colour < 0 || colour > 0xFFFFFF; };
-    const auto rgb = [](long colour) {
-        return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                      static_cast<int>((colour >> 16) & 0xFF));
-    };
+    const auto rgb = coloreBgr;
     const long back = m_control.backColor();
     QPalette p = m_ownPalette;
     if (own(back)) {

@@ -1,6 +1,7 @@
 #pragma once
 // One control bound to one widget: the state and the events every kind shares.
 
+#include <QColor>
 #include <QList>
 #include <QObject>
 #include <QPalette>
@@ -100,5 +101,11 @@ private:
     bool m_ownAutoFill = false;
     QList<QPointer<QWidget>> m_watched;
 };
+
+/// A colour of the forms, 0xBBGGRR, as Qt draws it.
+inline QColor coloreBgr(long colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
 
 }  // namespace tolmo::ui

@@ -39,7 +39,17 @@ ComboBinding::ComboBinding(form::ListControl& control, QComboBox* combo, EchoGua
     // The rows a .ui lists become the list's own; from then on the view reads the list.
     if (m_list.rowCount() == 0 && m_combo->count() > 0) m_list.setRows(readRows(*m_combo->model()));
     m_model = new ListRowsModel(m_list, m_combo);
+    // A list whose columns need names gives them in its "intestazioni" property ("A|B|C").
+    if (const QString headings = m_combo->property("intestazioni").toString(); !headings.isEmpty()) {
+        m_model->setHeadings(headings.split(u'|'));
+        if (auto* table = qobject_cast<QTableView*>(m_combo->view())) table->horizontalHeader()->show();
+    }
     m_combo->setModel(m_model);
+    // A list whose first column is an id the person need not read shows the column its
+    // "colonnaVisibile" property names.
+    if (const QVariant shown = m_combo->property("colonnaVisibile");
+        shown.isValid() && !m_combo->isEditable())
+        m_combo->setModelColumn(shown.toInt());
 }
 
 void ComboBinding::show(Prop prop) {

@@ -101,8 +101,11 @@ GridBinding::GridBinding(form::Grid& control, QAbstractItemView* view, EchoGuard
 
 void GridBinding::show(Prop prop) {
     if (prop == Prop::Table) {
-        showTable(*m_model, m_grid.rowCount(), m_grid.columnCount(),
-                  [this](int r, int c) { return m_grid.cell(r, c); });
+        const QList<int> ticks = tickColumns();
+        showTable(*m_model, m_grid.rowCount(), m_grid.columnCount(), [this, &ticks](int r, int c) {
+            return ticks.contains(c) ? QVariant(QString()) : m_grid.cell(r, c);
+        });
+        showCellStyles();
         showCaptions();
         hideNamedColumns(*m_view, *m_view);
         adattaColonne(m_view);
@@ -119,9 +122,14 @@ void GridBinding::listen() {
                 if (echoing()) return;
                 // The person's edit reaches the form once the view has finished committing it:
                 // what the form does with it may rebuild the view's model.
+                const QList<int> ticks = tickColumns();
                 for (int r = topLeft.row(); r <= bottomRight.row(); ++r)
                     for (int c = topLeft.column(); c <= bottomRight.column(); ++c) {
-                        const QVariant v = m_model->index(r, c).data(Qt::EditRole);
+                        const QModelIndex index = m_model->index(r, c);
+                        const QVariant v =
+                            ticks.contains(c)
+                                ? QVariant(index.data(Qt::CheckStateRole).toInt() == Qt::Checked)
+                                : index.data(Qt::EditRole);
                         QMetaObject::invokeMethod(
                             this, [this, r, c, v] { m_grid.editCell(r, c, v); }, Qt::QueuedConnection);
                     }
@@ -130,6 +138,35 @@ void GridBinding::listen() {
             [this](const QModelIndex& current) {
                 if (!echoing()) m_grid.moveTo(current.row(), current.column());
             });
+}
+
+QList<int> GridBinding::tickColumns() const {
+    QList<int> out;
+    for (const QString& text : m_view->property("colonneSpunta").toString().split(u',', Qt::SkipEmptyParts))
+        out.append(text.trimmed().toInt());
+    return out;
+}
+
+// A tick is a check box the person toggles with a click or Space; a locked cell takes no edit.
+void GridBinding::showCellStyles() {
+    auto* model = qobject_cast<QStandardItemModel*>(m_model);
+    if (!model) return;
+    const QList<int> ticks = tickColumns();
+    for (int r = 0; r < m_grid.rowCount(); ++r)
+        for (int c = 0; c < m_grid.columnCount() && c < model->columnCount(); ++c) {
+            QStandardItem* item = model->item(r, c);
+            if (!item) continue;
+            const bool locked = m_grid.cellLocked(r, c) || m_grid.locked();
+            if (ticks.contains(c)) {
+                item->setEditable(false);
+                item->setCheckable(!locked);
+                item->setCheckState(m_grid.cell(r, c).toBool() ? Qt::Checked : Qt::Unchecked);
+            } else {
+                item->setEditable(!m_grid.cellLocked(r, c));
+            }
+            const long colour = m_grid.cellForeColor(r, c);
+            item->setData(colour < 0 ? QVariant() : QVariant(QBrush(coloreBgr(colour))), Qt::ForegroundRole);
+        }
 }
 
 // A QTableWidget keeps its headers in items its model will not create.

@@ -39,6 +39,10 @@ protected:
 
 private:
     void showCaptions();
+    /// The columns the view's "colonneSpunta" property names ("3,5"): ticks drawn as check boxes.
+    QList<int> tickColumns() const;
+    /// Check boxes, the cells' own colours and locks, on a QStandardItemModel.
+    void showCellStyles();
     form::Grid& m_grid;
     QAbstractItemView* m_view;
     QAbstractItemModel* m_model;

@@ -17,6 +17,12 @@ QVariant ListRowsModel::data(const QModelIndex& index, int role) const {
     return m_list.cell(index.row(), index.column());
 }
 
+QVariant ListRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < m_headings.size())
+        return m_headings.at(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 bool ListRowsModel::canFetchMore(const QModelIndex& parent) const {
     return !parent.isValid() && m_list.canFetchMore();
 }

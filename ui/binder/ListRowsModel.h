@@ -15,7 +15,10 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     bool canFetchMore(const QModelIndex& parent) const override;
+    /// Column headings, for a list whose view shows them.
+    void setHeadings(const QStringList& headings) { m_headings = headings; }
     void fetchMore(const QModelIndex& parent) override;
 
     /// The list's rows were replaced.
@@ -30,6 +33,7 @@ private:
     form::ListControl& m_list;
     int m_rows = 0;
     int m_columns = 1;
+    QStringList m_headings;
 };
 
 }  // namespace tolmo::ui

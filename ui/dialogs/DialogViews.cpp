@@ -13,6 +13,9 @@
 #include "ui_FrmFisGiudice.h"
 #include "ui_FrmInfoAnagrafica.h"
 #include "ui_FrmInsertImpugnazione.h"
+#include "ui_Frazionata.h"
+#include "ui_GestAR.h"
+#include "ui_IdentificazioneAR.h"
 #include "ui_NuovaAnagrafica.h"
 
 namespace tolmo::ui {
@@ -56,6 +59,12 @@ void registerDialogViews(QtInteraction& interaction) {
                              [](form::Form&) { return makeDialog(&Ui::DlgUffici::cmdAnnulla); });
     interaction.registerView(QStringLiteral("frmAggiungiAnag"),
                              [](form::Form&) { return makeDialog(&Ui::FrmAggiungiAnag::cmdAnnulla); });
+    interaction.registerView(QStringLiteral("frmGestAR"),
+                             [](form::Form&) { return makeDialog(&Ui::GestAR::cmdAnnulla); });
+    interaction.registerView(QStringLiteral("frmFrazionata"),
+                             [](form::Form&) { return makeDialog(&Ui::Frazionata::cmdAnnulla); });
+    interaction.registerView(QStringLiteral("frmIdentificazioneAR"),
+                             [](form::Form&) { return makeDialog(&Ui::IdentificazioneAR::cmdChiudi); });
 }
 
 }  // namespace tolmo::ui
