@@ -452,6 +452,22 @@ void FrmGestAR::conferma() {
                                    incompleti, MsgButtons::OK, MsgIcon::Information);
         return;
     }
+    // What was typed must be what is stored: a registration code or an amount that is no number is refused.
+    bool numero = false;
+    const int codice = fdIdeReg.text().trimmed().toInt(&numero);
+    if (chkFrazionata.checked() && !fdIdeReg.text().trimmed().isEmpty() && (!numero || codice <= 0)) {
+        m_services.ui().messageBox(
+            QStringLiteral("L'identificativo della registrazione è un numero intero positivo."), incompleti,
+            MsgButtons::OK, MsgIcon::Information);
+        fdIdeReg.setFocus();
+        return;
+    }
+    if (!TDImportoPrest.text().trimmed().isEmpty() && !TDImportoPrest.amount()) {
+        m_services.ui().messageBox(QStringLiteral("L'importo della prestazione non è un numero."), incompleti,
+                                   MsgButtons::OK, MsgIcon::Information);
+        TDImportoPrest.setFocus();
+        return;
+    }
     const QString mancano = VerificaDatiMancanti();
     bool salva = true;
     if (mancano.isEmpty()) {

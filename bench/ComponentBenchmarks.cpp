@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Results.h"
+#include "aml/AmlGuard.h"
 #include "core/TolmoPratica.h"
 #include "extras/Accounting.h"
 #include "form/ScriptedInteraction.h"
@@ -359,6 +360,52 @@ void statementsBare(benchmark::State& state, Session& s, const QStringList& quer
     }
 }
 
+// The anti-money-laundering service of a registered case as "Antiriciclaggio" opens it: the
+// lists, the stored service, its subjects with their identifications, the professionals.
+void openAmlService(benchmark::State& state, Session& s, int id) {
+    aml::FrmGestAR& form = s.pratica->section<aml::AmlGuard>()->frmGestAR;
+    for (auto _ : state) {
+        form.ValorizzaAR(s.rw, id, 0, QString());
+        form.apri();
+        benchmark::DoNotOptimize(form.GrigliaARPrest.rowCount());
+    }
+    state.counters["subjects"] = form.GrigliaARPrest.rowCount();
+}
+
+QStringList amlServiceBare(int id) {
+    const QString pratica = QString::number(id);
+    return {QStringLiteral("SELECT id_prest, DescrPrest FROM TipiPrestazione ORDER BY id_prest"),
+            QStringLiteral("SELECT id_divisa, swift, DescrDivisa FROM Divisa ORDER BY swift"),
+            QStringLiteral("SELECT NomeUtente, Id_Utente, Piva, CodUteAR FROM Utenti ORDER BY NomeUtente"),
+            QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ") + pratica,
+            QStringLiteral(
+                "SELECT a.ID_Ana, a.Cognome, a.Nome, a.CodiceFiscale, s.IsDaTrasferire, s.R_IdAr, "
+                "s.R_IdPercontoDi FROM Anagrafica a INNER JOIN SoggettiAntiRiciclaggio s ON a.ID_Ana = "
+                "s.R_IdAnaSAR WHERE s.R_IdPraSAR = ") +
+                pratica,
+            QStringLiteral("SELECT Id_Ana FROM MultiIntesta WHERE ID_Pra = ") + pratica,
+            QStringLiteral("SELECT R_IdProf FROM R_ProfessionistiCoinvolti WHERE R_IDPratica = ") + pratica};
+}
+
+// The split groups a professional's service may join, as frmFrazionata lists them.
+void openSplitGroups(benchmark::State& state, Session& s, const QString& piva) {
+    aml::FrmFrazionata& form = s.pratica->section<aml::AmlGuard>()->frmGestAR.frmFrazionata;
+    for (auto _ : state) {
+        form.ValorizzaFrazionate(s.rw, QStringLiteral("1"), piva, QString());
+        form.cmbFrazreg.fire(form::EventKind::DropDown);
+        benchmark::DoNotOptimize(form.cmbFrazreg.rowCount());
+    }
+    state.counters["groups"] = form.cmbFrazreg.rowCount();
+}
+
+QString splitGroupsBare(const QString& piva) {
+    return QStringLiteral(
+               "SELECT p.ProgressivoAR, p.CodicePU, p.ImportoPrest, p.DataRegPrest, p.R_IdPra, "
+               "t.DescrPrest FROM PrestazioniAR p LEFT JOIN TipiPrestazione t ON p.R_TipoPrest = "
+               "t.id_prest WHERE p.ProgressivoAR = p.R_IdPra AND p.IsFrazionata = TRUE AND p.Codice = '") +
+           piva + QStringLiteral("' ORDER BY p.ProgressivoAR");
+}
+
 using Body = std::function<void(benchmark::State&, Session&)>;
 
 void registerPair(const std::shared_ptr<Session>& s, int cases, const std::string& engine,
@@ -475,6 +522,23 @@ void registerComponentBenchmarks(const QString& url, int cases, const std::strin
         [pieno](benchmark::State& st, Session& ss) {
             statementsBare(st, ss, {extras::sqlScadenzeAperte(pieno)});
         },
+        reporter);
+    const int registrata = scalar(*s->rw, QStringLiteral("SELECT MAX(R_IdPra) FROM PrestazioniAR")).toInt();
+    registerPair(
+        s, cases, engine, "aml-service-open",
+        [registrata](benchmark::State& st, Session& ss) { openAmlService(st, ss, registrata); },
+        [registrata](benchmark::State& st, Session& ss) {
+            statementsBare(st, ss, amlServiceBare(registrata));
+        },
+        reporter);
+    const QString piva =
+        scalar(*s->rw, QStringLiteral("SELECT Codice FROM PrestazioniAR WHERE IsFrazionata = TRUE "
+                                      "GROUP BY Codice ORDER BY COUNT(*) DESC, Codice"))
+            .toString();
+    registerPair(
+        s, cases, engine, "aml-split-groups",
+        [piva](benchmark::State& st, Session& ss) { openSplitGroups(st, ss, piva); },
+        [piva](benchmark::State& st, Session& ss) { statementsBare(st, ss, {splitGroupsBare(piva)}); },
         reporter);
     // 2 000 pages: 200 000 parties scrolled past.
     registerPair(s, cases, engine, "party-list-next-page", scrollParties, scrollPartiesBare, reporter, 2000);

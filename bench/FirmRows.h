@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -107,5 +108,30 @@ const QStringList& columns();
 /// The `n`-th invoice of the case (0 advance, then invoices, the last one final).
 QVariantList row(FirmDraft& draft, const CaseDraft& c, int id, int n);
 }  // namespace invoice
+
+namespace aml {
+struct Professional {
+    int id = 0;
+    QString piva;
+    int lastGroup = 0;  ///< the case whose service began his latest split group, 0 for none
+};
+struct Keys {
+    int service = 1;
+    int identification = 1;
+    int subject = 1;
+};
+struct Rows {
+    QVariantList service, identification, subject;
+};
+const QStringList& serviceColumns();
+const QStringList& identificationColumns();
+const QStringList& subjectColumns();
+/// Whether the case of `ordinal` has a registered service.
+bool registered(int ordinal);
+/// The users with a VAT number, who register the services. Throws DbError.
+QList<Professional> professionals(Connection& conn);
+/// The service of case `c`, its client's identification and its subject, with the next keys.
+Rows rows(FirmDraft& d, const CaseDraft& c, QList<Professional>& professionals, Keys& keys);
+}  // namespace aml
 
 }  // namespace tolmo::bench

@@ -38,6 +38,13 @@ int writeCases(Connection& conn, FirmDraft& d, const FirmShape& shape) {
     BatchInsert extras(conn, QStringLiteral("MultiIntesta"), extraParty::columns());
     BatchInsert entries(conn, QStringLiteral("Scadenze"), agenda::columns());
     BatchInsert invoices(conn, QStringLiteral("Fatture"), invoice::columns());
+    BatchInsert services(conn, QStringLiteral("PrestazioniAR"), aml::serviceColumns());
+    BatchInsert identifications(conn, QStringLiteral("AnagraficaAR"), aml::identificationColumns());
+    BatchInsert subjects(conn, QStringLiteral("SoggettiAntiRiciclaggio"), aml::subjectColumns());
+    QList<aml::Professional> professionals = aml::professionals(conn);
+    aml::Keys amlKeys{nextKey(conn, QStringLiteral("PrestazioniAR"), QStringLiteral("id_prest")),
+                      nextKey(conn, QStringLiteral("AnagraficaAR"), QStringLiteral("id_ar")),
+                      nextKey(conn, QStringLiteral("SoggettiAntiRiciclaggio"), QStringLiteral("ID_SAR"))};
     const int firstCase = nextKey(conn, QStringLiteral("Pratica"), QStringLiteral("ID_Pra"));
     int extraId = nextKey(conn, QStringLiteral("MultiIntesta"), QStringLiteral("ID_Multi"));
     int entryId = nextKey(conn, QStringLiteral("Scadenze"), QStringLiteral("Codice_Sca"));
@@ -50,11 +57,20 @@ int writeCases(Connection& conn, FirmDraft& d, const FirmShape& shape) {
         for (int k = 0; k < FirmShape::kAgendaEntriesPerCase; ++k) entries.add(agenda::row(d, c, entryId++));
         for (int n = 0; n < FirmShape::kInvoicesPerCase; ++n)
             invoices.add(invoice::row(d, c, invoiceId++, n));
+        if (aml::registered(ordinal) && !professionals.isEmpty()) {
+            const aml::Rows r = aml::rows(d, c, professionals, amlKeys);
+            services.add(r.service);
+            identifications.add(r.identification);
+            subjects.add(r.subject);
+        }
     }
     cases.flush();
     extras.flush();
     entries.flush();
     invoices.flush();
+    services.flush();
+    identifications.flush();
+    subjects.flush();
     return firstCase;
 }
 

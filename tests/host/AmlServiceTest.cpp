@@ -355,6 +355,41 @@ TEST_P(AmlService, AProfessionalWhoMissesAnIdentificationIsUnticked) {
             .isNull());
 }
 
+// Whatever is typed as the amount or as a split group's code is stored as the number it is, or
+// refused with a sentence; the form stays open then.
+TEST_P(AmlService, HostileAmountsAndCodesAreStoredAsTypedOrRefused) {
+    identifica(demo::kAnaEspositoGiuseppe, demo::kUtenteRossi);
+    const QStringList hostile = naughtyStrings(GetParam() == Engine::SQLite);
+    int refused = 0, stored = 0;
+    for (int i = 0; i < hostile.size(); i += 3) {
+        const QString text = hostile.at(i);
+        if (text.trimmed().isEmpty()) continue;
+        gestAR(demo::kPraEsposito, {chooseRow("cmbPresFornita", 0), set("TDImportoPrest", text),
+                                    click("cmdConferma"), click("cmdAnnulla")});
+        const QStringList texts = boxTexts();
+        if (!texts.isEmpty() &&
+            texts.first() == QStringLiteral("L'importo della prestazione non è un numero.")) {
+            ++refused;
+            continue;
+        }
+        ++stored;
+        const QJsonArray row =
+            rows("SELECT ImportoPrest FROM PrestazioniAR WHERE R_IdPra = 2").at(0).toArray();
+        ASSERT_FALSE(row.isEmpty()) << text.toStdString() << texts.join(" | ").toStdString();
+        sql("DELETE FROM PrestazioniAR WHERE R_IdPra = 2");
+    }
+    send({{"onshow", "frmFrazionata"}, {"script", QJsonArray{click("cmdImposta")}}});
+    gestAR(demo::kPraEsposito,
+           {chooseRow("cmbPresFornita", 0), QJsonObject{{"set", "chkFrazionata"}, {"checked", true}},
+            set("fdIdeReg", QStringLiteral("1; DROP TABLE Pratica")), click("cmdConferma"),
+            click("cmdAnnulla")});
+    EXPECT_EQ(boxTexts().value(0),
+              QStringLiteral("L'identificativo della registrazione è un numero intero positivo."));
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM PrestazioniAR WHERE R_IdPra = 2").toInt(), 0);
+    EXPECT_GT(refused, 100);
+    EXPECT_GT(stored, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, AmlService, ::testing::ValuesIn(enginesUnderTest()),
                          [](const auto& info) { return engineName(info.param).toStdString(); });
 
