@@ -1,6 +1,13 @@
 #include "form/Interaction.h"
 
+#include <chrono>
+#include <thread>
+
 namespace tolmo::form {
+
+void Interaction::attendi(const std::function<bool()>& finito) {
+    while (!finito()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
 
 QString msgIconName(MsgIcon icon) {
     switch (icon) {

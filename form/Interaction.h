@@ -2,6 +2,7 @@
 // The one port through which the behaviour talks to the person.
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace tolmo::form {
@@ -41,6 +42,9 @@ public:
     virtual bool shellOpen(const QString& target, Form* owner) = 0;
     /// Lets the screen show what changed (a wait label) before a long piece of work goes on.
     virtual void repaint() {}
+    /// Waits until `finito` answers true, for work done on another thread; the windows go on
+    /// painting meanwhile, and what the person types waits for the end.
+    virtual void attendi(const std::function<bool()>& finito);
 };
 
 /// Busy pointer for the life of a scope; restores the default at the end.

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <atomic>
+#include <thread>
 #include <tuple>
 
 #include "HostKit.h"
@@ -145,11 +147,31 @@ QString ArchiveForm::indirizzoServer() {
     return text;
 }
 
+// A server is first tried on another thread, so that one slow to answer leaves the window
+// painting under the busy pointer until the connection attempt gives up.
+QString ArchiveForm::provaServer(const QString& url) {
+    if (DatabaseUrl::parse(url).value_or(DatabaseUrl{}).dialect != Dialect::PostgreSQL) return {};
+    std::atomic<bool> finito{false};
+    QString motivo;
+    std::thread prova([&] {
+        try {
+            Connection::open(url);
+        } catch (const DbError& e) {
+            motivo = e.description();
+        }
+        finito = true;
+    });
+    m_ui.attendi([&] { return finito.load(); });
+    prova.join();
+    return motivo;
+}
+
 void ArchiveForm::apri() {
     const QString url = indirizzo();
     if (url.isEmpty()) return;
     try {
         form::BusyPointer busy(m_ui);
+        if (const QString motivo = provaServer(url); !motivo.isEmpty()) throw DbError(motivo, url, -1);
         const auto avvisa = [this](int from, int to) {
             m_ui.messageBox(testoAggiornamento(from, to), kTitolo, form::MsgButtons::OK,
                             form::MsgIcon::Information);

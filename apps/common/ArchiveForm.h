@@ -49,6 +49,8 @@ private:
     QString indirizzoFile();
     QString indirizzoServer();
     void rifiuta(const QString& testo, form::Control& campo);
+    /// Why the PostgreSQL server of `url` cannot be opened, "" when it can (or for a file).
+    QString provaServer(const QString& url);
     void apri();
 
     platform::Settings& m_settings;

@@ -2,14 +2,19 @@
 // opened with the keyboard alone, Esc gives up, and "Sfoglia..." leaves the file to the dialog.
 
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "apps/common/ArchiveForm.h"
 #include "apps/common/RecentArchives.h"
@@ -78,6 +83,48 @@ TEST_F(ArchiveDialogView, EscGivesUpAndTabReachesTheServerFields) {
     EXPECT_TRUE(form.archivio().isEmpty());
     EXPECT_EQ(form.optTipo.index(), hostkit::ArchiveForm::Server);
     EXPECT_EQ(form.txtDatabase.text(), QStringLiteral("archivio2027"));
+}
+
+// A server that takes the connection and never answers: the dialog keeps painting (its timers run)
+// while the attempt waits, then says the server does not answer, and stays open.
+TEST_F(ArchiveDialogView, AServerThatNeverAnswersLeavesTheWindowAlive) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(::listen(fd, 4), 0);
+    ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size), 0);
+    qputenv("PGCONNECT_TIMEOUT", "2");
+    hostkit::ArchiveForm form(settings, ui);
+    form.prepara();
+    const QString silent = QStringLiteral("postgresql://tolmo@127.0.0.1:%1/studio").arg(ntohs(address.sin_port));
+    int ticks = 0;
+    QString said;
+    whenDialogShows([&](QDialog& d) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        form.mostra(silent);
+        // Ticks while the server is waited for; the warning the failed attempt shows is answered.
+        auto* timer = new QTimer(&d);
+        QObject::connect(timer, &QTimer::timeout, [&ticks, &said] {
+            ++ticks;
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = box->text();
+                box->accept();
+            }
+        });
+        timer->start(100);
+        form.cmdApri.fire(form::EventKind::Click);
+        timer->stop();
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    ui.showModal(form);
+    qunsetenv("PGCONNECT_TIMEOUT");
+    ::close(fd);
+    EXPECT_GT(ticks, 3);  // the window's own timer ran while the server was waited for
+    EXPECT_TRUE(said.contains(QStringLiteral("non risponde"))) << said.toStdString();
+    EXPECT_TRUE(form.archivio().isEmpty());
 }
 
 }  // namespace

@@ -138,6 +138,13 @@ void QtInteraction::setPointer(int pointer) {
 
 // The windows are laid out and painted at once, without running the event loop: no timer and
 // no input reaches the form while the work that asked is still going on.
+// The window keeps painting and its timers run; the person's keys and clicks wait.
+void QtInteraction::attendi(const std::function<bool()>& finito) {
+    while (!finito())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents,
+                                        20);
+}
+
 void QtInteraction::repaint() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -32,6 +32,7 @@ public:
     /// Hands `target` to the desktop (a local file, or a "mailto:" address).
     bool shellOpen(const QString& target, form::Form* owner) override;
     void repaint() override;
+    void attendi(const std::function<bool()>& finito) override;
 
     /// Makes the dialog that shows the form named `formName`; showModal owns and deletes it.
     using ViewFactory = std::function<QDialog*(form::Form&)>;
