@@ -107,6 +107,10 @@ ConnectionPtr Connection::open(const QString& url) {
 
 QSqlQuery Connection::run(const QString& sql, const QVariantList& params) {
     if (m_observer) m_observer(sql);
+    // SQLite stops reading a statement at a NUL, and Qt's driver then crashes binding the rest.
+    if (sql.contains(QChar(0)))
+        throw DbError(QStringLiteral("L'istruzione SQL contiene un carattere nullo."),
+                      m_db.driverName() + QStringLiteral(": ") + QString(sql).replace(QChar(0), u' '), -1);
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (params.isEmpty()) {

@@ -8,6 +8,18 @@ namespace {
 class ConnectionTest : public AccessTest {};
 TOLMO_INSTANTIATE_ON_ENGINES(ConnectionTest);
 
+// A NUL ends a statement for SQLite, whose Qt driver then crashed binding what followed.
+TEST_P(ConnectionTest, AStatementWithANulIsRefused) {
+    const QString sql = QStringLiteral("SELECT 9-$1A ") + QChar(0) + QStringLiteral("a");
+    try {
+        conn->query(sql, {1});
+        FAIL() << "no DbError";
+    } catch (const DbError& error) {
+        EXPECT_EQ(error.description(), QStringLiteral("L'istruzione SQL contiene un carattere nullo."));
+    }
+    EXPECT_THROW(conn->Execute(sql), DbError);
+}
+
 TEST_P(ConnectionTest, BadStatementGivesDriverTextSourceAndNumber) {
     try {
         conn->Execute(QStringLiteral("UPDATE Inesistente SET A = ?"), {1});
