@@ -2,12 +2,12 @@
 
 #include <QDate>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <optional>
 
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
 #include "core/model/DateField.h"
+#include "core/model/ListFill.h"
 
 namespace tolmo::aml {
 
@@ -24,7 +24,6 @@ const QString kModifica = QStringLiteral("&Modifica prestazione");
 const QString kRettifica = QStringLiteral("&Rettifica prestazione");
 const QString kGiaRegistrata = QStringLiteral("Prestazione già registrata");
 const QString kCrLf = QStringLiteral("\r\n");
-constexpr long kRosso = 192;
 constexpr long kNero = 0;
 const Currency kSoglia = Currency::fromUnits(12500);
 
@@ -38,25 +37,15 @@ void scegli(form::ListControl& list, int column, const QString& value) {
     if (row < 0) list.setText(QString());
 }
 
-QStringList righe(Connection& c, const QString& sql, const QVariantList& params = {}) {
-    QStringList out;
-    QSqlQuery q = c.query(sql, params);
-    const int columns = q.record().count();
-    while (q.next()) {
-        QStringList cells;
-        for (int i = 0; i < columns; ++i) cells.append(q.value(i).toString());
-        out.append(cells.join(QLatin1Char('\t')));
-    }
-    return out;
-}
-
 // The firm's users as the two professional lists show them: NOMEUTENTE, id, VAT number, code.
-QStringList utenti(Connection& c, const QString& condizione) {
-    QStringList out =
-        righe(c, QStringLiteral("SELECT NomeUtente, Id_Utente, Piva, CodUteAR FROM Utenti WHERE ") +
-                     condizione + QStringLiteral(" <> '' ORDER BY NomeUtente"));
-    for (QString& row : out) row = row.section(u'\t', 0, 0).toUpper() + u'\t' + row.section(u'\t', 1);
-    return out;
+void riempieUtenti(form::ListControl& list, const ConnectionPtr& conn, const QString& condizione) {
+    core::riempieLista(
+        list, conn,
+        QStringLiteral("SELECT UPPER(NomeUtente) AS NomeUtente, Id_Utente, Piva, CodUteAR FROM Utenti "
+                       "WHERE ") +
+            condizione + QStringLiteral(" <> '' ORDER BY NomeUtente"),
+        {QStringLiteral("NomeUtente"), QStringLiteral("Id_Utente"), QStringLiteral("Piva"),
+         QStringLiteral("CodUteAR")});
 }
 
 }  // namespace
@@ -70,7 +59,7 @@ FrmGestAR::FrmGestAR(core::ComponentServices& services)
     chkdaInse.setCaption(QStringLiteral("Da considerare per l'archivio antiriciclaggio"));
     lblStato2.setCaption(QStringLiteral("Prestazione già consolidata"));
     lblRett.setCaption(QStringLiteral("PRESTAZIONE IN RETTIFICA"));
-    lblRett.setForeColor(kRosso);
+    lblRett.setForeColor(form::kColoreRosso);
     cmdAnagAR.setCaption(QStringLiteral("Inserisci identificazione"));
     fraCongiunta.setCaption(QStringLiteral("Prestazione congiunta"));
     cmdConferma.setCaption(kRegistra);
@@ -136,17 +125,18 @@ void FrmGestAR::apri() {
     m_services.trap(QStringLiteral("Prestazioni Antiriciclaggio"), [&] {
         DTDataReg.setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         m_services.trap(QStringLiteral("Caricamento tipo prestazioni"), [&] {
-            cmbPresFornita.setRows(
-                righe(*m_conn,
-                      QStringLiteral("SELECT id_prest, DescrPrest FROM TipiPrestazione WHERE "
-                                     "IsNotaiAvvocati = ? ORDER BY id_prest"),
-                      {true}));
+            core::riempieLista(cmbPresFornita, m_conn,
+                               QStringLiteral("SELECT id_prest, DescrPrest FROM TipiPrestazione WHERE "
+                                              "IsNotaiAvvocati = ? ORDER BY id_prest"),
+                               {QStringLiteral("id_prest"), QStringLiteral("DescrPrest")}, {true});
         });
-        cmbDivisa.setRows(righe(
-            *m_conn, QStringLiteral("SELECT id_divisa, swift, DescrDivisa FROM Divisa ORDER BY swift")));
+        core::riempieLista(
+            cmbDivisa, m_conn,
+            QStringLiteral("SELECT id_divisa, swift, DescrDivisa FROM Divisa ORDER BY swift"),
+            {QStringLiteral("id_divisa"), QStringLiteral("swift"), QStringLiteral("DescrDivisa")});
         m_services.trap(QStringLiteral("Caricamento Utenti"), [&] {
-            cmbProfessionista.setRows(utenti(*m_conn, QStringLiteral("Piva")));
-            cmbCodUte.setRows(utenti(*m_conn, QStringLiteral("CodUteAR")));
+            riempieUtenti(cmbProfessionista, m_conn, QStringLiteral("Piva"));
+            riempieUtenti(cmbCodUte, m_conn, QStringLiteral("CodUteAR"));
         });
         scegli(cmbDivisa, 1, QStringLiteral("EUR"));
         scegli(cmbPresFornita, 0, QString());
@@ -192,7 +182,7 @@ void FrmGestAR::CaricaPrestazione() {
         TDImportoPrest.setAmount(rs.currency(QStringLiteral("ImportoPrest")));
         chkdaInse.setChecked(rs.value(QStringLiteral("IsDaSegnalare")).toBool());
         chkFrazionata.setChecked(rs.value(QStringLiteral("IsFrazionata")).toBool());
-        if (chkFrazionata.checked()) chkFrazionata.setForeColor(kRosso);
+        if (chkFrazionata.checked()) chkFrazionata.setForeColor(form::kColoreRosso);
         fdIdeReg.setText(rs.text(QStringLiteral("ProgressivoAR")));
         scegli(cmbDivisa, 1, rs.text(QStringLiteral("DivisaPrest")));
         scegli(cmbProfessionista, 2, rs.text(QStringLiteral("Codice")));
@@ -234,7 +224,7 @@ void FrmGestAR::mostraSoggetti(const QList<Soggetto>& soggetti) {
     // A party nobody identified is written in red, and cannot be ticked.
     for (int r = 0; r < GrigliaARPrest.rowCount(); ++r) {
         const bool manca = GrigliaARPrest.cell(r, SIdentificazione).toString().trimmed() == kMancante;
-        GrigliaARPrest.setCellForeColor(r, SIdentificazione, manca ? kRosso : kNero);
+        GrigliaARPrest.setCellForeColor(r, SIdentificazione, manca ? form::kColoreRosso : kNero);
         GrigliaARPrest.setCellLocked(r, SCoinvolto, manca);
     }
 }
@@ -295,7 +285,7 @@ void FrmGestAR::frazionata() {
         chkFrazionata.setForeColor(kNero);
         return;
     }
-    chkFrazionata.setForeColor(kRosso);
+    chkFrazionata.setForeColor(form::kColoreRosso);
     if (fdIdeReg.text().trimmed().isEmpty()) return;
     frmFrazionata.ValorizzaFrazionate(m_conn, fdIdeReg.text().trimmed(), txtpartitaIva.text().trimmed(),
                                       cmbCodUte.selectedCell(3));
@@ -308,10 +298,7 @@ void FrmGestAR::frazionata() {
 
 // A subject is involved only once every involved professional has identified it.
 void FrmGestAR::soggettoModificato(int row, int column) {
-    if (column != SCoinvolto) return;
-    GrigliaARPrest.setCell(row, SCoinvolto,
-                           GrigliaARPrest.cell(row, SCoinvolto).toBool());  // a tick typed as text
-    if (!GrigliaARPrest.cell(row, SCoinvolto).toBool()) return;
+    if (column != SCoinvolto || !GrigliaARPrest.cell(row, SCoinvolto).toBool()) return;
     const int anagrafica = GrigliaARPrest.cell(row, SId).toInt();
     QString mancano;
     m_services.trap(QStringLiteral("Caricamento griglia AR"), [&] {
@@ -331,9 +318,7 @@ void FrmGestAR::soggettoModificato(int row, int column) {
 // A professional is involved only when he has identified every involved subject, and the party
 // each acts for.
 void FrmGestAR::professionistaModificato(int row, int column) {
-    if (column != PCoinvolto) return;
-    TDBGridAvv.setCell(row, PCoinvolto, TDBGridAvv.cell(row, PCoinvolto).toBool());
-    if (!TDBGridAvv.cell(row, PCoinvolto).toBool()) return;
+    if (column != PCoinvolto || !TDBGridAvv.cell(row, PCoinvolto).toBool()) return;
     const QString codice = TDBGridAvv.cell(row, PCodice).toString();
     const QString nome = TDBGridAvv.cell(row, PNome).toString();
     QString mancano;
@@ -365,11 +350,13 @@ void FrmGestAR::tendina() {
     form::BusyPointer busy(m_services.ui());
     if (GrigliaARPrest.col() == SIdentificazione) {
         m_services.trap(QStringLiteral("Caricamento griglia AR"), [&] {
-            DropDownUtenti.setRows(
-                righe(*m_conn,
-                      QStringLiteral("SELECT u.NomeUtente, a.id_ar, a.codiceprof FROM AnagraficaAR a ") +
-                          kIdentificatoreDi + QStringLiteral(" WHERE a.R_Id_Anag = ? ORDER BY a.id_ar"),
-                      {m_soggetto}));
+            core::riempieLista(
+                DropDownUtenti, m_conn,
+                QStringLiteral("SELECT u.NomeUtente, a.id_ar, a.codiceprof FROM AnagraficaAR a "
+                               "INNER JOIN Utenti u ON ") +
+                    kIdentificatoreDi + QStringLiteral(" WHERE a.R_Id_Anag = ? ORDER BY a.id_ar"),
+                {QStringLiteral("NomeUtente"), QStringLiteral("id_ar"), QStringLiteral("codiceprof")},
+                {m_soggetto});
         });
     } else if (GrigliaARPrest.col() == SPerConto) {
         QStringList candidati, visti;

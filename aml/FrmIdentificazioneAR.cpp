@@ -15,7 +15,6 @@ namespace {
 using form::ControlEvent;
 using form::EventKind;
 const QString kTitolo = QStringLiteral("Identificazione antiriciclaggio");
-constexpr long kRosso = 192;
 }  // namespace
 
 FrmIdentificazioneAR::FrmIdentificazioneAR(core::ComponentServices& services)
@@ -61,32 +60,21 @@ void FrmIdentificazioneAR::carica() {
     QVector<QVector<QVariant>> table;
     m_services.trap(QStringLiteral("GetAnagrafica"), [&] {
         const Identificazione parte = cercaIdentificazione(*m_conn, m_anagrafica, nullptr);
-        {
-            QSqlQuery q = m_conn->query(
-                QStringLiteral("SELECT IsFisicaGiuridica FROM Anagrafica WHERE ID_Ana = ?"), {m_anagrafica});
-            m_persona = !q.next() || q.value(0).toBool();
-        }
+        m_persona = parte.persona;
         m_codiceFiscale = parte.codiceFiscale;
         lblAnagrafica.setCaption(parte.nome);
         lblCodiceFiscale.setCaption(
             (m_persona ? QStringLiteral("Codice fiscale: ") : QStringLiteral("Partita IVA: ")) +
             parte.codiceFiscale);
         QSqlQuery q = m_conn->query(
-            QStringLiteral("SELECT id_ar, codiceprof, AzeroDue, TipoDocumento, NumeroDocumento, "
-                           "RilasciatoDa, DataIdentificazione FROM AnagraficaAR WHERE "
-                           "R_Id_Anag = ? ORDER BY id_ar"),
+            QStringLiteral("SELECT a.id_ar, (SELECT MIN(u.NomeUtente) FROM Utenti u WHERE ") +
+                kIdentificatoreDi +
+                QStringLiteral("), a.TipoDocumento, a.NumeroDocumento, a.RilasciatoDa, a.DataIdentificazione "
+                               "FROM AnagraficaAR a WHERE a.R_Id_Anag = ? ORDER BY a.id_ar"),
             {m_anagrafica});
-        QList<QVector<QVariant>> rows;
-        QList<std::pair<QString, QString>> chi;
-        while (q.next()) {
-            rows.append(
-                {q.value(0), QVariant(), q.value(3), q.value(4), q.value(5), core::testoData(q.value(6))});
-            chi.append({q.value(1).toString(), q.value(2).toString()});
-        }
-        for (int i = 0; i < rows.size(); ++i) {
-            rows[i][1] = cercaNomeProfessionista(*m_conn, chi[i].first, chi[i].second);
-            table.append(rows[i]);
-        }
+        while (q.next())
+            table.append({q.value(0), q.value(1).toString(), q.value(2), q.value(3), q.value(4),
+                          core::testoData(q.value(5))});
     });
     grdIdentificazioni.setTable(table);
 }
@@ -124,7 +112,7 @@ void FrmIdentificazioneAR::salva() {
             m_persona ? taxcodes::verificaCodiceFiscale(m_codiceFiscale, parties::luogoNoto()).motivo
                       : taxcodes::verificaPartitaIva(m_codiceFiscale).motivo;
         if (!motivo.isEmpty()) {
-            lblCodiceFiscale.setForeColor(kRosso);
+            lblCodiceFiscale.setForeColor(form::kColoreRosso);
             rifiuta(motivo + QStringLiteral(" Correggerlo in anagrafica prima di identificarla."), cmdChiudi);
             return;
         }

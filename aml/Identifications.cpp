@@ -13,9 +13,9 @@ Identificazione cercaIdentificazione(Connection& c, int anagrafica, const Profes
                                    "FROM Anagrafica WHERE ID_Ana = ?"),
                     {anagrafica});
         if (q.next()) {
-            out.nome = (q.value(0).toString().trimmed() + QLatin1Char(' ') + q.value(1).toString().trimmed())
-                           .trimmed();
-            out.codiceFiscale = (q.value(4).toBool() ? q.value(2) : q.value(3)).toString().trimmed();
+            out.nome = nomeCompleto(q.value(0).toString(), q.value(1).toString());
+            out.persona = q.value(4).toBool();
+            out.codiceFiscale = (out.persona ? q.value(2) : q.value(3)).toString().trimmed();
         }
     }
     QString sql = QStringLiteral("SELECT id_ar, codiceprof, AzeroDue FROM AnagraficaAR WHERE R_Id_Anag = ?");

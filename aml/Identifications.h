@@ -19,15 +19,22 @@ struct Professionista {
 struct Identificazione {
     QString nome;            ///< surname and first name, each trimmed, a blank between (none for a company)
     QString codiceFiscale;   ///< tax code of a natural person, VAT number of a company
+    bool persona = true;     ///< a natural person (IsFisicaGiuridica)
     QString codiceProf;      ///< codiceprof of the identification, "" when none
     QString professionista;  ///< the identifying professional's user name, "" when none
     int idAr = 0;            ///< the identification, 0 when none
 };
 
-/// The professional who made identification `a` (an AnagraficaAR row), joined as `u` from Utenti:
+/// The condition joining identification `a` (an AnagraficaAR row) with the user `u` who made it:
 /// by his code when the identification has one, else by his VAT number.
-inline const QString kIdentificatoreDi = QStringLiteral(
-    "INNER JOIN Utenti u ON (a.AzeroDue IS NULL AND a.codiceprof = u.Piva) OR u.CodUteAR = a.AzeroDue");
+inline const QString kIdentificatoreDi =
+    QStringLiteral("((a.AzeroDue IS NULL AND a.codiceprof = u.Piva) OR u.CodUteAR = a.AzeroDue)");
+
+/// A party's name as the archive shows it: surname and first name, each trimmed, a blank between
+/// (none for a company).
+inline QString nomeCompleto(const QString& cognome, const QString& nome) {
+    return (cognome.trimmed() + QLatin1Char(' ') + nome.trimmed()).trimmed();
+}
 
 /// A failed cercaIdentificazione: told with an action of its own ("GetAnagrafica").
 class LookupFailed : public DbError {

@@ -79,8 +79,7 @@ QList<Soggetto> soggettiRegistrati(Connection& c, int pratica, const Professioni
         while (q.next()) {
             Soggetto s;
             s.id = q.value(0).toInt();
-            s.nome = (q.value(1).toString().trimmed() + QLatin1Char(' ') + q.value(2).toString().trimmed())
-                         .trimmed();
+            s.nome = nomeCompleto(q.value(1).toString(), q.value(2).toString());
             s.codice = q.value(3).toString().trimmed();
             s.coinvolto = q.value(4).toBool();
             s.idAr = q.value(5).toInt();
@@ -103,8 +102,8 @@ QList<Soggetto> soggettiRegistrati(Connection& c, int pratica, const Professioni
         } else {
             // The identification stored; a professional no longer in the firm leaves no name.
             QSqlQuery q =
-                c.query(QStringLiteral("SELECT u.NomeUtente FROM AnagraficaAR a ") + kIdentificatoreDi +
-                            QStringLiteral(" WHERE a.id_ar = ? ORDER BY u.Id_Utente"),
+                c.query(QStringLiteral("SELECT u.NomeUtente FROM AnagraficaAR a INNER JOIN Utenti u ON ") +
+                            kIdentificatoreDi + QStringLiteral(" WHERE a.id_ar = ? ORDER BY u.Id_Utente"),
                         {s.idAr});
             s.identificazione = q.next() ? q.value(0).toString() : QString();
         }

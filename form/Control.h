@@ -15,6 +15,9 @@ namespace tolmo::form {
 
 class Form;
 
+/// The red the forms write warnings and missing data in, 0xBBGGRR (192, 0, 0).
+inline constexpr long kColoreRosso = 0x0000C0;
+
 enum class ControlKind {
     Label,
     TextBox,   // text, masked, date, money and number entries
@@ -302,7 +305,8 @@ public:
     QVariant cell(int row, int column) const;              ///< null outside the table
     void setCell(int row, int column, const QVariant& v);  ///< ignored outside the table
     /// A person's edit of a cell: sets it, makes it the current cell and fires Change with
-    /// the row and the column (in `index`) when the value changed. Ignored outside the table.
+    /// the row and the column (in `index`) when the value changed. A text typed into a tick is
+    /// read as a tick. Ignored outside the table and on a locked cell.
     void editCell(int row, int column, const QVariant& v);
     int row() const { return m_row; }
     int col() const { return m_col; }

@@ -28,16 +28,19 @@ QVariant Grid::cell(int row, int column) const {
 void Grid::setCell(int row, int column, const QVariant& v) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns) return;
     QVariant& slot = m_table[row][column];
-    // "true" typed into a tick and the tick itself compare equal, but are not the same value.
-    if (slot == v && slot.isNull() == v.isNull() && slot.metaType() == v.metaType()) return;
+    if (slot == v && slot.isNull() == v.isNull()) return;
     slot = v;
     notify(Prop::Table);
 }
 
-void Grid::editCell(int row, int column, const QVariant& v) {
+void Grid::editCell(int row, int column, const QVariant& typed) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= m_columns || cellLocked(row, column)) return;
     setCurrentCell(row, column);
     const QVariant& slot = m_table.at(row).at(column);
+    // A tick takes "true", "1" or "false" typed into it as the tick they stand for.
+    const QVariant v = slot.typeId() == QMetaType::Bool && typed.typeId() == QMetaType::QString
+                           ? QVariant(typed.toBool())
+                           : typed;
     if (slot == v && slot.isNull() == v.isNull()) return;
     setCell(row, column, v);
     ControlEvent event;

@@ -47,8 +47,6 @@ const QStringList kCategorie = {QString(),
                                 QStringLiteral("Istruttore"),
                                 QStringLiteral("PROCACCIATORE")};
 
-constexpr long kRosso = 0x0000C0;  // 0xBBGGRR
-
 /// A company's tax code is often its VAT number: eleven digits.
 bool comePartitaIva(const QString& codice) {
     static const QRegularExpression undiciCifre(QStringLiteral("^[0-9]{11}$"));
@@ -71,7 +69,7 @@ QString esitoCodice(const TolmoAnag& a, bool* valido) {
 
 void mostraEsito(Control& etichetta, const QString& motivo, const QString& corretto) {
     etichetta.setCaption(motivo.isEmpty() ? corretto : motivo);
-    etichetta.setForeColor(motivo.isEmpty() ? -1 : kRosso);
+    etichetta.setForeColor(motivo.isEmpty() ? -1 : form::kColoreRosso);
 }
 
 }  // namespace
@@ -220,7 +218,7 @@ bool FrmAggiungiAnag::accettaAvvisi() {
     verificaPartitaIva();
     QStringList avvisi;
     for (const Control* esito : {&TolmoAnag1.lblEsitoCodiceFiscale, &TolmoAnag1.lblEsitoPartitaIva})
-        if (esito->foreColor() == kRosso) avvisi << esito->caption();
+        if (esito->foreColor() == form::kColoreRosso) avvisi << esito->caption();
     if (avvisi.isEmpty()) return true;
     return m_services.ui().messageBox(QStringLiteral("ATTENZIONE : ") + avvisi.join(QLatin1Char('\r')) +
                                           QLatin1Char('\r') + QStringLiteral("Salvare comunque ?"),

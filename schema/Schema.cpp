@@ -47,13 +47,13 @@ ConnectionPtr openDatabase(const QString& url, const AvvisoAggiornamento& avvisa
     const QString path = sqlitePath(url);
     const bool newFile = !path.isEmpty() && !QFileInfo::exists(path);
     ConnectionPtr c = Connection::open(url);
-    if (!newFile && !hasSchema(*c) &&
-        !c->database().tables(QSql::TableType(QSql::Tables | QSql::Views)).isEmpty())
+    const bool archivio = !newFile && hasSchema(*c);
+    if (!newFile && !archivio && !c->database().tables(QSql::TableType(QSql::Tables | QSql::Views)).isEmpty())
         throw DbError(QStringLiteral("Il database «%1» contiene le tabelle di un altro programma: non è un "
                                      "archivio di Tolmo Studio e non viene modificato.")
                           .arg(c->displayString()),
                       url, -1);
-    if (!newFile && hasSchema(*c)) {
+    if (archivio) {
         const int versione = versioneArchivio(*c);
         if (versione > kVersioneSchema)
             throw DbError(

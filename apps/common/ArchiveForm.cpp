@@ -9,6 +9,7 @@
 #include "HostKit.h"
 #include "RecentArchives.h"
 #include "access/DatabaseUrl.h"
+#include "core/TolmoPratica.h"
 #include "schema/Schema.h"
 
 namespace tolmo::hostkit {
@@ -16,7 +17,6 @@ namespace tolmo::hostkit {
 namespace {
 const QString kTitolo = QStringLiteral("Apri archivio");
 constexpr int kPortaPostgres = 5432;
-constexpr long kRosso = 0x0000C0;
 }  // namespace
 
 ArchiveForm::ArchiveForm(platform::Settings& settings, form::Interaction& ui)
@@ -28,7 +28,7 @@ ArchiveForm::ArchiveForm(platform::Settings& settings, form::Interaction& ui)
         QStringLiteral("La password non si scrive qui: PostgreSQL la legge da PGPASSWORD, da ~/.pgpass o dal "
                        "file di servizio, e il programma non la conserva."));
     chkDemo.setCaption(QStringLiteral("Se l'archivio è nuovo, riempirlo con lo studio &dimostrativo"));
-    lblAvviso.setForeColor(kRosso);
+    lblAvviso.setForeColor(form::kColoreRosso);
     cmdApri.setCaption(QStringLiteral("&Apri"));
     cmdAnnulla.setCaption(QStringLiteral("Annulla"));
     optTipo.on(form::EventKind::Click, [this](form::ControlEvent&) { abilita(); });
@@ -118,10 +118,10 @@ QString ArchiveForm::indirizzoServer() {
     url.host = txtServer.text().trimmed();
     url.database = txtDatabase.text().trimmed();
     url.user = txtUtente.text().trimmed();
-    bool numero = false;
-    url.port =
-        txtPorta.text().trimmed().isEmpty() ? kPortaPostgres : txtPorta.text().trimmed().toInt(&numero);
-    if (!txtPorta.text().trimmed().isEmpty() && (!numero || url.port < 1 || url.port > 65535)) {
+    const QString porta = txtPorta.text().trimmed();
+    bool numero = true;
+    url.port = porta.isEmpty() ? kPortaPostgres : porta.toInt(&numero);
+    if (!numero || url.port < 1 || url.port > 65535) {
         rifiuta(QStringLiteral("La porta del server è un numero da 1 a 65535."), txtPorta);
         return {};
     }
@@ -189,6 +189,11 @@ void ArchiveForm::apri() {
     RecentArchives(m_settings).ricorda(url);
     m_aperto = url;
     setShown(false);
+}
+
+QString cambioArchivioNegato(short editState) {
+    if (editState != TolmoPratica::Modifica_ && editState != TolmoPratica::Inserimento_) return {};
+    return QStringLiteral("Confermare o annullare la pratica prima di aprire un altro archivio.");
 }
 
 QString scegliArchivio(platform::Settings& settings, form::Interaction& ui, const QString& avviso) {

@@ -59,6 +59,10 @@ private:
     QString m_aperto;
 };
 
+/// Why a component in `editState` may not leave its archive, "" when it may: a case being modified
+/// or inserted is confirmed or cancelled first.
+QString cambioArchivioNegato(short editState);
+
 /// Shows "Apri archivio" through `ui`, with `avviso` written in it; the URL of the archive the
 /// person opened, "" when they gave up.
 QString scegliArchivio(platform::Settings& settings, form::Interaction& ui, const QString& avviso = {});

@@ -44,9 +44,8 @@ void HostSession::newComponent() {
 }
 
 QJsonObject HostSession::apriArchivio() {
-    const short state = m_component->editState();
-    if (state == TolmoPratica::Modifica_ || state == TolmoPratica::Inserimento_)
-        return error(QStringLiteral("Confermare o annullare la pratica prima di aprire un altro archivio."));
+    if (const QString negato = hostkit::cambioArchivioNegato(m_component->editState()); !negato.isEmpty())
+        return error(negato);
     const QString url = hostkit::scegliArchivio(m_settings, m_ui);
     if (url.isEmpty()) return {{QStringLiteral("archivio"), QJsonValue::Null}};
     newComponent();

@@ -120,11 +120,8 @@ void MainWindow::buildArchiveActions() {
 // The window closes and the studio starts again on the archive opened.
 void MainWindow::apriArchivio() {
     if (!m_settings) return;
-    const short state = m_component.editState();
-    if (state == TolmoPratica::Modifica_ || state == TolmoPratica::Inserimento_) {
-        QMessageBox::information(
-            this, kTitolo,
-            QStringLiteral("Confermare o annullare la pratica prima di aprire un altro archivio."));
+    if (const QString negato = hostkit::cambioArchivioNegato(m_component.editState()); !negato.isEmpty()) {
+        QMessageBox::information(this, kTitolo, negato);
         return;
     }
     const QString url = hostkit::scegliArchivio(*m_settings, m_component.interaction());

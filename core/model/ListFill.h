@@ -55,11 +55,11 @@ inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, Pag
 /// query order: for the small catalogues (subjects, states, phases). The list is left empty
 /// when the query fails (DbError is thrown to the caller's trap).
 inline void riempieLista(form::ListControl& list, const ConnectionPtr& conn, const QString& sql,
-                         const QStringList& columns) {
+                         const QStringList& columns, const QVariantList& params = {}) {
     list.clear();
     QStringList rows;
     AccessoDati dati;
-    dati.Apri(conn, sql, adLockReadOnly);
+    dati.Apri(conn, sql, adLockReadOnly, params);
     Recordset& rs = dati.recordset();
     for (; !rs.Eof(); rs.MoveNext()) {
         QStringList values;

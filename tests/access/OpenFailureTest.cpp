@@ -2,15 +2,13 @@
 // a few seconds at most, and never shows the password.
 
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "access/TolmoAccess.h"
+#include "support/SilentServer.h"
 
 namespace tolmo::test {
 namespace {
@@ -26,28 +24,6 @@ QString openFailure(const QString& url) {
     ADD_FAILURE() << "opened " << url.toStdString();
     return {};
 }
-
-/// A TCP port that takes connections and never answers, as a server that hangs does.
-class SilentServer {
-public:
-    SilentServer() {
-        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        if (::bind(m_fd, reinterpret_cast<sockaddr*>(&address), size) != 0 || ::listen(m_fd, 4) != 0 ||
-            ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-            throw std::runtime_error("no listening socket");
-        m_port = ntohs(address.sin_port);
-    }
-    ~SilentServer() { ::close(m_fd); }
-    int port() const { return m_port; }
-
-private:
-    int m_fd = -1;
-    int m_port = 0;
-};
 
 TEST(OpenFailure, AddressesThatCannotBeOpenedAreToldInOneSentence) {
     EXPECT_TRUE(openFailure(QStringLiteral("mysql://tolmo@localhost/studio"))

@@ -2,9 +2,6 @@
 // opened with the keyboard alone, Esc gives up, and "Sfoglia..." leaves the file to the dialog.
 
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QLabel>
@@ -20,6 +17,7 @@
 #include "apps/common/RecentArchives.h"
 #include "apps/studio/ArchiveDialog.h"
 #include "schema/Schema.h"
+#include "support/SilentServer.h"
 #include "ui/DialogTesting.h"
 #include "ui/binder/QtInteraction.h"
 
@@ -88,18 +86,11 @@ TEST_F(ArchiveDialogView, EscGivesUpAndTabReachesTheServerFields) {
 // A server that takes the connection and never answers: the dialog keeps painting (its timers run)
 // while the attempt waits, then says the server does not answer, and stays open.
 TEST_F(ArchiveDialogView, AServerThatNeverAnswersLeavesTheWindowAlive) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), size), 0);
-    ASSERT_EQ(::listen(fd, 4), 0);
-    ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size), 0);
+    tolmo::test::SilentServer server;
     qputenv("PGCONNECT_TIMEOUT", "2");
     hostkit::ArchiveForm form(settings, ui);
     form.prepara();
-    const QString silent = QStringLiteral("postgresql://tolmo@127.0.0.1:%1/studio").arg(ntohs(address.sin_port));
+    const QString silent = QStringLiteral("postgresql://tolmo@127.0.0.1:%1/studio").arg(server.port());
     int ticks = 0;
     QString said;
     whenDialogShows([&](QDialog& d) {
@@ -121,7 +112,6 @@ TEST_F(ArchiveDialogView, AServerThatNeverAnswersLeavesTheWindowAlive) {
     });
     ui.showModal(form);
     qunsetenv("PGCONNECT_TIMEOUT");
-    ::close(fd);
     EXPECT_GT(ticks, 3);  // the window's own timer ran while the server was waited for
     EXPECT_TRUE(said.contains(QStringLiteral("non risponde"))) << said.toStdString();
     EXPECT_TRUE(form.archivio().isEmpty());
