@@ -16,7 +16,7 @@ namespace tolmo {
 
 namespace {
 
-constexpr int kSqliteBusyTimeoutMs = 5000;
+constexpr int kSqliteBusyTimeoutMs = 10000;
 
 constexpr int kPostgresConnectTimeoutS = 5;
 
@@ -134,7 +134,19 @@ void Connection::fail(const QSqlError& error, const QString& sql) const {
     if (description.isEmpty()) description = error.text().trimmed();
     bool numeric = false;
     const long number = error.nativeErrorCode().toLong(&numeric);
-    throw DbError(description, m_db.driverName() + QStringLiteral(": ") + sql, numeric ? number : -1);
+    DbError raised(description, m_db.driverName() + QStringLiteral(": ") + sql, numeric ? number : -1,
+                   error.nativeErrorCode());
+    if (!raised.daRiprovare()) throw raised;
+    // A clash with another workstation is told in Italian; the engine's words go with the source.
+    const QString sentence =
+        m_dialect == Dialect::SQLite
+            ? QStringLiteral(
+                  "L'archivio è occupato da un'altra postazione da troppo tempo. Riprovare fra poco.")
+            : QStringLiteral(
+                  "Il database ha interrotto l'operazione per un conflitto con un'altra postazione "
+                  "che lavorava sugli stessi dati. Riprovare.");
+    throw DbError(sentence, raised.source() + QStringLiteral(" (") + description + QStringLiteral(")"),
+                  raised.number(), raised.code());
 }
 
 int Connection::Execute(const QString& sql, const QVariantList& params) {
@@ -173,7 +185,14 @@ void Connection::BeginTrans() {
         throw DbError(QStringLiteral("Una transazione è già aperta su questa connessione."),
                       m_db.driverName() + QStringLiteral(": BEGIN"), -1);
     if (m_observer) m_observer(QStringLiteral("BEGIN"));
-    if (!m_db.transaction()) fail(m_db.lastError(), QStringLiteral("BEGIN"));
+    if (m_dialect == Dialect::SQLite) {
+        // The write lock is taken at once, waiting out another workstation's save: a transaction
+        // that read first and then wrote could only fail, never wait, once another had written.
+        QSqlQuery q(m_db);
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) fail(q.lastError(), QStringLiteral("BEGIN"));
+    } else if (!m_db.transaction()) {
+        fail(m_db.lastError(), QStringLiteral("BEGIN"));
+    }
     m_inTransaction = true;
 }
 

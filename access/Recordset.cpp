@@ -12,9 +12,11 @@
 #include <QSqlRecord>
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "DbError.h"
+#include "RowVersion.h"
 #include "TableLayout.h"
 #include "detail/FieldValue.h"
 #include "detail/FindCriteria.h"
@@ -83,6 +85,7 @@ struct Recordset::Impl {
     bool pastEnd = false;
     QVariantList addedRow;
     detail::PendingValues pending;
+    std::optional<QVariant> expectedVersion;
     std::optional<detail::TableWriter> tableWriter;
 
     Impl(ConnectionPtr c, const QString& text, short lock, QVariantList p)
@@ -335,14 +338,26 @@ struct Recordset::Impl {
         currentDeleted = false;
         forgetRows();
     }
+    /// The version the update of `row` must find: the one expected, else the one read with it.
+    QVariant versionToCheck(const QVariantList& row) {
+        if (expectedVersion) return *std::exchange(expectedVersion, std::nullopt);
+        const int index = resultIndex(kVersioneRiga);
+        return index >= 0 ? row.at(index) : QVariant();
+    }
     void updatePending() {
         const QVariantList* row = currentRow();
         if (!row) noCurrentRecord(QStringLiteral("Update"));
         detail::TableWriter& w = writer(QStringLiteral("Update"));
         QVariantList key = keyOf(*row, QStringLiteral("Update"));
-        if (w.update(pending, key) == 0)
+        const QVariant version = versionToCheck(*row);
+        if (w.update(pending, key, version) == 0) {
+            if (!version.isNull() && w.exists(key))
+                throw DbError(rigaCambiataSentence(),
+                              QStringLiteral("Recordset: Update ") + source.baseTable(),
+                              DbError::kRigaCambiata);
             throw misuse(QStringLiteral("Il record da aggiornare non esiste più nel database."),
                          QStringLiteral("Update"));
+        }
         for (qsizetype i = 0; i < w.keyColumns().size(); ++i)
             if (const QVariant* changed = pendingValue(w.keyColumns().at(i))) key[i] = *changed;
         pending.clear();
@@ -508,9 +523,15 @@ void Recordset::AddNew() {
 
 void Recordset::Update() { d->update(); }
 
+void Recordset::expectVersion(const QVariant& version) {
+    d->checkOpen(QStringLiteral("expectVersion"));
+    d->expectedVersion = version;
+}
+
 void Recordset::CancelUpdate() {
     d->checkOpen(QStringLiteral("CancelUpdate"));
     d->pending.clear();
+    d->expectedVersion.reset();
     if (d->mode == Impl::Mode::Adding) d->mode = Impl::Mode::Cursor;
 }
 

@@ -55,6 +55,10 @@ public:
     /// Stores the new or edited row; the record set then shows the row as the database holds
     /// it (identity and defaults included). Moving off an edited row also stores it.
     void Update();
+    /// The row version the next Update of the current row must find (see RowVersion.h): the one
+    /// the person was shown, when the row has been read again since. Without it, Update checks
+    /// the version read with the row, when the record set read it.
+    void expectVersion(const QVariant& version);
     /// Drops the edits of the current row, or the new row, without storing them.
     void CancelUpdate();
     void Delete();

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "access/RowVersion.h"
+
 namespace tolmo::core {
 
 namespace {
@@ -148,6 +150,7 @@ QString sqlVisualizzaPratica(int id, bool penale) {
 QString sqlPraticaPenale(int id) {
     QStringList cols;
     for (const char* c : kColonnePratica) cols << QStringLiteral("Pratica.") + QLatin1String(c);
+    cols << QStringLiteral("Pratica.") + kVersioneRiga;  // the save checks it
     for (const char* c : kColonnePenale) cols << QStringLiteral("PraPenale.") + QLatin1String(c);
     for (int n = 2; n <= 5; ++n)
         for (const QString& c : colonneSentenza(n)) cols << QStringLiteral("PraPenale.") + c;

@@ -4,6 +4,7 @@
 
 #include "Builtin.h"
 #include "CaseSql.h"
+#include "access/RowVersion.h"
 
 namespace tolmo {
 
@@ -75,7 +76,7 @@ void TolmoPratica::SettaNumAuto() {
         const qint64 ultima =
             dati.recordset().Eof() ? 0 : dati.recordset().value(QStringLiteral("NumPos")).toLongLong();
         dati.Chiudi();
-        m_header.setPosizione(QString::number(ultima + 1));
+        m_header.proponiPosizione(QString::number(ultima + 1));
     });
     if (!ok) m_header.setPosizione(QString());
 }
@@ -130,6 +131,7 @@ bool TolmoPratica::ModificaPratica() {
             return;
         }
         m_pratica = std::move(pratica);
+        m_versioneVista = m_pratica->recordset().value(kVersioneRiga);
         // The header shows the case being modified: the save writes its position and parties.
         if (m_header.caseId() != m_currentId) m_header.caricaPratica(m_currentId);
         m_header.setMode(core::CaseHeader::Modification);

@@ -22,7 +22,7 @@ bool PositionCheck::EsistePosizione(const QString& posizione, int idPratica) {
 
 std::optional<Refusal> PositionCheck::validate() {
     const QString posizione = m_services.header().posizione().trimmed();
-    if (posizione.isEmpty()) return std::nullopt;
+    if (posizione.isEmpty() || m_services.header().posizioneAutomatica()) return std::nullopt;
     // A new case has no row yet: any stored case holding its position is another one.
     const int idPratica = m_services.editState() == 3 ? 0 : m_services.currentId();
     if (!EsistePosizione(posizione, idPratica)) return std::nullopt;

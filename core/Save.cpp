@@ -3,11 +3,13 @@
 // Nothing the person sees changes before the commit: a failed save leaves the form as it was.
 
 #include <QScopedValueRollback>
+#include <QSqlQuery>
 #include <limits>
 
 #include "Builtin.h"
 #include "FeeChanges.h"
 #include "SaveTexts.h"
+#include "access/RowVersion.h"
 #include "core/model/CaseValues.h"
 #include "fees/ClsTariffa.h"
 
@@ -105,34 +107,15 @@ bool TolmoPratica::registra(bool nuova, bool& registrata) {
     // The classifier as shown or chosen: whether it is 'PENALE' was found out then.
     if (m_classificatore.id > 1) ctx.classifier = m_classificatore;
     core::DatiParcella prima, dopo;
-    {
-        const QScopedValueRollback<bool> writing(m_writing, true);
-        Transaction transazione(*m_connReadWrite);
-        if (nuova) {
-            rs.AddNew();
-        } else {
-            rs.Resync();
-            prima = datiMemorizzati(rs);
-        }
-        scriviPratica(rs, bitRichiedi);
-        scriviValori(rs);
-        perSection([&ctx](core::CaseSection& s) { s.writeRow(ctx); });
-        dopo.valore = rs.currency(QStringLiteral("Valore"));
-        dopo.valuta = rs.text(QStringLiteral("Valuta"));
-        dopo.rilevanza = rs.value(QStringLiteral("Rilevanza")).toInt();
-        const clsTariffa* tariffa = this->tariffa();
-        dopo.tipoTariffa = tariffa ? tariffa->TipoTariffa : prima.tipoTariffa;
-        dopo.flat = tariffa ? tariffa->ImportoFlat : prima.flat;
-        dopo.maggiorazione = tariffa ? tariffa->Maggiorazione : prima.maggiorazione;
-        rs.Update();
-
-        ctx.caseId = rs.value(QStringLiteral("ID_Pra")).toInt();
-        perSection([&ctx](core::CaseSection& s) { s.save(ctx); });
-        transazione.commit();
+    if (!scriviConflitti(nuova, bitRichiedi, ctx, prima, dopo)) {
+        m_ui.setPointer(form::PointerDefault);
+        return false;
     }
     registrata = true;
 
     m_currentId = ctx.caseId;
+    m_versioneVista = rs.value(kVersioneRiga);
+    if (m_posizioneScritta != m_header.posizione()) m_header.setPosizione(m_posizioneScritta);
     applicaTestata();
     m_header.setMode(core::CaseHeader::Consultation);
     perSection([&ctx](core::CaseSection& s) { s.afterCommit(ctx); });
@@ -147,6 +130,73 @@ bool TolmoPratica::registra(bool nuova, bool& registrata) {
             emit RicalcoloParcellaOraria(m_currentId, dopo.tipoTariffa, dopo.flat, dopo.maggiorazione);
     }
     return true;
+}
+
+bool TolmoPratica::scriviConflitti(bool nuova, const QString& bitRichiedi, core::SaveContext& ctx,
+                                   core::DatiParcella& prima, core::DatiParcella& dopo) {
+    Recordset& rs = m_pratica->recordset();
+    bool ripresa = false;
+    for (;;) {
+        try {
+            scrivi(nuova, bitRichiedi, ctx, prima, dopo);
+            return true;
+        } catch (const DbError& error) {
+            rs.CancelUpdate();
+            if (error.daRiprovare() && !ripresa) {
+                ripresa = true;
+                continue;
+            }
+            if (!error.rigaCambiata()) throw;
+        }
+        m_ui.setPointer(form::PointerDefault);
+        const MsgAnswer scelta = message(kPraticaCambiata, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+        if (scelta == MsgAnswer::No) Annulla();
+        if (scelta != MsgAnswer::Yes) return false;
+        // Saving over: what this workstation typed replaces the version stored now.
+        m_pratica->recordset().Resync();
+        m_versioneVista = m_pratica->recordset().value(kVersioneRiga);
+        m_ui.setPointer(form::PointerBusy);
+    }
+}
+
+// One transaction: the case row, checked against the version shown, and the sections' rows.
+void TolmoPratica::scrivi(bool nuova, const QString& bitRichiedi, core::SaveContext& ctx,
+                          core::DatiParcella& prima, core::DatiParcella& dopo) {
+    Recordset& rs = m_pratica->recordset();
+    const QScopedValueRollback<bool> writing(m_writing, true);
+    Transaction transazione(*m_connReadWrite);
+    m_posizioneScritta = nuova && m_header.posizioneAutomatica() ? posizioneLibera() : m_header.posizione();
+    if (nuova) {
+        rs.AddNew();
+    } else {
+        rs.Resync();
+        rs.expectVersion(m_versioneVista);
+        prima = datiMemorizzati(rs);
+    }
+    scriviPratica(rs, bitRichiedi);
+    scriviValori(rs);
+    perSection([&ctx](core::CaseSection& s) { s.writeRow(ctx); });
+    dopo.valore = rs.currency(QStringLiteral("Valore"));
+    dopo.valuta = rs.text(QStringLiteral("Valuta"));
+    dopo.rilevanza = rs.value(QStringLiteral("Rilevanza")).toInt();
+    const clsTariffa* tariffa = this->tariffa();
+    dopo.tipoTariffa = tariffa ? tariffa->TipoTariffa : prima.tipoTariffa;
+    dopo.flat = tariffa ? tariffa->ImportoFlat : prima.flat;
+    dopo.maggiorazione = tariffa ? tariffa->Maggiorazione : prima.maggiorazione;
+    rs.Update();
+
+    ctx.caseId = rs.value(QStringLiteral("ID_Pra")).toInt();
+    perSection([&ctx](core::CaseSection& s) { s.save(ctx); });
+    transazione.commit();
+}
+
+// Holding the numbering (a write to the one configuration row) makes two workstations that
+// save new cases at once take their numbers one after the other.
+QString TolmoPratica::posizioneLibera() {
+    m_connReadWrite->Execute(QStringLiteral("UPDATE ConfigGenerale SET NumAuto = NumAuto"));
+    QSqlQuery q = m_connReadWrite->query(QStringLiteral("SELECT MAX(NumPos) FROM Pratica"));
+    const qint64 ultima = q.next() ? q.value(0).toLongLong() : 0;
+    return QString::number(ultima + 1);
 }
 
 bool TolmoPratica::rifiutata() {
@@ -178,7 +228,7 @@ void TolmoPratica::applicaTestata() {
 // dates, the classifier with its area and type.
 void TolmoPratica::scriviPratica(Recordset& rs, const QString& bitRichiedi) {
     core::PraticaForm& f = m_form;
-    const QString posizione = testata(m_header, m_header.posizione());
+    const QString posizione = testata(m_header, m_posizioneScritta);
     scriviTesto(rs, QStringLiteral("Posizione"), posizione);
     // NumPos is a 32-bit column: a position whose number is larger orders as having none.
     const qint64 numero = core::numeroIniziale(posizione);

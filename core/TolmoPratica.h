@@ -23,6 +23,9 @@
 #include "platform/Settings.h"
 
 namespace tolmo {
+namespace core {
+struct DatiParcella;
+}  // namespace core
 
 class clsTariffa;
 
@@ -235,6 +238,15 @@ private:
     bool RegistraPratica(bool nuova);
     /// The save itself; `registrata` becomes true once the transaction is committed.
     bool registra(bool nuova, bool& registrata);
+    /// The save's transaction, tried again once when the server broke it off for a clash with
+    /// another workstation; a case changed elsewhere since it was shown asks what to do. False
+    /// when the person chose not to save.
+    bool scriviConflitti(bool nuova, const QString& bitRichiedi, core::SaveContext& ctx,
+                         core::DatiParcella& prima, core::DatiParcella& dopo);
+    void scrivi(bool nuova, const QString& bitRichiedi, core::SaveContext& ctx, core::DatiParcella& prima,
+                core::DatiParcella& dopo);
+    /// The next free position number, read in the save's transaction once the numbering is held.
+    QString posizioneLibera();
     /// The sections' refusals, in order; true when one stopped the save (the person was told).
     bool rifiutata();
     /// Tells the person why a save or a deletion does not go on.
@@ -274,7 +286,9 @@ private:
     // The case record: the row opened by Modifica, or the whole table opened by Conferma of a
     // new case. Kept until the next edit replaces it.
     std::unique_ptr<AccessoDati> m_pratica;
-    QString m_ufficioModifica;  // office text when the modification began
+    QVariant m_versioneVista;    // the row version of the case as Modifica showed it
+    QString m_posizioneScritta;  // the position the save writes (the next free one, when automatic)
+    QString m_ufficioModifica;   // office text when the modification began
 
     // Cached ids of the case on screen (the sections keep theirs).
     int m_idCliente = 0;

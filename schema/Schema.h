@@ -76,7 +76,7 @@ QString columnDdl(const TableInfo& t, const ColumnInfo& c, Dialect d);
 QString indexDdl(const TableInfo& t, const IndexInfo& ix, Dialect d);
 
 /// The version of the schema this program writes; an archive records its own (VersioneSchema).
-inline constexpr int kVersioneSchema = 3;
+inline constexpr int kVersioneSchema = 4;
 /// The version an archive with the schema records: 1 for one made before versions were recorded.
 /// Throws DbError.
 int versioneArchivio(Connection& c);

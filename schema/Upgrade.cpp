@@ -4,7 +4,9 @@
 #include <QSqlQuery>
 
 #include "Schema.h"
+#include "access/RowVersion.h"
 #include "access/SearchKey.h"
+#include "access/TableLayout.h"
 
 namespace tolmo::schema {
 
@@ -103,6 +105,13 @@ void versione3(Connection& c) {
     c.Execute(QStringLiteral("ALTER TABLE Pratica DROP COLUMN ") + vecchia);
 }
 
+/// 3 to 4: the row versions that tell a save another workstation changed the row meanwhile.
+void versione4(Connection& c) {
+    for (const char* tabella : {"Pratica", "MultiIntesta", "EstremiPagamento", "PrestazioniAR"})
+        if (c.layout(QLatin1String(tabella))->indexOf(kVersioneRiga) < 0)  // a counter is a counter
+            aggiungiColonna(c, QLatin1String(tabella), kVersioneRiga);
+}
+
 }  // namespace
 
 int versioneArchivio(Connection& c) {
@@ -113,7 +122,8 @@ int versioneArchivio(Connection& c) {
 
 void aggiornaArchivio(Connection& c, int from) {
     using Passo = void (*)(Connection&);
-    static const Passo passi[] = {nullptr, nullptr, versione2, versione3};  // passi[v]: from v - 1 to v
+    static const Passo passi[] = {nullptr, nullptr, versione2, versione3,
+                                  versione4};  // passi[v]: from v - 1 to v
     Transaction transaction(c);
     if (!hasTable(c, QStringLiteral("VersioneSchema")))
         c.Execute(ddl(c.dialect()).filter(QStringLiteral("CREATE TABLE VersioneSchema")).value(0));

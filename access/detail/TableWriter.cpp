@@ -76,17 +76,34 @@ StoredRow TableWriter::insert(const PendingValues& values) {
     return row;
 }
 
-int TableWriter::update(const PendingValues& values, const QVariantList& key) {
+int TableWriter::update(const PendingValues& values, const QVariantList& key, const QVariant& version) {
     QStringList assignments;
     QVariantList params;
     for (const PendingValue& value : withKeys(values)) {
+        if (value.column.compare(kVersioneRiga, Qt::CaseInsensitive) == 0) continue;
         assignments.append(quoteIdentifier(value.column) + QStringLiteral(" = ?"));
         params.append(value.bound);
     }
+    QString condition = keyCondition(keyColumns());
     params += keyParams(key);
-    return run(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                   .arg(m_table, assignments.join(u", "), keyCondition(keyColumns())),
+    const bool guarded = versioned() && !version.isNull();
+    if (guarded) {
+        const QString column =
+            quoteIdentifier(m_layout->column(kVersioneRiga)->name);  // as the catalog spells it
+        assignments.append(column + QStringLiteral(" = ") + column + QStringLiteral(" + 1"));
+        condition += QStringLiteral(" AND ") + column + QStringLiteral(" = ?");
+        params.append(version.toLongLong());
+    }
+    if (assignments.isEmpty()) return exists(key) ? 1 : 0;
+    return run(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(m_table, assignments.join(u", "), condition),
                params);
+}
+
+bool TableWriter::exists(const QVariantList& key) {
+    bool found = false;
+    m_conn->withQuery(QStringLiteral("SELECT 1 FROM %1 WHERE %2").arg(m_table, keyCondition(keyColumns())),
+                      keyParams(key), [&found](QSqlQuery& q) { found = q.next(); });
+    return found;
 }
 
 int TableWriter::remove(const QVariantList& key) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "Connection.h"
+#include "RowVersion.h"
 #include "TableLayout.h"
 
 namespace tolmo::detail {
@@ -40,8 +41,14 @@ public:
     /// Inserts a row with `values` (the rest from the column defaults) and hands back the row as
     /// stored: every column of the table, identity and defaults included.
     StoredRow insert(const PendingValues& values);
-    /// Returns the number of rows changed (0 when no row has `key`).
-    int update(const PendingValues& values, const QVariantList& key);
+    /// Returns the number of rows changed (0 when no row has `key`, or when `version` is given
+    /// and the row no longer holds it). A table with a row version moves it on by one whenever
+    /// `version` is given; the version column itself is never among the values written.
+    int update(const PendingValues& values, const QVariantList& key, const QVariant& version = {});
+    /// True when the table keeps a row version.
+    bool versioned() const { return m_layout->column(kVersioneRiga) != nullptr; }
+    /// True when a row with `key` exists.
+    bool exists(const QVariantList& key);
     int remove(const QVariantList& key);
 
 private:

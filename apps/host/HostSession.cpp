@@ -85,6 +85,9 @@ QList<QJsonObject> HostSession::handle(const QJsonObject& command) {
     } catch (const std::exception& e) {
         reply = error(QString::fromUtf8(e.what()));
     }
+    // A driver reading a pipe knows its reply, among the lines of what happened, by its "seq".
+    if (command.contains(QStringLiteral("seq")))
+        reply.insert(QStringLiteral("seq"), command.value(QStringLiteral("seq")));
     QList<QJsonObject> out = m_pending;
     m_pending.clear();
     out.append(reply);

@@ -25,7 +25,8 @@ public:
     TolmoPratica& component() { return *m_component; }
     form::ScriptedInteraction& interaction() { return m_ui; }
 
-    /// Handles one command; returns the output lines (happenings first, the reply last).
+    /// Handles one command; returns the output lines (happenings first, the reply last). A
+    /// command's "seq", when it has one, comes back in its reply.
     QList<QJsonObject> handle(const QJsonObject& command);
     /// Parses one input line; a line that is not a JSON object gives an error reply.
     QList<QJsonObject> handleLine(const QByteArray& line);

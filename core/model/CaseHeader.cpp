@@ -55,6 +55,7 @@ void CaseHeader::setPenale(bool on) {
 
 void CaseHeader::setMode(Mode mode) {
     m_mode = mode;
+    if (mode != Insertion) m_proposta.clear();
     for (form::Control* c : m_ui.controls()) {
         if (isEntry(c)) c->setLocked(mode == Consultation);
     }
@@ -93,6 +94,7 @@ void CaseHeader::caricaPratica(int id) {
 
 void CaseHeader::clear() {
     m_caseId = 0;
+    m_proposta.clear();
     m_idCliente = 0;
     m_idControparte = 0;
     const QScopedValueRollback<bool> hush(m_quiet, true);

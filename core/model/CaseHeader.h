@@ -72,6 +72,14 @@ public:
     void setNomeControparte(const QString& s) { m_ui.txtNomeControparte.setText(s); }
     QString posizione() const { return m_ui.txtPosizione.text(); }
     void setPosizione(const QString& s) { m_ui.txtPosizione.setText(s); }
+    /// The position proposed automatically for a new case, shown as the position.
+    void proponiPosizione(const QString& s) {
+        setPosizione(s);
+        m_proposta = s;
+    }
+    /// True while the position is still the automatic proposal: the save then gives the case
+    /// the next free number at that moment, whatever other workstations saved meanwhile.
+    bool posizioneAutomatica() const { return !m_proposta.isEmpty() && posizione() == m_proposta; }
     QString numeroRegGenerale() const { return m_ui.txtNumeroRegGenerale.text(); }
     void setNumeroRegGenerale(const QString& s) { m_ui.txtNumeroRegGenerale.setText(s); }
     bool isPenale() const { return m_penale; }
@@ -137,6 +145,7 @@ private:
     int m_caseId = 0;
     bool m_penale = false;
     bool m_provvisorio = false;
+    QString m_proposta;
     Mode m_mode = Consultation;
 };
 

@@ -65,7 +65,7 @@ TableInfo estremiPagamento() {
             QStringLiteral("Id"),
             {id("Id"), integer("R_Id_Pratica").required(), smallint("TipoPagamento").required().initially(0),
              amount("Importo").initially(0), date("Data"), blank("CodMarcaL", 30), blank("CodUfficioP", 6),
-             blank("CodBollettinoP", 4)},
+             blank("CodBollettinoP", 4), rowVersion()},
             {indexOn({"R_Id_Pratica"})}};
 }
 

@@ -29,6 +29,7 @@ TableInfo prestazioniAR() {
                 boolean("IsarchiviatoXML"),
                 smallint("StatoRegP").initially(0),
                 boolean("IsDaSegnalare"),
+                rowVersion(),
             },
             {uniqueOn({"R_IdPra"})}};
 }

@@ -76,6 +76,7 @@ TableInfo pratica() {
         ref("R_IdQuadroZ"),
         ref("R_Id_PraWEB"),
         blank("Registro", 50),
+        rowVersion(),
     };
     t.indexes = {indexOn({"Posizione"}),      indexOn({"PosizioneRicerca", "ID_Pra"}),
                  indexOn({"NumPos"}),         indexOn({"ID_Cliente"}),
@@ -138,7 +139,7 @@ TableInfo multiIntesta() {
     return {QStringLiteral("MultiIntesta"),
             QStringLiteral("ID_Multi"),
             {id("ID_Multi"), integer("ID_Pra").required(), integer("ID_Ana").required().initially(1),
-             boolean("IsCliente"), blank("Cognome", 400), blank("Nome", 100)},
+             boolean("IsCliente"), blank("Cognome", 400), blank("Nome", 100), rowVersion()},
             {indexOn({"ID_Pra"}), indexOn({"ID_Ana"})}};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Small builders that keep the table definitions one line per column.
 
+#include "access/RowVersion.h"
 #include "access/SearchKey.h"
 #include "schema/Schema.h"
 
@@ -46,6 +47,9 @@ inline Column memo(const QString& n) { return {n, ColumnType::Memo}; }
 inline Column ref(const QString& n) { return integer(n).required().initially(0); }
 /// A text that reads "" rather than NULL when nothing was written.
 inline Column blank(const QString& n, int length) { return text(n, length).initially(QStringLiteral("")); }
+
+/// The row version the access layer checks and moves on at each write (access/RowVersion.h).
+inline Column rowVersion() { return integer(kVersioneRiga).required().initially(0); }
 
 /// The search key of the text column `source`, which the access layer writes with it.
 inline Column searchKey(const QString& source) {

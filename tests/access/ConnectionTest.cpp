@@ -1,4 +1,8 @@
+#include <chrono>
+#include <future>
+#include <optional>
 #include <stdexcept>
+#include <thread>
 
 #include "AccessFixture.h"
 
@@ -18,6 +22,69 @@ TEST_P(ConnectionTest, AStatementWithANulIsRefused) {
         EXPECT_EQ(error.description(), QStringLiteral("L'istruzione SQL contiene un carattere nullo."));
     }
     EXPECT_THROW(conn->Execute(sql), DbError);
+}
+
+// Two workstations writing at once: SQLite makes the second wait for the first's commit; on
+// PostgreSQL two transactions that wait for each other are broken off, and the one that lost
+// is told in Italian and may be tried again.
+TEST_P(ConnectionTest, AnotherWorkstationsTransactionIsWaitedForOrBrokenOffInItalian) {
+    conn->Execute(QStringLiteral("CREATE TABLE Righe (Id INTEGER PRIMARY KEY, V INTEGER)"));
+    conn->Execute(QStringLiteral("INSERT INTO Righe (Id, V) VALUES (1, 0), (2, 0)"));
+    std::promise<void> altraTiene, questaTiene;
+    if (isSqlite()) {
+        // The other holds the archive for a while; this one's BEGIN waits, then goes on.
+        std::thread altra([&] {
+            const ConnectionPtr c = db().connect();
+            Transaction t(*c);
+            c->Execute(QStringLiteral("UPDATE Righe SET V = 10 WHERE Id = 1"));
+            altraTiene.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            t.commit();
+        });
+        altraTiene.get_future().wait();
+        Transaction t(*conn);
+        conn->Execute(QStringLiteral("UPDATE Righe SET V = V + 1 WHERE Id = 1"));
+        t.commit();
+        altra.join();
+        QSqlQuery q = conn->query(QStringLiteral("SELECT V FROM Righe WHERE Id = 1"));
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toInt(), 11);
+        return;
+    }
+    std::optional<DbError> erroreAltra, erroreQuesta;
+    std::thread altra([&] {
+        const ConnectionPtr c = db().connect();
+        try {
+            Transaction t(*c);
+            c->Execute(QStringLiteral("UPDATE Righe SET V = V + 1 WHERE Id = 2"));
+            altraTiene.set_value();
+            questaTiene.get_future().wait();
+            c->Execute(QStringLiteral("UPDATE Righe SET V = V + 1 WHERE Id = 1"));
+            t.commit();
+        } catch (const DbError& e) {
+            erroreAltra = e;
+        }
+    });
+    try {
+        Transaction t(*conn);
+        conn->Execute(QStringLiteral("UPDATE Righe SET V = V + 1 WHERE Id = 1"));
+        altraTiene.get_future().wait();
+        questaTiene.set_value();
+        conn->Execute(QStringLiteral("UPDATE Righe SET V = V + 1 WHERE Id = 2"));
+        t.commit();
+    } catch (const DbError& e) {
+        erroreQuesta = e;
+    }
+    altra.join();
+    ASSERT_NE(erroreAltra.has_value(), erroreQuesta.has_value()) << "exactly one loses";
+    const DbError& perso = erroreAltra ? *erroreAltra : *erroreQuesta;
+    EXPECT_TRUE(perso.daRiprovare()) << perso.source().toStdString();
+    EXPECT_EQ(perso.code(), QStringLiteral("40P01"));
+    EXPECT_TRUE(perso.description().startsWith(QStringLiteral("Il database ha interrotto l'operazione")));
+    EXPECT_TRUE(perso.source().contains(QStringLiteral("deadlock"))) << perso.source().toStdString();
+    QSqlQuery q = conn->query(QStringLiteral("SELECT SUM(V) FROM Righe"));
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), 2);  // the winner's two updates, none of the loser's
 }
 
 TEST_P(ConnectionTest, BadStatementGivesDriverTextSourceAndNumber) {

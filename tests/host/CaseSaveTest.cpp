@@ -2,6 +2,7 @@
 // questions asked before the save, and a save that fails.
 
 #include "CaseFixture.h"
+#include "access/RowVersion.h"
 #include "schema/DemoFirm.h"
 
 namespace tolmo::test {
@@ -218,6 +219,43 @@ TEST_P(CaseTest, CrossCheckLooksUpClientOneButNeverCounterpartyOne) {
     ASSERT_EQ(boxes().size(), 1);
     EXPECT_EQ(boxes().first().value("text").toString(),
               "Il cliente risulta essere già controparte.\r\n\r\nContinuare?");
+}
+
+// A clash the server broke off (a deadlock, a serialisation failure, SQLite still busy) is
+// tried once more unseen; a second one is reported and the typed values stay.
+TEST_P(CaseTest, ASaveTheServerBrokeOffIsTriedOnceMoreThenReported) {
+    const ConnectionPtr rw = session->component().ConnReadWrite();
+    const bool sqlite = rw->dialect() == Dialect::SQLite;
+    int rotture = 0, tentativi = 0;
+    rw->setStatementObserver([&](const QString& sql) {
+        // The save's UPDATE of the case row, the one that checks its version.
+        if (!sql.startsWith(QLatin1String("UPDATE Pratica SET")) ||
+            !sql.contains(kVersioneRiga, Qt::CaseInsensitive))
+            return;
+        ++tentativi;
+        if (rotture-- > 0)
+            throw DbError(QStringLiteral("conflitto"), (sqlite ? "QSQLITE: " : "QPSQL: ") + sql, 0,
+                          sqlite ? QStringLiteral("5") : QStringLiteral("40P01"));
+    });
+    ASSERT_TRUE(call("Modifica", {kPraEsposito}).value("result").toBool());
+    type("txtNOTE", "al secondo tentativo");
+    rotture = 1;
+    EXPECT_TRUE(call("Conferma").value("result").toBool());
+    EXPECT_TRUE(boxes().isEmpty());
+    EXPECT_EQ(tentativi, 2);
+    EXPECT_EQ(pratica(kPraEsposito).value("note").toString(), "al secondo tentativo");
+
+    ASSERT_TRUE(call("Modifica", {kPraEsposito}).value("result").toBool());
+    type("txtNOTE", "mai salvato");
+    rotture = 2;
+    tentativi = 0;
+    EXPECT_FALSE(call("Conferma").value("result").toBool());
+    rw->setStatementObserver({});
+    EXPECT_EQ(tentativi, 2);
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().value("text").toString().contains("conflitto"));
+    EXPECT_EQ(text("txtNOTE"), "mai salvato");
+    EXPECT_EQ(pratica(kPraEsposito).value("note").toString(), "al secondo tentativo");
 }
 
 TEST_P(CaseTest, PositionSharedOnlyWithItselfDoesNotAsk) {

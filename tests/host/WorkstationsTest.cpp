@@ -1,0 +1,170 @@
+// Two workstations on one archive, each its own tolmo-host process: the second to save a case
+// the first changed meanwhile is asked, new cases never share an automatic position, and saves
+// wait for each other instead of failing.
+
+#include <gtest/gtest.h>
+
+#include <QThread>
+
+#include "CaseFixture.h"
+#include "HostProcess.h"
+#include "schema/DemoFirm.h"
+
+namespace tolmo::test {
+namespace {
+
+using namespace schema::demo;
+
+const QString kCambiata = QStringLiteral("La pratica è stata modificata su un'altra postazione");
+
+class Workstations : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override {
+        db = std::make_unique<ScratchDatabase>(GetParam());
+        {
+            platform::MemorySettings settings;
+            SessionDriver demo(settings, db->url());  // makes the demo firm
+        }
+        conn = db->connect();
+        a = std::make_unique<HostProcess>(db->url());
+        b = std::make_unique<HostProcess>(db->url());
+        for (HostProcess* w : {a.get(), b.get()}) ASSERT_TRUE(startLikeAHost(w->sender()));
+    }
+    QString note(int caso) {
+        QSqlQuery q = conn->query(QStringLiteral("SELECT Note FROM Pratica WHERE ID_Pra = ?"), {caso});
+        return q.next() ? q.value(0).toString() : QString();
+    }
+    static bool modifica(HostProcess& w, int caso, const QString& testo) {
+        return w.call(QStringLiteral("Modifica"), {caso}).value("result").toBool() &&
+               typeInto(w.sender(), QStringLiteral("txtNOTE"), testo);
+    }
+    static bool conferma(HostProcess& w) {
+        return w.call(QStringLiteral("Conferma")).value("result").toBool();
+    }
+    static void answer(HostProcess& w, const QString& risposta) {
+        w.send({{"answer", QJsonArray{risposta}}});
+    }
+
+    std::unique_ptr<ScratchDatabase> db;
+    ConnectionPtr conn;
+    std::unique_ptr<HostProcess> a, b;
+};
+
+TEST_P(Workstations, TheSecondToSaveIsToldKeepsWhatItTypedAndChooses) {
+    ASSERT_TRUE(modifica(*a, kPraEsposito, "scritto da A"));
+    ASSERT_TRUE(modifica(*b, kPraEsposito, "scritto da B"));
+    ASSERT_TRUE(conferma(*a));
+    EXPECT_TRUE(a->messages().isEmpty()) << a->messages().join('\n').toStdString();
+
+    // Cancel: nothing written, B still editing what it typed.
+    answer(*b, "Cancel");
+    EXPECT_FALSE(conferma(*b));
+    ASSERT_EQ(b->messages().size(), 1);
+    EXPECT_TRUE(b->messages().first().startsWith(kCambiata)) << b->messages().first().toStdString();
+    EXPECT_EQ(note(kPraEsposito), "scritto da A");
+    EXPECT_EQ(fieldOf(b->sender(), "txtNOTE").value("text").toString(), "scritto da B");
+    EXPECT_EQ(b->send({{"dump", "state"}}).value("state").toObject().value("editState").toInt(), 2);
+
+    // Yes: B saves over A, knowingly; A, editing again, now finds B's version.
+    answer(*b, "Yes");
+    EXPECT_TRUE(conferma(*b));
+    EXPECT_EQ(note(kPraEsposito), "scritto da B");
+    ASSERT_TRUE(modifica(*a, kPraEsposito, "di nuovo A"));
+    ASSERT_TRUE(modifica(*b, kPraEsposito, "di nuovo B"));
+    ASSERT_TRUE(conferma(*b));
+
+    // No: A is shown B's version and leaves the modification.
+    answer(*a, "No");
+    EXPECT_FALSE(conferma(*a));
+    ASSERT_EQ(a->messages().size(), 1);
+    EXPECT_TRUE(a->messages().first().startsWith(kCambiata));
+    EXPECT_EQ(note(kPraEsposito), "di nuovo B");
+    EXPECT_EQ(fieldOf(a->sender(), "txtNOTE").value("text").toString(), "di nuovo B");
+    EXPECT_EQ(a->send({{"dump", "state"}}).value("state").toObject().value("editState").toInt(), 1);
+
+    // Saving twice in one modification is no clash with oneself.
+    ASSERT_TRUE(modifica(*a, kPraEdilnord, "prima"));
+    ASSERT_TRUE(conferma(*a));
+    ASSERT_TRUE(modifica(*a, kPraEdilnord, "seconda"));
+    ASSERT_TRUE(conferma(*a));
+    EXPECT_TRUE(a->messages().isEmpty());
+}
+
+TEST_P(Workstations, NewCasesInsertedTogetherNeverShareTheAutomaticPosition) {
+    const auto inserisci = [](HostProcess& w) {
+        w.call(QStringLiteral("Inserimento"));
+        return fieldOf(w.sender(), "ctlTestata1.txtPosizione").value("text").toString();
+    };
+    const QString proposta = inserisci(*a);
+    EXPECT_EQ(inserisci(*b), proposta);  // both were shown the same next number
+    QList<int> nuovi;
+    for (HostProcess* w : {a.get(), b.get()}) {
+        ASSERT_TRUE(
+            chooseIn(w->sender(), "ctlTestata1.txtCognomeCliente", 2, QString::number(kAnaBiancoAlessandro)));
+        ASSERT_TRUE(conferma(*w));
+        EXPECT_TRUE(w->messages().isEmpty()) << w->messages().join('\n').toStdString();
+        nuovi << w->send({{"dump", "state"}}).value("state").toObject().value("currentId").toInt();
+    }
+    QSqlQuery q = conn->query(
+        QStringLiteral("SELECT Posizione, NumPos FROM Pratica WHERE ID_Pra IN (?, ?) ORDER BY ID_Pra"),
+        {nuovi.at(0), nuovi.at(1)});
+    QStringList posizioni;
+    while (q.next()) posizioni << q.value(0).toString();
+    EXPECT_EQ(posizioni, (QStringList{proposta, QString::number(proposta.toInt() + 1)}));
+    // The second workstation shows the number it was given.
+    EXPECT_EQ(fieldOf(b->sender(), "ctlTestata1.txtPosizione").value("text").toString(), posizioni.value(1));
+
+    // A position typed by hand is the person's: it is written as typed, after the usual question.
+    a->call(QStringLiteral("Inserimento"));
+    ASSERT_TRUE(typeInto(a->sender(), "ctlTestata1.txtPosizione", posizioni.value(1)));
+    ASSERT_TRUE(
+        chooseIn(a->sender(), "ctlTestata1.txtCognomeCliente", 2, QString::number(kAnaBiancoAlessandro)));
+    answer(*a, "Yes");
+    ASSERT_TRUE(conferma(*a));
+    EXPECT_EQ(a->messages(), QStringList{"Esiste un'altra Pratica con la stessa Posizione. Continuare ?"});
+}
+
+TEST_P(Workstations, SavesWaitForAnotherWorkstationsTransactionInsteadOfFailing) {
+    ASSERT_TRUE(modifica(*b, kPraEsposito, "dopo l'attesa"));
+    {
+        // Another workstation holds the archive (SQLite) or the row (PostgreSQL) for a while.
+        Transaction altra(*conn);
+        conn->Execute(QStringLiteral("UPDATE Pratica SET VersioneRiga = VersioneRiga WHERE ID_Pra = ?"),
+                      {kPraEsposito});
+        b->post({{"call", "Conferma"}, {"args", QJsonArray{}}});
+        QThread::msleep(1500);
+        altra.commit();
+    }
+    EXPECT_TRUE(b->reply().value("result").toBool());
+    EXPECT_TRUE(b->messages().isEmpty()) << b->messages().join('\n').toStdString();
+    EXPECT_EQ(note(kPraEsposito), "dopo l'attesa");
+
+    // Both save over and over at the same moment, each its own case, commands queued at once.
+    constexpr int kGiri = 15;
+    const auto accoda = [](HostProcess& w, int caso, const QString& chi) {
+        for (int i = 0; i < kGiri; ++i)
+            for (const QJsonObject& c : {QJsonObject{{"call", "Modifica"}, {"args", QJsonArray{caso}}},
+                                         QJsonObject{{"set", "txtNOTE"}, {"text", chi + QString::number(i)}},
+                                         QJsonObject{{"call", "Conferma"}, {"args", QJsonArray{}}}})
+                w.post(c);
+    };
+    accoda(*a, kPraEdilnord, "A");
+    accoda(*b, kPraBianco, "B");
+    for (HostProcess* w : {a.get(), b.get()})
+        for (int i = 0; i < kGiri * 3; ++i) {
+            const QJsonObject r = w->reply();
+            EXPECT_FALSE(r.contains("error")) << ::testing::PrintToString(r);
+            if (i % 3 != 1) {
+                EXPECT_TRUE(r.value("result").toBool()) << ::testing::PrintToString(r);
+            }
+            EXPECT_TRUE(w->messages().isEmpty()) << w->messages().join('\n').toStdString();
+        }
+    EXPECT_EQ(note(kPraEdilnord), "A" + QString::number(kGiri - 1));
+    EXPECT_EQ(note(kPraBianco), "B" + QString::number(kGiri - 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, Workstations, ::testing::ValuesIn(enginesUnderTest()),
+                         [](const auto& info) { return engineName(info.param).toStdString(); });
+
+}  // namespace
+}  // namespace tolmo::test
