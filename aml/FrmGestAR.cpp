@@ -4,8 +4,10 @@
 #include <QSqlQuery>
 #include <optional>
 
+#include "access/RowVersion.h"
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
+#include "core/model/Clash.h"
 #include "core/model/DateField.h"
 #include "core/model/ListFill.h"
 
@@ -162,6 +164,7 @@ void FrmGestAR::CaricaPrestazione() {
     m_services.trap(QStringLiteral("Controllo registrazione"), [&] {
         Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockReadOnly,
                      {m_caseId});
+        m_versione = rs.Eof() ? QVariant() : rs.value(kVersioneRiga);
         if (rs.Eof()) {
             lblStato1.setCaption(QStringLiteral("Prestazione non registrata"));
             return;
@@ -476,45 +479,75 @@ void FrmGestAR::conferma() {
 // The service, its subjects and its professionals are written in one transaction: all of it or,
 // after a failure, nothing.
 bool FrmGestAR::SalvaPrestazione(Modo modo) {
-    return m_services.trap(QStringLiteral("Aggiornamento delle prestazioni"), [&] {
-        Transaction transaction(*m_conn);
-        Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"),
-                     adLockOptimistic, {m_caseId});
-        const bool nuova = rs.Eof();
-        if (nuova) {
-            rs.AddNew();
-            rs.setValue(QStringLiteral("R_IdPra"), m_caseId);
-        }
-        const bool split = chkFrazionata.checked();
-        rs.setValue(QStringLiteral("ProgressivoAR"), split ? fdIdeReg.text().trimmed().toInt() : m_caseId);
-        rs.setValue(QStringLiteral("IsFrazionata"), split);
-        core::scriviTesto(rs, QStringLiteral("Codice"), cmbProfessionista.selectedCell(2));
-        core::scriviTesto(rs, QStringLiteral("CodicePU"), cmbCodUte.selectedCell(3));
-        const QString perCodice = cmbCodUte.selectedCell(3);
-        rs.setValue(
-            QStringLiteral("R_IdUte"),
-            (perCodice.isEmpty() ? cmbProfessionista.selectedCell(1) : cmbCodUte.selectedCell(1)).toInt());
-        const QDate data = core::dataDelCampo(DTDataReg.text());
-        rs.setValue(QStringLiteral("DataRegPrest"),
-                    data.isValid() ? QVariant(data) : QVariant(QMetaType::fromType<QDate>()));
-        rs.setValue(QStringLiteral("IsVerificata"), true);
-        core::scriviTesto(rs, QStringLiteral("DivisaPrest"), cmbDivisa.selectedCell(1));
-        rs.setValue(QStringLiteral("ImportoPrest"),
-                    QVariant::fromValue(TDImportoPrest.amount().value_or(Currency())));
-        rs.setValue(QStringLiteral("R_TipoPrest"), cmbPresFornita.selectedCell(0).toInt());
-        if (modo == Rettifica) {
-            rs.setValue(QStringLiteral("IsarchiviatoXML"), false);
-            rs.setValue(QStringLiteral("StatoRegP"), 1);
-        } else if (modo == Registra) {
-            rs.setValue(QStringLiteral("StatoRegP"), 0);
-        }
-        rs.setValue(QStringLiteral("IsDaSegnalare"), chkdaInse.checked());
-        rs.Update();
-        const int idPrest = rs.value(QStringLiteral("id_prest")).toInt();
-        rs.Close();
-        salvaSoggetti(*m_conn, m_caseId, idPrest, nuova, soggetti(), coinvolti());
-        transaction.commit();
+    core::SeCambiato cambiata;
+    cambiata.titolo = QStringLiteral("ATTENZIONE!!");
+    cambiata.cambiato = QStringLiteral(
+        "La prestazione antiriciclaggio è stata modificata su un'altra postazione dopo che è stata mostrata "
+        "qui.");
+    cambiata.preparaSovrascrittura = [this] {
+        Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockReadOnly,
+                     {m_caseId});
+        m_versione = rs.Eof() ? QVariant() : rs.value(kVersioneRiga);
+    };
+    cambiata.mostraAltra = [this] { apri(); };
+    bool scritta = false;
+    const bool ok = m_services.trap(QStringLiteral("Aggiornamento delle prestazioni"), [&] {
+        scritta = core::scriviSeNonCambiato(m_services.ui(), cambiata, [&] { scriviPrestazione(modo); });
     });
+    return ok && scritta;
+}
+
+void FrmGestAR::scriviPrestazione(Modo modo) {
+    Transaction transaction(*m_conn);
+    Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockOptimistic,
+                 {m_caseId});
+    const bool nuova = rs.Eof();
+    // Registered elsewhere after this one showed the case unregistered: not written over unasked.
+    if (!nuova && m_versione.isNull())
+        throw DbError(rigaCambiataSentence(), QStringLiteral("PrestazioniAR"), DbError::kRigaCambiata);
+    if (!nuova) rs.expectVersion(m_versione);
+    if (nuova) {
+        rs.AddNew();
+        rs.setValue(QStringLiteral("R_IdPra"), m_caseId);
+    }
+    const bool split = chkFrazionata.checked();
+    rs.setValue(QStringLiteral("ProgressivoAR"), split ? fdIdeReg.text().trimmed().toInt() : m_caseId);
+    rs.setValue(QStringLiteral("IsFrazionata"), split);
+    core::scriviTesto(rs, QStringLiteral("Codice"), cmbProfessionista.selectedCell(2));
+    core::scriviTesto(rs, QStringLiteral("CodicePU"), cmbCodUte.selectedCell(3));
+    const QString perCodice = cmbCodUte.selectedCell(3);
+    rs.setValue(
+        QStringLiteral("R_IdUte"),
+        (perCodice.isEmpty() ? cmbProfessionista.selectedCell(1) : cmbCodUte.selectedCell(1)).toInt());
+    const QDate data = core::dataDelCampo(DTDataReg.text());
+    rs.setValue(QStringLiteral("DataRegPrest"),
+                data.isValid() ? QVariant(data) : QVariant(QMetaType::fromType<QDate>()));
+    rs.setValue(QStringLiteral("IsVerificata"), true);
+    core::scriviTesto(rs, QStringLiteral("DivisaPrest"), cmbDivisa.selectedCell(1));
+    rs.setValue(QStringLiteral("ImportoPrest"),
+                QVariant::fromValue(TDImportoPrest.amount().value_or(Currency())));
+    rs.setValue(QStringLiteral("R_TipoPrest"), cmbPresFornita.selectedCell(0).toInt());
+    if (modo == Rettifica) {
+        rs.setValue(QStringLiteral("IsarchiviatoXML"), false);
+        rs.setValue(QStringLiteral("StatoRegP"), 1);
+    } else if (modo == Registra) {
+        rs.setValue(QStringLiteral("StatoRegP"), 0);
+    }
+    rs.setValue(QStringLiteral("IsDaSegnalare"), chkdaInse.checked());
+    try {
+        rs.Update();
+    } catch (const DbError& error) {
+        // PostgreSQL: another workstation registered the case's service in the same moment.
+        if (nuova && error.code() == QLatin1String("23505"))
+            throw DbError(rigaCambiataSentence(), error.source(), DbError::kRigaCambiata);
+        throw;
+    }
+    const int idPrest = rs.value(QStringLiteral("id_prest")).toInt();
+    const QVariant versione = rs.value(kVersioneRiga);
+    rs.Close();
+    salvaSoggetti(*m_conn, m_caseId, idPrest, nuova, soggetti(), coinvolti());
+    transaction.commit();
+    m_versione = versione;
 }
 
 // The subjects and the professionals stay: a new registration shows them again.

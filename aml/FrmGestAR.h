@@ -91,11 +91,14 @@ private:
     bool chiedi(const QString& domanda);
     /// False when the save failed (and was reported).
     bool SalvaPrestazione(Modo modo);
+    /// The service, its subjects and its professionals written; throws DbError.
+    void scriviPrestazione(Modo modo);
     void EliminaPrestazione();
 
     core::ComponentServices& m_services;
     ConnectionPtr m_conn;
     int m_caseId = 0;
+    QVariant m_versione;  ///< the service row's version as shown, null when none was registered
     int m_professionista = 0;
     QString m_importo;
     int m_soggetto = 0;

@@ -11,6 +11,7 @@
 #include "SaveTexts.h"
 #include "access/RowVersion.h"
 #include "core/model/CaseValues.h"
+#include "core/model/Clash.h"
 #include "fees/ClsTariffa.h"
 
 namespace tolmo {
@@ -134,29 +135,17 @@ bool TolmoPratica::registra(bool nuova, bool& registrata) {
 
 bool TolmoPratica::scriviConflitti(bool nuova, const QString& bitRichiedi, core::SaveContext& ctx,
                                    core::DatiParcella& prima, core::DatiParcella& dopo) {
-    Recordset& rs = m_pratica->recordset();
-    bool ripresa = false;
-    for (;;) {
-        try {
-            scrivi(nuova, bitRichiedi, ctx, prima, dopo);
-            return true;
-        } catch (const DbError& error) {
-            rs.CancelUpdate();
-            if (error.daRiprovare() && !ripresa) {
-                ripresa = true;
-                continue;
-            }
-            if (!error.rigaCambiata()) throw;
-        }
-        m_ui.setPointer(form::PointerDefault);
-        const MsgAnswer scelta = message(kPraticaCambiata, MsgButtons::YesNoCancel, MsgIcon::Exclamation);
-        if (scelta == MsgAnswer::No) Annulla();
-        if (scelta != MsgAnswer::Yes) return false;
-        // Saving over: what this workstation typed replaces the version stored now.
+    core::SeCambiato cambiata;
+    cambiata.titolo = m_title;
+    cambiata.cambiato = kPraticaCambiata;
+    cambiata.dopoErrore = [this] { m_pratica->recordset().CancelUpdate(); };
+    // Saving over: what this workstation typed replaces the version stored now.
+    cambiata.preparaSovrascrittura = [this] {
         m_pratica->recordset().Resync();
         m_versioneVista = m_pratica->recordset().value(kVersioneRiga);
-        m_ui.setPointer(form::PointerBusy);
-    }
+    };
+    cambiata.mostraAltra = [this] { Annulla(); };
+    return core::scriviSeNonCambiato(m_ui, cambiata, [&] { scrivi(nuova, bitRichiedi, ctx, prima, dopo); });
 }
 
 // One transaction: the case row, checked against the version shown, and the sections' rows.

@@ -11,16 +11,9 @@ namespace tolmo::core {
 inline const QString kRegistrazione = QStringLiteral("Registrazione Pratica");
 /// The line break of the save's messages.
 inline const QString kCrLf = QStringLiteral("\r\n");
-/// Asked when another workstation saved the case after this one showed it for modification.
+/// Told when another workstation saved the case after this one opened it for modification.
 inline const QString kPraticaCambiata =
-    QStringLiteral("La pratica è stata modificata su un'altra postazione dopo che è stata aperta qui.") +
-    kCrLf + kCrLf +
-    QStringLiteral("Sì: salva ciò che è stato digitato qui al posto della versione dell'altra postazione.") +
-    kCrLf +
-    QStringLiteral(
-        "No: mostra la pratica come l'ha salvata l'altra postazione; ciò che è stato digitato qui "
-        "non viene salvato.") +
-    kCrLf + QStringLiteral("Annulla: torna alla modifica, con tutto ciò che è stato digitato.");
+    QStringLiteral("La pratica è stata modificata su un'altra postazione dopo che è stata aperta qui.");
 
 }  // namespace tolmo::core
 

@@ -1,7 +1,9 @@
 #include "DlgEstremiPagamento.h"
 
+#include "access/RowVersion.h"
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
+#include "core/model/Clash.h"
 #include "core/model/DateField.h"
 #include "core/model/FieldRules.h"
 
@@ -131,6 +133,10 @@ bool DlgEstremiPagamento::CaricaPagamenti() {
         const auto tipo = core::numeroIniziale(rs.text(QStringLiteral("TipoPagamento")));
         m_tipo = tipo >= kBollettino && tipo <= kF23 ? static_cast<int>(tipo) : kBollettino;
         m_riga = rs.value(QStringLiteral("Id")).toInt();
+        m_versioni.clear();
+        for (; !rs.Eof(); rs.MoveNext())
+            m_versioni.insert(rs.value(QStringLiteral("Id")).toInt(), rs.value(kVersioneRiga));
+        rs.MoveFirst();
         if (m_tipo == kMarca) {
             lstvMarche.clear();
             for (; !rs.Eof(); rs.MoveNext())
@@ -363,38 +369,58 @@ bool DlgEstremiPagamento::VerificaDati() {
 // the reading of its new Id are one transaction: a failure leaves no row behind for the next
 // try to add again.
 bool DlgEstremiPagamento::RegistraPagamento() {
-    return m_services.trap(QStringLiteral("Registrazione Estremi Pagamento"), [&] {
-        Transaction transaction(*m_conn);
-        AccessoDati dati;
-        dati.Apri(m_conn,
-                  QStringLiteral("SELECT * FROM EstremiPagamento WHERE Id = ") + QString::number(m_riga),
-                  adLockOptimistic);
-        Recordset& rs = dati.recordset();
-        if (rs.Eof() || bNuovo) rs.AddNew();
-        rs.setValue(QStringLiteral("R_Id_Pratica"), m_caseId);
-        rs.setValue(QStringLiteral("TipoPagamento"), m_tipo);
-        const auto importo = [](const core::MoneyField& campo) {
-            return QVariant::fromValue(campo.amount().value_or(Currency()));
-        };
-        if (m_tipo == kBollettino) {
-            rs.setValue(QStringLiteral("CodUfficioP"), mskCodiceUfficio.text().trimmed());
-            rs.setValue(QStringLiteral("CodBollettinoP"), mskCodiceBollettino.text().trimmed());
-            rs.setValue(QStringLiteral("Importo"), importo(mskImporto));
-            rs.setValue(QStringLiteral("Data"), core::dataDelCampo(mskData.text()));
-        } else if (m_tipo == kMarca) {
-            rs.setValue(QStringLiteral("CodMarcaL"), txtCodiceMarca.text().trimmed());
-            rs.setValue(QStringLiteral("Importo"), importo(mskValoreMarca));
-            rs.setValue(QStringLiteral("Data"), core::dataDelCampo(mskDataMarca.text()));
-        } else {
-            rs.setValue(QStringLiteral("Importo"), importo(mskImportoF23));
-            rs.setValue(QStringLiteral("Data"), core::dataDelCampo(mskDataF23.text()));
-        }
-        rs.Update();
-        const int riga = rs.value(QStringLiteral("Id")).toInt();
-        dati.Chiudi();
-        transaction.commit();
-        m_riga = riga;
+    core::SeCambiato cambiato;
+    cambiato.titolo = kTitolo;
+    cambiato.cambiato = QStringLiteral(
+        "Gli estremi del pagamento sono stati modificati su un'altra postazione dopo che sono "
+        "stati mostrati qui.");
+    cambiato.preparaSovrascrittura = [this] { m_versioni.remove(m_riga); };
+    cambiato.mostraAltra = [this] { carica(); };
+    bool scritto = false;
+    const bool ok = m_services.trap(QStringLiteral("Registrazione Estremi Pagamento"), [&] {
+        scritto = core::scriviSeNonCambiato(m_services.ui(), cambiato, [this] { scriviPagamento(); });
     });
+    return ok && scritto;
+}
+
+// The amounts are read as the currency they were typed in, the dates day first. The row and
+// the reading of its new Id are one transaction: a failure leaves no row behind for the next
+// try to add again. A payment changed elsewhere since it was shown is not written over unasked.
+void DlgEstremiPagamento::scriviPagamento() {
+    Transaction transaction(*m_conn);
+    AccessoDati dati;
+    dati.Apri(m_conn, QStringLiteral("SELECT * FROM EstremiPagamento WHERE Id = ") + QString::number(m_riga),
+              adLockOptimistic);
+    Recordset& rs = dati.recordset();
+    if (rs.Eof() || bNuovo)
+        rs.AddNew();
+    else if (m_versioni.contains(m_riga))
+        rs.expectVersion(m_versioni.value(m_riga));
+    rs.setValue(QStringLiteral("R_Id_Pratica"), m_caseId);
+    rs.setValue(QStringLiteral("TipoPagamento"), m_tipo);
+    const auto importo = [](const core::MoneyField& campo) {
+        return QVariant::fromValue(campo.amount().value_or(Currency()));
+    };
+    if (m_tipo == kBollettino) {
+        rs.setValue(QStringLiteral("CodUfficioP"), mskCodiceUfficio.text().trimmed());
+        rs.setValue(QStringLiteral("CodBollettinoP"), mskCodiceBollettino.text().trimmed());
+        rs.setValue(QStringLiteral("Importo"), importo(mskImporto));
+        rs.setValue(QStringLiteral("Data"), core::dataDelCampo(mskData.text()));
+    } else if (m_tipo == kMarca) {
+        rs.setValue(QStringLiteral("CodMarcaL"), txtCodiceMarca.text().trimmed());
+        rs.setValue(QStringLiteral("Importo"), importo(mskValoreMarca));
+        rs.setValue(QStringLiteral("Data"), core::dataDelCampo(mskDataMarca.text()));
+    } else {
+        rs.setValue(QStringLiteral("Importo"), importo(mskImportoF23));
+        rs.setValue(QStringLiteral("Data"), core::dataDelCampo(mskDataF23.text()));
+    }
+    rs.Update();
+    const int riga = rs.value(QStringLiteral("Id")).toInt();
+    const QVariant versione = rs.value(kVersioneRiga);
+    dati.Chiudi();
+    transaction.commit();
+    m_riga = riga;
+    m_versioni.insert(riga, versione);
 }
 
 }  // namespace tolmo::fees

@@ -3,6 +3,9 @@
 // form or any number of revenue stamps. Every save and deletion reaches EstremiPagamento at
 // once, apart from the case's own save.
 
+#include <QHash>
+#include <QVariant>
+
 #include "core/model/ComponentServices.h"
 #include "core/model/MoneyField.h"
 #include "form/Form.h"
@@ -94,6 +97,9 @@ private:
     int m_caseId = 0;
     int m_tipo = kBollettino;
     int m_riga = 0;
+    QHash<int, QVariant> m_versioni;  // each payment's row version as shown
+    /// The payment's row written; throws DbError.
+    void scriviPagamento();
 };
 
 }  // namespace tolmo::fees

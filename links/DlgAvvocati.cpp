@@ -1,5 +1,7 @@
 #include "DlgAvvocati.h"
 
+#include <QSqlQuery>
+
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
 
@@ -101,6 +103,12 @@ void DlgAvvocati::aggiungi(int from, int to) {
         dati.Apri(m_conn, QStringLiteral("R_PraUte"), adLockOptimistic);
         Recordset& rs = dati.recordset();
         for (int r = from; r <= to; ++r) {
+            // Another workstation may have involved the same lawyer since the list was shown:
+            // he is listed once, and the list shown next holds everyone's.
+            QSqlQuery gia =
+                m_conn->query(QStringLiteral("SELECT 1 FROM R_PraUte WHERE id_PraSel = ? AND id_AvvSel = ?"),
+                              {m_caseId, TDBGridAvv1.cell(r, 0).toInt()});
+            if (gia.next()) continue;
             rs.AddNew();
             rs.setValue(QStringLiteral("id_PraSel"), m_caseId);
             rs.setValue(QStringLiteral("id_AvvSel"), TDBGridAvv1.cell(r, 0).toInt());

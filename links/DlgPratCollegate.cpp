@@ -1,7 +1,9 @@
 #include "DlgPratCollegate.h"
 
 #include "access/PagedQuery.h"
+#include "access/RowVersion.h"
 #include "access/TolmoAccess.h"
+#include "core/model/Clash.h"
 #include "core/model/ListFill.h"
 
 namespace tolmo::links {
@@ -95,8 +97,9 @@ void DlgPratCollegate::SettaFormPraticheCollegate(ConnectionPtr conn, int caseId
             m_conn,
             QStringLiteral("SELECT R_IdCollegamento FROM Pratica WHERE id_pra=") + QString::number(caseId),
             adLockReadOnly);
-        if (!dati.recordset().Eof() && dati.recordset().value(QStringLiteral("R_IdCollegamento")).toInt() > 0)
-            m_chiave = dati.recordset().value(QStringLiteral("R_IdCollegamento")).toInt();
+        m_chiaveLetta =
+            dati.recordset().Eof() ? 0 : dati.recordset().value(QStringLiteral("R_IdCollegamento")).toInt();
+        if (m_chiaveLetta > 0) m_chiave = m_chiaveLetta;
         dati.Chiudi();
     });
     if (!letta) return;
@@ -175,24 +178,43 @@ void DlgPratCollegate::scegliCandidato(int row) {
     m_candidato = cmbPosizione.cell(row, 4).toInt();
 }
 
-// Both cases take the group's key in one transaction.
+// Both cases take the group's key in one transaction. Each must still be as the dialog showed
+// it, the case in its group (or none) and the candidate in none, unless the person says otherwise.
 void DlgPratCollegate::collega() {
+    if (m_candidato <= 0) return;
+    bool sopra = false;
+    core::SeCambiato cambiato;
+    cambiato.titolo = QStringLiteral("Pratiche collegate");
+    cambiato.cambiato = QStringLiteral(
+        "Il collegamento di queste pratiche è stato modificato su un'altra postazione dopo che è stato "
+        "mostrato "
+        "qui.");
+    cambiato.preparaSovrascrittura = [&] { sopra = true; };
+    cambiato.mostraAltra = [this] { SettaFormPraticheCollegate(m_conn, m_caseId, m_answer); };
+    const auto scrivi = [&] {
+        Transaction transaction(*m_conn);
+        AccessoDati dati;
+        dati.Apri(m_conn,
+                  QStringLiteral("SELECT Id_Pra,R_IdCollegamento FROM Pratica WHERE id_pra=") +
+                      QString::number(m_caseId) + QStringLiteral(" OR Id_Pra=") +
+                      QString::number(m_candidato),
+                  adLockOptimistic);
+        for (Recordset& rs = dati.recordset(); !rs.Eof(); rs.MoveNext()) {
+            const int letta = rs.value(QStringLiteral("Id_Pra")).toInt() == m_caseId ? m_chiaveLetta : 0;
+            if (!sopra && rs.value(QStringLiteral("R_IdCollegamento")).toInt() != letta)
+                throw DbError(rigaCambiataSentence(), QStringLiteral("Pratica"), DbError::kRigaCambiata);
+            rs.setValue(QStringLiteral("R_IdCollegamento"), m_chiave);
+            rs.Update();
+        }
+        dati.Chiudi();
+        transaction.commit();
+        m_chiaveLetta = m_chiave;
+    };
+    bool collegate = false;
     // A failure ends the link: the transaction left both cases as they were.
-    if (m_candidato > 0 && !m_services.trap(QStringLiteral("Collegamento pratica"), [&] {
-            Transaction transaction(*m_conn);
-            AccessoDati dati;
-            dati.Apri(m_conn,
-                      QStringLiteral("SELECT Id_Pra,R_IdCollegamento FROM Pratica WHERE id_pra=") +
-                          QString::number(m_caseId) + QStringLiteral(" OR Id_Pra=") +
-                          QString::number(m_candidato),
-                      adLockOptimistic);
-            for (Recordset& rs = dati.recordset(); !rs.Eof(); rs.MoveNext()) {
-                rs.setValue(QStringLiteral("R_IdCollegamento"), m_chiave);
-                rs.Update();
-            }
-            dati.Chiudi();
-            transaction.commit();
-        }))
+    if (!m_services.trap(QStringLiteral("Collegamento pratica"),
+                         [&] { collegate = core::scriviSeNonCambiato(m_services.ui(), cambiato, scrivi); }) ||
+        !collegate)
         return;
     caricaGriglia();
     cmbPosizione.setSelectedRow(-1);
@@ -245,6 +267,7 @@ void DlgPratCollegate::eliminaCollegamento() {
         resto.Chiudi();
         transaction.commit();
         m_chiave = nuovaChiave;
+        m_chiaveLetta = rimaste == 1 ? 0 : nuovaChiave;  // the case's own key, as now stored
     });
     // A failure ends the removal: the transaction left the whole group as it was.
     if (!ok) return;

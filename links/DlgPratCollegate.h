@@ -54,6 +54,7 @@ private:
     clsIDToPrat* m_answer = nullptr;
     int m_caseId = 0;
     int m_chiave = 0;
+    int m_chiaveLetta = 0;  ///< the case's stored group key when the dialog read it (0: no group)
     int m_candidato = 0;
     int m_selezionata = 0;
 };

@@ -1,8 +1,10 @@
 #include "PartyGrid.h"
 
 #include "PartyLookups.h"
+#include "access/RowVersion.h"
 #include "access/SqlText.h"
 #include "access/TolmoAccess.h"
+#include "core/model/Clash.h"
 #include "core/model/ColumnLimits.h"
 
 namespace tolmo::parties {
@@ -45,7 +47,7 @@ void PartyGrid::carica(const ConnectionPtr& conn, int caseId) {
         QStringLiteral("SELECT Anagrafica.ID_Ana, Anagrafica.Cognome, Anagrafica.Nome, "
                        "MultiIntesta.ID_Ana AS MU_IDANA, MultiIntesta.IsCliente, "
                        "MultiIntesta.Cognome AS MU_COGNOME, MultiIntesta.Nome AS MU_NOME, "
-                       "MultiIntesta.ID_Multi "
+                       "MultiIntesta.ID_Multi, MultiIntesta.VersioneRiga "
                        "FROM  Anagrafica INNER JOIN MultiIntesta ON Anagrafica.ID_Ana = MultiIntesta.ID_Ana "
                        "  WHERE Id_Pra = ") +
             QString::number(caseId) +
@@ -53,7 +55,9 @@ void PartyGrid::carica(const ConnectionPtr& conn, int caseId) {
                             : QStringLiteral(" AND IsCliente = FALSE")) +
             QStringLiteral(" ORDER BY MultiIntesta.ID_Multi"),
         adLockReadOnly);
+    m_versioni.clear();
     for (Recordset& rs = dati.recordset(); !rs.Eof(); rs.MoveNext()) {
+        m_versioni.insert(rs.value(QStringLiteral("ID_Multi")).toInt(), rs.value(kVersioneRiga));
         const int id = rs.value(QStringLiteral("MU_IDANA")).toInt();
         const bool libero = id == kSegnaposto;
         table.append({rs.text(libero ? QStringLiteral("MU_COGNOME") : QStringLiteral("Cognome")),
@@ -135,6 +139,7 @@ void PartyGrid::aggiornaRiga(int row) {
         }
         rs.setValue(QStringLiteral("ID_Ana"), id);
         rs.Update();
+        m_versioni.insert(idMulti.toInt(), rs.value(kVersioneRiga));
     });
 }
 
@@ -150,19 +155,31 @@ void PartyGrid::rimuovi() {
 // grid shows the stored rows again.
 bool PartyGrid::scriviRiga(const QString& action, int idMulti,
                            const std::function<void(Recordset&)>& cambia) {
-    const bool ok = m_services.trap(action, [&] {
+    core::SeCambiato cambiata;
+    cambiata.titolo = QStringLiteral("Tolmo Studio");
+    cambiata.cambiato = QStringLiteral(
+        "Questa riga è stata modificata su un'altra postazione dopo che è stata mostrata qui.");
+    cambiata.preparaSovrascrittura = [&] { m_versioni.remove(idMulti); };
+    cambiata.mostraAltra = [this] { ricarica(); };
+    const auto scrivi = [&] {
         const ConnectionPtr conn = m_services.connReadWrite();
         Transaction transaction(*conn);
         AccessoDati dati;
         dati.Apri(conn,
                   QStringLiteral("SELECT * FROM MultiIntesta WHERE ID_Multi = ") + QString::number(idMulti),
                   adLockOptimistic);
-        if (!dati.recordset().Eof()) cambia(dati.recordset());
+        if (!dati.recordset().Eof()) {
+            if (m_versioni.contains(idMulti)) dati.recordset().expectVersion(m_versioni.value(idMulti));
+            cambia(dati.recordset());
+        }
         dati.Chiudi();
         transaction.commit();
-    });
+    };
+    bool scritta = false;
+    const bool ok = m_services.trap(
+        action, [&] { scritta = core::scriviSeNonCambiato(m_services.ui(), cambiata, scrivi); });
     if (!ok) ricarica();
-    return ok;
+    return ok && scritta;
 }
 
 QString PartyGrid::filtroDrop() const {

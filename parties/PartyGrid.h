@@ -3,7 +3,9 @@
 // Unlike the rest of the case form it writes to MultiIntesta at once: a row is added by its
 // button, written back after every cell the person changes, removed by its button.
 
+#include <QHash>
 #include <QString>
+#include <QVariant>
 #include <functional>
 
 #include "access/Recordset.h"
@@ -50,7 +52,8 @@ private:
     /// The party filter of the drop-down: the kind's category or none, not left (StatoPolis).
     QString filtroDrop() const;
     void ricarica();
-    /// Changes MultiIntesta row `idMulti` (when it still exists) with `cambia`; false on failure.
+    /// Changes MultiIntesta row `idMulti` (when it still exists) with `cambia`; false on failure
+    /// or when the person, told another workstation changed the row, chose not to write it.
     bool scriviRiga(const QString& action, int idMulti, const std::function<void(Recordset&)>& cambia);
     QString azione(const QString& verbo) const { return verbo + QLatin1Char(' ') + m_kind.azione; }
 
@@ -58,6 +61,7 @@ private:
     PartyGridKind m_kind;
     core::Grid& m_grid;
     core::ListControl& m_drop;
+    QHash<int, QVariant> m_versioni;  ///< each row's version as the grid shows it, by ID_Multi
 };
 
 }  // namespace tolmo::parties

@@ -1,7 +1,10 @@
 #include "HostSession.h"
 
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QJsonDocument>
 #include <QMetaMethod>
+#include <QThread>
 
 #include "JsonValues.h"
 #include "apps/common/ArchiveForm.h"
@@ -117,6 +120,18 @@ QJsonObject HostSession::dispatch(const QJsonObject& command) {
             m_ui.queueAnswer(a);
         }
         return ok();
+    }
+    // {"segnala": FILE} makes the file; {"attendi": FILE} waits for it, a minute at most: a script
+    // of one workstation keeps step with another's, wherever each stands in its dialogs.
+    if (command.contains(QStringLiteral("segnala"))) {
+        QFile segnale(command.value(QStringLiteral("segnala")).toString());
+        return segnale.open(QIODevice::WriteOnly) ? ok() : error(segnale.errorString());
+    }
+    if (command.contains(QStringLiteral("attendi"))) {
+        const QString file = command.value(QStringLiteral("attendi")).toString();
+        QDeadlineTimer limite(60000);
+        while (!QFile::exists(file) && !limite.hasExpired()) QThread::msleep(20);
+        return QFile::exists(file) ? ok() : error(QStringLiteral("segnale mai arrivato: ") + file);
     }
     if (command.contains(QStringLiteral("onshow"))) {
         const QString name = command.value(QStringLiteral("onshow")).toString();

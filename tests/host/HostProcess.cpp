@@ -20,6 +20,7 @@ HostProcess::~HostProcess() {
 void HostProcess::post(QJsonObject command) {
     command.insert(QStringLiteral("seq"), ++m_posted);
     m_process.write(QJsonDocument(command).toJson(QJsonDocument::Compact) + '\n');
+    m_process.waitForBytesWritten(30000);  // on its way now, not when this side next reads
 }
 
 QJsonObject HostProcess::reply() {

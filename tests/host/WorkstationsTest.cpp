@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include "CaseFixture.h"
@@ -162,6 +165,90 @@ TEST_P(Workstations, SavesWaitForAnotherWorkstationsTransactionInsteadOfFailing)
     EXPECT_EQ(note(kPraEdilnord), "A" + QString::number(kGiri - 1));
     EXPECT_EQ(note(kPraBianco), "B" + QString::number(kGiri - 1));
 }
+
+// A dialog that writes at once: B has shown the row and typed, A saves it first.
+class DialogsAtOnce : public Workstations {
+protected:
+    /// B opens `form` with `trigger` and runs `primaDiScrivere`, then waits while A runs
+    /// `scriptA` in the same dialog, then runs `scrivi`; B answers the question with `risposta`.
+    QList<QJsonObject> bDopoA(const QString& form, const QString& trigger, const QJsonArray& primaDiScrivere,
+                              const QJsonArray& scriptA, const QJsonArray& scrivi, const QString& risposta) {
+        const QString pronto = dir.filePath("b-pronto"), fatto = dir.filePath("a-fatto");
+        QFile::remove(pronto);
+        QFile::remove(fatto);
+        QJsonArray scriptB = primaDiScrivere;
+        scriptB.append(QJsonObject{{"segnala", pronto}});
+        scriptB.append(QJsonObject{{"attendi", fatto}});
+        for (const QJsonValue& v : scrivi) scriptB.append(v);
+        scriptB.append(kDump);
+        answer(*b, risposta);
+        b->send({{"onshow", form}, {"script", scriptB}});
+        b->post({{"fire", trigger}, {"event", "Click"}});
+        QDeadlineTimer limite(60000);
+        while (!QFile::exists(pronto) && !limite.hasExpired()) QThread::msleep(20);
+        a->send({{"onshow", form}, {"script", scriptA}});
+        a->send({{"fire", trigger}, {"event", "Click"}});
+        QFile(fatto).open(QIODevice::WriteOnly);
+        b->reply();
+        QList<QJsonObject> dumps;
+        for (const QJsonObject& h : b->happened)
+            if (h.contains("form")) dumps << h.value("form").toObject();
+        return dumps;
+    }
+    double importoPrimaMarca() {
+        QSqlQuery q = conn->query(
+            QStringLiteral("SELECT Importo FROM EstremiPagamento WHERE R_Id_Pratica = ? ORDER BY Id"),
+            {kPraEsposito});
+        return q.next() ? q.value(0).toDouble() : -1;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_P(DialogsAtOnce, APaymentChangedElsewhereIsNotWrittenOverUnasked) {
+    for (HostProcess* w : {a.get(), b.get()})
+        ASSERT_TRUE(w->call("Modifica", {kPraEsposito}).value("result").toBool());
+    const QJsonArray scriptA = {click("cmdModifica"), set("mskValoreMarca", "32,00"), click("cmdSalva")};
+    // No: B is shown A's amount.
+    QList<QJsonObject> dumps =
+        bDopoA("dlgEstremiPagamento", "cmdEstremi", {click("cmdModifica"), set("mskValoreMarca", "40,00")},
+               scriptA, {click("cmdSalva")}, "No");
+    ASSERT_EQ(b->messages().size(), 1) << b->messages().join('\n').toStdString();
+    EXPECT_TRUE(
+        b->messages().first().startsWith("Gli estremi del pagamento sono stati modificati su un'altra"));
+    EXPECT_EQ(importoPrimaMarca(), 32.0);
+    ASSERT_EQ(dumps.size(), 1);
+    EXPECT_EQ(dumps.first().value("mskValoreMarca").toObject().value("text").toString(), "32,00");
+
+    // Yes: B saves over A knowingly.
+    dumps =
+        bDopoA("dlgEstremiPagamento", "cmdEstremi", {click("cmdModifica"), set("mskValoreMarca", "40,00")},
+               {click("cmdModifica"), set("mskValoreMarca", "50,00"), click("cmdSalva")}, {click("cmdSalva")},
+               "Yes");
+    ASSERT_EQ(b->messages().size(), 1);
+    EXPECT_EQ(importoPrimaMarca(), 40.0);
+}
+
+TEST_P(DialogsAtOnce, AnAmlServiceChangedElsewhereIsNotWrittenOverUnasked) {
+    const auto importo = [this] {
+        QSqlQuery q = conn->query(QStringLiteral("SELECT ImportoPrest FROM PrestazioniAR WHERE R_IdPra = ?"),
+                                  {kPraSantoro});
+        return q.next() ? q.value(0).toDouble() : -1;
+    };
+    for (HostProcess* w : {a.get(), b.get()}) w->call("VisualizzaPratica", {kPraSantoro});
+    bDopoA("frmGestAR", "cmdAR", {set("TDImportoPrest", "20000")},
+           {set("TDImportoPrest", "30000"), click("cmdConferma")}, {click("cmdConferma")}, "Cancel");
+    ASSERT_EQ(b->messages().size(), 1) << b->messages().join('\n').toStdString();
+    EXPECT_TRUE(b->messages().first().startsWith("La prestazione antiriciclaggio è stata modificata"));
+    EXPECT_EQ(importo(), 30000.0);
+
+    bDopoA("frmGestAR", "cmdAR", {set("TDImportoPrest", "20000")},
+           {set("TDImportoPrest", "35000"), click("cmdConferma")}, {click("cmdConferma")}, "Yes");
+    EXPECT_EQ(importo(), 20000.0);
+    EXPECT_EQ(b->messages().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, DialogsAtOnce, ::testing::ValuesIn(enginesUnderTest()),
+                         [](const auto& info) { return engineName(info.param).toStdString(); });
 
 INSTANTIATE_TEST_SUITE_P(Engines, Workstations, ::testing::ValuesIn(enginesUnderTest()),
                          [](const auto& info) { return engineName(info.param).toStdString(); });

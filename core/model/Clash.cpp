@@ -1,0 +1,48 @@
+#include "Clash.h"
+
+#include "access/DbError.h"
+
+namespace tolmo::core {
+
+QString domandaConflitto(const QString& cambiato) {
+    const QString a = QStringLiteral("\r\n");
+    return cambiato + a + a +
+           QStringLiteral(
+               "Sì: salva ciò che è stato digitato qui al posto della versione dell'altra postazione.") +
+           a +
+           QStringLiteral(
+               "No: mostra la versione dell'altra postazione; ciò che è stato digitato qui non viene "
+               "salvato.") +
+           a + QStringLiteral("Annulla: torna alla modifica, con tutto ciò che è stato digitato.");
+}
+
+bool scriviSeNonCambiato(form::Interaction& ui, const SeCambiato& cosa, const std::function<void()>& scrivi) {
+    bool ripresa = false;
+    for (;;) {
+        try {
+            scrivi();
+            return true;
+        } catch (const DbError& error) {
+            if (cosa.dopoErrore) cosa.dopoErrore();
+            if (error.daRiprovare() && !ripresa) {
+                ripresa = true;
+                continue;
+            }
+            if (!error.rigaCambiata()) throw;
+        }
+        const int prima = ui.pointer();
+        ui.setPointer(form::PointerDefault);
+        const form::MsgAnswer scelta =
+            ui.messageBox(domandaConflitto(cosa.cambiato), cosa.titolo, form::MsgButtons::YesNoCancel,
+                          form::MsgIcon::Exclamation);
+        if (scelta == form::MsgAnswer::Yes) {
+            if (cosa.preparaSovrascrittura) cosa.preparaSovrascrittura();
+            ui.setPointer(prima);
+            continue;
+        }
+        if (scelta == form::MsgAnswer::No && cosa.mostraAltra) cosa.mostraAltra();
+        return false;
+    }
+}
+
+}  // namespace tolmo::core
