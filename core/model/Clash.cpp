@@ -34,7 +34,7 @@ bool scriviSeNonCambiato(form::Interaction& ui, const SeCambiato& cosa, const st
         ui.setPointer(form::PointerDefault);
         const form::MsgAnswer scelta =
             ui.messageBox(domandaConflitto(cosa.cambiato), cosa.titolo, form::MsgButtons::YesNoCancel,
-                          form::MsgIcon::Exclamation);
+                          form::MsgIcon::Exclamation, 2);  // Enter goes back: nothing is written over
         if (scelta == form::MsgAnswer::Yes) {
             if (cosa.preparaSovrascrittura) cosa.preparaSovrascrittura();
             ui.setPointer(prima);
