@@ -12,6 +12,7 @@
 #include "access/RowVersion.h"
 #include "core/model/CaseValues.h"
 #include "core/model/Clash.h"
+#include "core/model/FieldRules.h"
 #include "fees/ClsTariffa.h"
 
 namespace tolmo {
@@ -57,6 +58,14 @@ bool TolmoPratica::RegistraPratica(bool nuova) {
     trap(kRegistrazione, [&] {
         try {
             salvata = registra(nuova, registrata);
+        } catch (const core::ValoreNonValido& rifiutato) {
+            // A date or an amount the save cannot store: nothing was written, the person is
+            // told which and taken back to it, everything typed kept.
+            if (registrata) throw;
+            m_ui.setPointer(form::PointerDefault);
+            if (m_pratica && m_pratica->isOpen()) m_pratica->recordset().CancelUpdate();
+            message(rifiutato.frase(), MsgButtons::OK, MsgIcon::Exclamation);
+            if (form::Control* campo = m_form.find(rifiutato.campo())) core::SelectTextControl(*campo);
         } catch (...) {
             m_ui.setPointer(form::PointerDefault);
             // Once committed the case is stored: what fails afterwards is reported, not undone.
@@ -270,7 +279,16 @@ void TolmoPratica::scriviValori(Recordset& rs) {
                 QVariant::fromValue(conSomma ? core::importoDigitato(f.TedDenaroSommaIng) : Currency()));
     if (!f.txtCollocazione.text().trimmed().isEmpty())
         scriviTesto(rs, QStringLiteral("Collocazione"), f.txtCollocazione.text());
-    rs.setValue(QStringLiteral("Rilevanza"), core::rilevanzaArrotondata(f.TEDNumRilevanza.text()));
+    // The field refuses more than 400 when left; a value that reached the save anyway is refused
+    // here, and a negative one too: the column holds a small whole percentage.
+    const int rilevanza = core::rilevanzaArrotondata(f.TEDNumRilevanza.text());
+    if (rilevanza > 400)
+        throw core::ValoreNonValido(QStringLiteral("La Rilevanza della Pratica non può essere maggiore del 400%"),
+                                    f.TEDNumRilevanza);
+    if (rilevanza < 0)
+        throw core::ValoreNonValido(QStringLiteral("La Rilevanza della Pratica non può essere negativa."),
+                                    f.TEDNumRilevanza);
+    rs.setValue(QStringLiteral("Rilevanza"), rilevanza);
     scriviTesto(rs, QStringLiteral("Note"), f.txtNOTE.text());
     rs.setValue(QStringLiteral("IsStraordinariaImportanza"), f.chkStraordinariaImportanza.checked());
 }

@@ -83,6 +83,9 @@ QJsonObject dumpControl(const Control& control) {
     if (!control.mask().isEmpty()) out.insert(QStringLiteral("mask"), control.mask());
     if (control.maxLength() > 0) out.insert(QStringLiteral("maxLength"), control.maxLength());
     if (control.selectOnEntry()) out.insert(QStringLiteral("selectOnEntry"), true);
+    // The controls a person types into say so: a driver finds them without knowing the form.
+    if (control.kind() == ControlKind::TextBox) out.insert(QStringLiteral("kind"), QStringLiteral("TextBox"));
+    if (control.kind() == ControlKind::ComboBox) out.insert(QStringLiteral("kind"), QStringLiteral("ComboBox"));
 
     if (const auto* list = dynamic_cast<const ListControl*>(&control)) {
         dumpList(*list, out);

@@ -37,9 +37,9 @@ QDate dataDigitata(const QString& text, const QString& campo) {
 Currency importoDigitato(const MoneyField& field) {
     const std::optional<Currency> amount = field.amount();
     if (!amount)
-        throw std::invalid_argument(QStringLiteral("L'importo «%1» del campo %2 non è valido.")
-                                        .arg(field.text().trimmed(), field.name())
-                                        .toStdString());
+        throw ValoreNonValido(
+            QStringLiteral("L'importo «%1» non è valido: va scritto in cifre, come 1.234,56.").arg(field.text().trimmed()),
+            field);
     return *amount;
 }
 
@@ -95,7 +95,13 @@ void scriviTesto(Recordset& rs, const QString& colonna, const QString& testo) {
 
 void scriviData(Recordset& rs, const QString& colonna, const form::Control& campo) {
     const QString testo = campo.text().trimmed();
-    if (!testo.isEmpty()) rs.setValue(colonna, dataDigitata(testo, campo.name()));
+    if (testo.isEmpty()) return;
+    const QDate day = QDate::fromString(testo, kFormatoData);
+    if (!day.isValid())
+        throw ValoreNonValido(
+            QStringLiteral("La data «%1» non è valida: va scritta come gg/mm/aaaa, ad esempio 05/03/2024.").arg(testo),
+            campo);
+    rs.setValue(colonna, day);
 }
 
 }  // namespace tolmo::core
