@@ -3,6 +3,7 @@
 // the save stores must give it back as typed (trimmed, cut to its length); every other control
 // must take the strings with no database error: the save goes through or a message says why.
 
+#include <QFile>
 #include <QJsonDocument>
 #include <algorithm>
 #include <iostream>
@@ -37,6 +38,15 @@ bool resoComeScritto(const QString& letto, QString scritto, int lunghezza, bool 
     return letto.size() >= tiene - 1 && (scritto.startsWith(letto) || spuntato.startsWith(letto.trimmed()));
 }
 
+/// The naughty strings swept: all of them, or every TOLMO_SWEEP_PASSO-th (the sanitizer build).
+QStringList stringhe() {
+    const QStringList tutte = allNaughtyStrings();
+    const int passo = std::max(1, qEnvironmentVariableIntValue("TOLMO_SWEEP_PASSO"));
+    QStringList scelte;
+    for (qsizetype i = 0; i < tutte.size(); i += passo) scelte << tutte.at(i);
+    return scelte;
+}
+
 class HostileSweep : public CaseTest {
 protected:
     /// The controls of `form` ("form", "ctlTestata1") a person can type into now.
@@ -58,15 +68,24 @@ protected:
     QString testo(const QString& campo) {
         const int dot = campo.indexOf('.');
         const QString form = dot > 0 ? campo.left(dot) : QStringLiteral("form");
-        return send({{"dump", form}}).value("form").toObject().value(campo.mid(dot + 1)).toObject().value("text").toString();
+        return send({{"dump", form}})
+            .value("form")
+            .toObject()
+            .value(campo.mid(dot + 1))
+            .toObject()
+            .value("text")
+            .toString();
     }
     /// Fails on an error reply or an error report among the boxes of the last command.
     void nessunErrore(const QString& dove) {
         for (const QJsonObject& h : happened) {
-            EXPECT_FALSE(h.contains("error")) << dove.toStdString() << ": " << QJsonDocument(h).toJson(QJsonDocument::Compact).toStdString();
+            EXPECT_FALSE(h.contains("error"))
+                << dove.toStdString() << ": "
+                << QJsonDocument(h).toJson(QJsonDocument::Compact).toStdString();
             if (h.contains("msgbox")) {
                 EXPECT_FALSE(h.value("msgbox").toObject().value("text").toString().startsWith("Azione : "))
-                    << dove.toStdString() << ": " << QJsonDocument(h).toJson(QJsonDocument::Compact).toStdString();
+                    << dove.toStdString() << ": "
+                    << QJsonDocument(h).toJson(QJsonDocument::Compact).toStdString();
             }
         }
     }
@@ -89,7 +108,7 @@ protected:
 };
 
 TEST_P(HostileSweep, EveryTextOfTheCaseFormIsStoredAsTypedOrRefusedInWords) {
-    const QStringList strings = allNaughtyStrings();
+    const QStringList strings = stringhe();
     const int caso = kPraEsposito;
     const bool sqlite = GetParam() == Engine::SQLite;
     ASSERT_TRUE(call("Modifica", {caso}).value("result").toBool());
@@ -130,14 +149,91 @@ TEST_P(HostileSweep, EveryTextOfTheCaseFormIsStoredAsTypedOrRefusedInWords) {
                 EXPECT_TRUE(resoComeScritto(letto, testi.at(i), gruppo.at(i).lunghezza, sqlite))
                     << gruppo.at(i).nome.toStdString() << ": typed "
                     << QJsonDocument(QJsonArray{testi.at(i)}).toJson(QJsonDocument::Compact).toStdString()
-                    << ", read back " << QJsonDocument(QJsonArray{letto}).toJson(QJsonDocument::Compact).toStdString();
+                    << ", read back "
+                    << QJsonDocument(QJsonArray{letto}).toJson(QJsonDocument::Compact).toStdString();
             }
         }
     }
     std::cout << "[ sweep    ] case form on " << engineName(GetParam()).toStdString() << ": " << tutti.size()
-              << " controls (" << memorizzati.size() << " stored, " << rifiutati.size() << " checked), " << strings.size() << " strings; "
-              << salvate << " saves, " << rifiutate << " refused with a message, " << confronti
-              << " values read back" << std::endl;
+              << " controls (" << memorizzati.size() << " stored, " << rifiutati.size() << " checked), "
+              << strings.size() << " strings; " << salvate << " saves, " << rifiutate
+              << " refused with a message, " << confronti << " values read back" << std::endl;
+}
+
+/// The dialogs swept, as hostile-dialogs.json describes how a person reaches and confirms each.
+QJsonArray dialoghi() {
+    QFile file(QStringLiteral(TOLMO_HOST_TEST_DIR "/hostile-dialogs.json"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    return QJsonDocument::fromJson(file.readAll()).array();
+}
+
+QJsonArray unite(std::initializer_list<QJsonArray> parti) {
+    QJsonArray out;
+    for (const QJsonArray& a : parti)
+        for (const QJsonValue& v : a) out.append(v);
+    return out;
+}
+
+// Each dialog: its text controls found by a first dump, then round k types string k + i into
+// control i and confirms; the controls whose texts are checked (dates, amounts, codes) one at
+// a time. Nothing may end in an error report or an error reply; a refusal is a message.
+TEST_P(HostileSweep, EveryTextOfEveryDialogIsTakenOrRefusedInWords) {
+    const QStringList strings = stringhe();
+    int campiTotali = 0, sessioni = 0;
+    for (const QJsonValue& voce : dialoghi()) {
+        const QJsonObject d = voce.toObject();
+        if (d.value("soloStudio").toBool()) continue;  // no host command shows it
+        const QString form = d.value("form").toString();
+        const QJsonArray apri = d.value("apri").toArray(), conferma = d.value("conferma").toArray();
+        // The commands before, the dialog's script registered, the command that shows it (and
+        // any dialog it opens from), the commands after; no error anywhere.
+        const auto sessione = [&](const QJsonArray& script, const QString& dove) {
+            for (const QJsonValue& c : d.value("prima").toArray()) send(c.toObject());
+            send({{"onshow", form}, {"script", unite({apri, script})}});
+            QList<QJsonObject> out;
+            for (const QJsonValue& c : d.value("apriCon").toArray()) {
+                send(c.toObject());
+                nessunErrore(form + QLatin1Char(' ') + dove);
+                for (const QJsonObject& h : happened)
+                    if (h.contains("form")) out << h.value("form").toObject();
+            }
+            for (const QJsonValue& c : d.value("dopo").toArray()) {
+                send(c.toObject());
+                nessunErrore(form + QLatin1Char(' ') + dove + QStringLiteral(" dopo"));
+            }
+            ++sessioni;
+            return out;
+        };
+        const QList<QJsonObject> primo = sessione({kDump}, QStringLiteral("aperta"));
+        ASSERT_FALSE(primo.isEmpty()) << form.toStdString() << " did not show";
+        QStringList batch, soli;
+        const QJsonObject controlli = primo.first();
+        const QJsonArray controllati = d.value("controllati").toArray();
+        for (auto it = controlli.begin(); it != controlli.end(); ++it) {
+            const QJsonObject c = it.value().toObject();
+            if (!c.contains("kind") || !c.value("enabled").toBool() || c.value("locked").toBool()) continue;
+            (controllati.contains(it.key()) ? soli : batch).append(it.key());
+        }
+        EXPECT_EQ(batch.size() + soli.size() > 0, !d.value("senzaTesti").toBool()) << form.toStdString();
+        campiTotali += static_cast<int>(batch.size() + soli.size());
+        std::cout << "[ sweep    ]   " << form.toStdString() << ": " << batch.size() + soli.size()
+                  << " text controls" << std::endl;
+        QList<QStringList> gruppi;
+        if (!batch.isEmpty()) gruppi.append(batch);
+        for (const QString& c : soli) gruppi.append({c});
+        for (const QStringList& gruppo : gruppi) {
+            for (qsizetype k = 0; k < strings.size(); ++k) {
+                QJsonArray script;
+                for (qsizetype i = 0; i < gruppo.size(); ++i)
+                    script.append(
+                        set(gruppo.at(i).toUtf8().constData(), strings.at((k + i) % strings.size())));
+                sessione(unite({script, conferma}), QStringLiteral("giro %1 ").arg(k) + gruppo.join(u','));
+            }
+        }
+    }
+    std::cout << "[ sweep    ] dialogs on " << engineName(GetParam()).toStdString() << ": "
+              << dialoghi().size() << " dialogs, " << campiTotali << " text controls, " << strings.size()
+              << " strings, " << sessioni << " sessions" << std::endl;
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, HostileSweep, ::testing::ValuesIn(enginesUnderTest()),

@@ -5,6 +5,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,6 +41,19 @@
 
 namespace tolmo::ui::test {
 namespace {
+
+// A dialog the studio can show is one the hostile sweep of the host suite walks through.
+TEST(DialogRegistry, EveryDialogTheStudioShowsIsSweptWithHostileInput) {
+    QtInteraction ui;
+    registerDialogViews(ui);
+    QFile file(QStringLiteral(TOLMO_HOST_TEST_DIR "/hostile-dialogs.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList swept;
+    for (const QJsonValue& d : QJsonDocument::fromJson(file.readAll()).array())
+        swept << d.toObject().value("form").toString();
+    swept.sort();
+    EXPECT_EQ(swept.join(u' ').toStdString(), ui.viewNames().join(u' ').toStdString());
+}
 
 class QuestionDialog : public ::testing::Test {
 protected:

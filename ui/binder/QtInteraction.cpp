@@ -160,4 +160,10 @@ bool QtInteraction::shellOpen(const QString& target, form::Form*) {
     return QDesktopServices::openUrl(url);
 }
 
+QStringList QtInteraction::viewNames() const {
+    QStringList names = m_views.keys();
+    names.sort();
+    return names;
+}
+
 }  // namespace tolmo::ui

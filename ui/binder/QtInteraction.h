@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -37,6 +38,8 @@ public:
     /// Makes the dialog that shows the form named `formName`; showModal owns and deletes it.
     using ViewFactory = std::function<QDialog*(form::Form&)>;
     void registerView(const QString& formName, ViewFactory factory);
+    /// The forms that have a view, sorted.
+    QStringList viewNames() const;
 
     /// Runs once the next modal dialog is on screen, with its form (documentation scripts).
     std::function<void(form::Form&)> onNextModalShown;
