@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <ostream>
 
 #include "apps/common/HostKit.h"
@@ -133,6 +136,39 @@ TEST_F(StudioWindow, ShortcutsOfTheCaseCommands) {
     for (QAction* action : {a.apri, a.nuova, a.modifica, a.conferma, a.annulla, a.elimina})
         EXPECT_FALSE(action->shortcuts().contains(QKeySequence(Qt::Key_Escape)))
             << action->text().toStdString();
+}
+
+// Another workstation saved the case while this one edited it: the question offers the three
+// ways out with Annulla under Enter, and Annulla leaves the edit as typed. TOLMO_SCREENSHOTS
+// names a folder to keep a picture of the box in.
+TEST_F(StudioWindow, ACaseSavedElsewhereMeanwhileIsAskedAboutInAQuestionBox) {
+    pickInHeader(schema::demo::kPraEsposito);
+    window->actions().modifica->trigger();
+    component.form().txtNOTE.setText(QStringLiteral("scritto qui"));
+    Connection::open(QStringLiteral("sqlite:") + dir.filePath(QStringLiteral("demo.sqlite")))
+        ->Execute(QStringLiteral("UPDATE Pratica SET VersioneRiga = VersioneRiga + 1 WHERE ID_Pra = ?"),
+                  {schema::demo::kPraEsposito});
+    QString testo, predefinito;
+    QStringList pulsanti;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        testo = box->text();
+        for (QAbstractButton* b : box->buttons()) pulsanti << b->text();
+        predefinito = box->defaultButton() ? box->defaultButton()->text() : QString();
+        if (const QString cartella = qEnvironmentVariable("TOLMO_SCREENSHOTS"); !cartella.isEmpty())
+            box->grab().save(cartella + QStringLiteral("/studio-case-changed-elsewhere.png"));
+        box->defaultButton()->click();
+    });
+    window->actions().conferma->trigger();
+    EXPECT_TRUE(testo.startsWith(QStringLiteral("La pratica è stata modificata su un'altra postazione")))
+        << testo.toStdString();
+    pulsanti.sort();
+    EXPECT_EQ(pulsanti, (QStringList{QStringLiteral("Annulla"), QStringLiteral("No"), QStringLiteral("Sì")}));
+    EXPECT_EQ(predefinito, QStringLiteral("Annulla"));
+    EXPECT_EQ(component.editState(), 2);
+    EXPECT_EQ(component.form().txtNOTE.text(), QStringLiteral("scritto qui"));
+    EXPECT_TRUE(window->actions().conferma->isEnabled());
 }
 
 }  // namespace

@@ -42,6 +42,35 @@ protected:
     }
 };
 
+// Another workstation groups the candidate after the dialog offered it: linking it asks first.
+TEST_P(Links, ACandidateGroupedElsewhereMeanwhileIsNotTakenUnasked) {
+    call("VisualizzaPratica", {kPraEsposito});
+    const int riga = candidato(collegate({kDump}).value(0), kPraBianco);
+    ASSERT_GE(riga, 0);
+    const QJsonObject altrove{
+        {"sql", QStringLiteral("UPDATE Pratica SET R_IdCollegamento = %1 WHERE ID_Pra IN (%1, %2)")
+                    .arg(kPraGreco)
+                    .arg(kPraBianco)}};
+    answer({"Cancel"});
+    collegate({QJsonObject{{"set", "cmbPosizione"}, {"row", riga}}, altrove, click("cmdCollega")});
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().value("text").toString().startsWith(
+        "Il collegamento di queste pratiche è stato modificato su un'altra postazione"));
+    EXPECT_EQ(chiave(kPraBianco), kPraGreco);
+    EXPECT_EQ(chiave(kPraEsposito), 0);
+
+    // Yes: linked all the same, knowingly.
+    sql(QStringLiteral("UPDATE Pratica SET R_IdCollegamento = 0 WHERE ID_Pra IN (%1, %2)")
+            .arg(kPraGreco)
+            .arg(kPraBianco));
+    const int ancora = candidato(collegate({kDump}).value(0), kPraBianco);
+    answer({"Yes"});
+    collegate({QJsonObject{{"set", "cmbPosizione"}, {"row", ancora}}, altrove, click("cmdCollega")});
+    EXPECT_EQ(boxes().size(), 1);
+    EXPECT_EQ(chiave(kPraBianco), kPraEsposito);
+    EXPECT_EQ(chiave(kPraEsposito), kPraEsposito);
+}
+
 TEST_P(Links, LinkingAnUngroupedCandidateKeysBothCasesWithTheCurrentOne) {
     call("VisualizzaPratica", {kPraEsposito});
     const auto prima = collegate({kDump});

@@ -127,6 +127,26 @@ TEST_P(Parties, GridRowsAreAddedChosenEditedAndRemovedAtOnce) {
     EXPECT_EQ(multi(kPraConti, false).size(), 0);
 }
 
+// Another workstation renamed a further client's row after this grid showed it.
+TEST_P(Parties, AGridRowChangedElsewhereIsNotWrittenOverUnasked) {
+    modifica(kPraEsposito);
+    scheda(1);
+    fire("cmdPiuCli", "Click");
+    sql("UPDATE MultiIntesta SET Cognome = 'Altrove', VersioneRiga = VersioneRiga + 1 WHERE ID_Multi = "
+        "(SELECT MAX(ID_Multi) FROM MultiIntesta)");
+    answer({"Cancel"});
+    cella("GridClienti", 1, 0, "Qui");
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().value("text").toString().startsWith(
+        "Questa riga è stata modificata su un'altra postazione"));
+    EXPECT_EQ(multi(kPraEsposito, true).at(1).toArray().at(1).toString(), "Altrove");
+    EXPECT_EQ(tabella("GridClienti").at(1).toArray().at(0).toString(), "Qui");  // as typed
+
+    answer({"Yes"});
+    cella("GridClienti", 1, 0, "Qui di nuovo");
+    EXPECT_EQ(multi(kPraEsposito, true).at(1).toArray().at(1).toString(), "Qui di nuovo");
+}
+
 TEST_P(Parties, AddingToACaseNeverSavedIsRefused) {
     call("Inserimento");
     fire("cmdPiuContro", "Click");
