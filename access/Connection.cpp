@@ -137,7 +137,8 @@ void Connection::fail(const QSqlError& error, const QString& sql) const {
     DbError raised(description, m_db.driverName() + QStringLiteral(": ") + sql, numeric ? number : -1,
                    error.nativeErrorCode());
     if (!raised.daRiprovare()) throw raised;
-    // A clash with another workstation is told in Italian; the engine's words go with the source.
+    // A clash with another workstation is told in Italian alone: the engine's words ("database is
+    // locked", "deadlock detected") are no help to the person and stay out of the report.
     const QString sentence =
         m_dialect == Dialect::SQLite
             ? QStringLiteral(
@@ -145,8 +146,7 @@ void Connection::fail(const QSqlError& error, const QString& sql) const {
             : QStringLiteral(
                   "Il database ha interrotto l'operazione per un conflitto con un'altra postazione "
                   "che lavorava sugli stessi dati. Riprovare.");
-    throw DbError(sentence, raised.source() + QStringLiteral(" (") + description + QStringLiteral(")"),
-                  raised.number(), raised.code());
+    throw DbError(sentence, raised.source(), raised.number(), raised.code());
 }
 
 int Connection::Execute(const QString& sql, const QVariantList& params) {

@@ -165,6 +165,7 @@ void FrmGestAR::CaricaPrestazione() {
         Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockReadOnly,
                      {m_caseId});
         m_versione = rs.Eof() ? QVariant() : rs.value(kVersioneRiga);
+        m_idPrest = rs.Eof() ? QVariant() : rs.value(QStringLiteral("id_prest"));
         if (rs.Eof()) {
             lblStato1.setCaption(QStringLiteral("Prestazione non registrata"));
             return;
@@ -488,6 +489,7 @@ bool FrmGestAR::SalvaPrestazione(Modo modo) {
         Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockReadOnly,
                      {m_caseId});
         m_versione = rs.Eof() ? QVariant() : rs.value(kVersioneRiga);
+        m_idPrest = rs.Eof() ? QVariant() : rs.value(QStringLiteral("id_prest"));
     };
     cambiata.mostraAltra = [this] { apri(); };
     bool scritta = false;
@@ -503,7 +505,8 @@ void FrmGestAR::scriviPrestazione(Modo modo) {
                  {m_caseId});
     const bool nuova = rs.Eof();
     // Registered elsewhere after this one showed the case unregistered: not written over unasked.
-    if (!nuova && m_versione.isNull())
+    if (!nuova &&
+        (m_versione.isNull() || rs.value(QStringLiteral("id_prest")).toLongLong() != m_idPrest.toLongLong()))
         throw DbError(rigaCambiataSentence(), QStringLiteral("PrestazioniAR"), DbError::kRigaCambiata);
     if (!nuova) rs.expectVersion(m_versione);
     if (nuova) {
@@ -548,6 +551,7 @@ void FrmGestAR::scriviPrestazione(Modo modo) {
     salvaSoggetti(*m_conn, m_caseId, idPrest, nuova, soggetti(), coinvolti());
     transaction.commit();
     m_versione = versione;
+    m_idPrest = idPrest;
 }
 
 // The subjects and the professionals stay: a new registration shows them again.

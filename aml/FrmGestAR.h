@@ -99,6 +99,7 @@ private:
     ConnectionPtr m_conn;
     int m_caseId = 0;
     QVariant m_versione;  ///< the service row's version as shown, null when none was registered
+    QVariant m_idPrest;   ///< and its id: a service deleted and registered again starts at 0 too
     int m_professionista = 0;
     QString m_importo;
     int m_soggetto = 0;

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "access/RowVersion.h"
+#include "access/TolmoAccess.h"
 
 namespace tolmo::core {
 
@@ -133,6 +134,15 @@ QStringList colonneSentenza(int n) {
 }
 
 }  // namespace
+
+QString prossimaPosizione(const ConnectionPtr& conn) {
+    AccessoDati dati;
+    dati.Apri(conn, QStringLiteral("SELECT NumPos FROM Pratica ORDER BY NumPos DESC"), adLockPessimistic);
+    const qint64 ultima =
+        dati.recordset().Eof() ? 0 : dati.recordset().value(QStringLiteral("NumPos")).toLongLong();
+    dati.Chiudi();
+    return QString::number(ultima + 1);
+}
 
 QString sqlPratica(int id) {
     return QStringLiteral("SELECT * FROM Pratica WHERE ID_Pra = ") + QString::number(id);

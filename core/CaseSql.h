@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "access/Connection.h"
+
 namespace tolmo::core {
 
 /// "SELECT * FROM Pratica WHERE ID_Pra = " + id.
@@ -12,5 +14,7 @@ QString sqlPratica(int id);
 QString sqlVisualizzaPratica(int id, bool penale);
 /// The case and its criminal row by name, the criminal row's case id as PPId_Pra.
 QString sqlPraticaPenale(int id);
+/// The position number after the largest stored one ("1" in an empty archive). Throws DbError.
+QString prossimaPosizione(const ConnectionPtr& conn);
 
 }  // namespace tolmo::core

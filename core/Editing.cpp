@@ -69,14 +69,7 @@ void TolmoPratica::NuovaPratica() {
 
 void TolmoPratica::SettaNumAuto() {
     const bool ok = trap(QStringLiteral("Caricamento Numero di Posizione"), [&] {
-        if (!GetIsNumAuto()) return;
-        AccessoDati dati;
-        dati.Apri(m_connReadWrite, QStringLiteral("SELECT NumPos FROM Pratica ORDER BY NumPos DESC"),
-                  adLockPessimistic);
-        const qint64 ultima =
-            dati.recordset().Eof() ? 0 : dati.recordset().value(QStringLiteral("NumPos")).toLongLong();
-        dati.Chiudi();
-        m_header.proponiPosizione(QString::number(ultima + 1));
+        if (GetIsNumAuto()) m_header.proponiPosizione(core::prossimaPosizione(m_connReadWrite));
     });
     if (!ok) m_header.setPosizione(QString());
 }
@@ -133,7 +126,9 @@ bool TolmoPratica::ModificaPratica() {
         m_pratica = std::move(pratica);
         m_versioneVista = m_pratica->recordset().value(kVersioneRiga);
         // The header shows the case being modified: the save writes its position and parties.
-        if (m_header.caseId() != m_currentId) m_header.caricaPratica(m_currentId);
+        // Saved elsewhere since it was shown, it is read again with the rest.
+        if (m_header.caseId() != m_currentId || m_versioneVista != m_versioneMostrata)
+            m_header.caricaPratica(m_currentId);
         m_header.setMode(core::CaseHeader::Modification);
         // A case that cannot be read whole is not opened: the fields could still hold the
         // previous case's values, and the save would write them into this one.

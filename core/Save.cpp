@@ -3,10 +3,10 @@
 // Nothing the person sees changes before the commit: a failed save leaves the form as it was.
 
 #include <QScopedValueRollback>
-#include <QSqlQuery>
 #include <limits>
 
 #include "Builtin.h"
+#include "CaseSql.h"
 #include "FeeChanges.h"
 #include "SaveTexts.h"
 #include "access/RowVersion.h"
@@ -188,13 +188,10 @@ void TolmoPratica::scrivi(bool nuova, const QString& bitRichiedi, core::SaveCont
     transazione.commit();
 }
 
-// Holding the numbering (a write to the one configuration row) makes two workstations that
-// save new cases at once take their numbers one after the other.
+// Two workstations that save new cases at once take their numbers one after the other.
 QString TolmoPratica::posizioneLibera() {
-    m_connReadWrite->Execute(QStringLiteral("UPDATE ConfigGenerale SET NumAuto = NumAuto"));
-    QSqlQuery q = m_connReadWrite->query(QStringLiteral("SELECT MAX(NumPos) FROM Pratica"));
-    const qint64 ultima = q.next() ? q.value(0).toLongLong() : 0;
-    return QString::number(ultima + 1);
+    core::prendiTurno(*m_connReadWrite);
+    return core::prossimaPosizione(m_connReadWrite);
 }
 
 bool TolmoPratica::rifiutata() {
@@ -283,8 +280,8 @@ void TolmoPratica::scriviValori(Recordset& rs) {
     // here, and a negative one too: the column holds a small whole percentage.
     const int rilevanza = core::rilevanzaArrotondata(f.TEDNumRilevanza.text());
     if (rilevanza > 400)
-        throw core::ValoreNonValido(QStringLiteral("La Rilevanza della Pratica non può essere maggiore del 400%"),
-                                    f.TEDNumRilevanza);
+        throw core::ValoreNonValido(
+            QStringLiteral("La Rilevanza della Pratica non può essere maggiore del 400%"), f.TEDNumRilevanza);
     if (rilevanza < 0)
         throw core::ValoreNonValido(QStringLiteral("La Rilevanza della Pratica non può essere negativa."),
                                     f.TEDNumRilevanza);

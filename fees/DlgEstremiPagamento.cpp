@@ -365,9 +365,7 @@ bool DlgEstremiPagamento::VerificaDati() {
     return RegistraPagamento();
 }
 
-// The amounts are read as the currency they were typed in, the dates day first. The row and
-// the reading of its new Id are one transaction: a failure leaves no row behind for the next
-// try to add again.
+// A payment's details are written at once, asking first when another workstation changed them.
 bool DlgEstremiPagamento::RegistraPagamento() {
     core::SeCambiato cambiato;
     cambiato.titolo = kTitolo;

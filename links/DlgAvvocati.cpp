@@ -4,6 +4,7 @@
 
 #include "access/TolmoAccess.h"
 #include "core/model/CaseValues.h"
+#include "core/model/Clash.h"
 
 namespace tolmo::links {
 
@@ -99,16 +100,20 @@ void DlgAvvocati::aggiungi(int from, int to) {
     if (from < 0 || to >= TDBGridAvv1.rowCount() || from > to) return;
     m_services.trap(kAzione, [&] {
         Transaction transaction(*m_conn);
+        // Another workstation may have involved the same lawyer since the list was shown: he is
+        // listed once, and the list shown next holds everyone's. Rows of a case not saved yet
+        // (0) belong to no one in particular and are not looked at.
+        if (m_caseId > 0) core::prendiTurno(*m_conn);
         AccessoDati dati;
         dati.Apri(m_conn, QStringLiteral("R_PraUte"), adLockOptimistic);
         Recordset& rs = dati.recordset();
         for (int r = from; r <= to; ++r) {
-            // Another workstation may have involved the same lawyer since the list was shown:
-            // he is listed once, and the list shown next holds everyone's.
-            QSqlQuery gia =
-                m_conn->query(QStringLiteral("SELECT 1 FROM R_PraUte WHERE id_PraSel = ? AND id_AvvSel = ?"),
-                              {m_caseId, TDBGridAvv1.cell(r, 0).toInt()});
-            if (gia.next()) continue;
+            if (m_caseId > 0) {
+                QSqlQuery gia = m_conn->query(
+                    QStringLiteral("SELECT 1 FROM R_PraUte WHERE id_PraSel = ? AND id_AvvSel = ?"),
+                    {m_caseId, TDBGridAvv1.cell(r, 0).toInt()});
+                if (gia.next()) continue;
+            }
             rs.AddNew();
             rs.setValue(QStringLiteral("id_PraSel"), m_caseId);
             rs.setValue(QStringLiteral("id_AvvSel"), TDBGridAvv1.cell(r, 0).toInt());

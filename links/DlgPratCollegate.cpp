@@ -178,19 +178,25 @@ void DlgPratCollegate::scegliCandidato(int row) {
     m_candidato = cmbPosizione.cell(row, 4).toInt();
 }
 
-// Both cases take the group's key in one transaction. Each must still be as the dialog showed
-// it, the case in its group (or none) and the candidate in none, unless the person says otherwise.
-void DlgPratCollegate::collega() {
-    if (m_candidato <= 0) return;
-    bool sopra = false;
+// Asked when the group changed elsewhere since the dialog showed it: Yes writes all the same.
+core::SeCambiato DlgPratCollegate::seCambiato(bool& sopra) {
     core::SeCambiato cambiato;
     cambiato.titolo = QStringLiteral("Pratiche collegate");
     cambiato.cambiato = QStringLiteral(
         "Il collegamento di queste pratiche è stato modificato su un'altra postazione dopo che è stato "
         "mostrato "
         "qui.");
-    cambiato.preparaSovrascrittura = [&] { sopra = true; };
+    cambiato.preparaSovrascrittura = [&sopra] { sopra = true; };
     cambiato.mostraAltra = [this] { SettaFormPraticheCollegate(m_conn, m_caseId, m_answer); };
+    return cambiato;
+}
+
+// Both cases take the group's key in one transaction. Each must still be as the dialog showed
+// it, the case in its group (or none) and the candidate in none, unless the person says otherwise.
+void DlgPratCollegate::collega() {
+    if (m_candidato <= 0) return;
+    bool sopra = false;
+    const core::SeCambiato cambiato = seCambiato(sopra);
     const auto scrivi = [&] {
         Transaction transaction(*m_conn);
         AccessoDati dati;
@@ -217,6 +223,7 @@ void DlgPratCollegate::collega() {
         !collegate)
         return;
     caricaGriglia();
+    FillCmbPosizioni();  // the case just linked is a candidate no more
     cmbPosizione.setSelectedRow(-1);
     lblPratica.setCaption(QString());
     m_candidato = 0;
@@ -227,7 +234,10 @@ void DlgPratCollegate::collega() {
 void DlgPratCollegate::eliminaCollegamento() {
     if (m_selezionata < 1) return;
     int nuovaChiave = m_chiave;
-    const bool ok = m_services.trap(QStringLiteral("Eliminazione Collegamento Pratica"), [&] {
+    bool sopra = false;
+    const core::SeCambiato cambiato = seCambiato(sopra);
+    const auto scrivi = [&] {
+        nuovaChiave = m_chiave;
         Transaction transaction(*m_conn);
         bool teneva = false;
         {
@@ -239,6 +249,9 @@ void DlgPratCollegate::eliminaCollegamento() {
             Recordset& rs = dati.recordset();
             if (!rs.Eof()) {
                 teneva = rs.value(QStringLiteral("R_IdCollegamento")).toInt() == m_chiave;
+                // Moved to another group, or out of this one, since the grid showed it.
+                if (!teneva && !sopra)
+                    throw DbError(rigaCambiataSentence(), QStringLiteral("Pratica"), DbError::kRigaCambiata);
                 rs.setValue(QStringLiteral("R_IdCollegamento"), 0);
                 rs.Update();
             }
@@ -268,9 +281,13 @@ void DlgPratCollegate::eliminaCollegamento() {
         transaction.commit();
         m_chiave = nuovaChiave;
         m_chiaveLetta = rimaste == 1 ? 0 : nuovaChiave;  // the case's own key, as now stored
-    });
+    };
+    bool tolta = false;
     // A failure ends the removal: the transaction left the whole group as it was.
-    if (!ok) return;
+    if (!m_services.trap(QStringLiteral("Eliminazione Collegamento Pratica"),
+                         [&] { tolta = core::scriviSeNonCambiato(m_services.ui(), cambiato, scrivi); }) ||
+        !tolta)
+        return;
     m_selezionata = 0;
     cmdElimina.setEnabled(false);
     caricaGriglia();

@@ -4,6 +4,7 @@
 // a group carries the group's key in Pratica.R_IdCollegamento (0: not linked).
 
 #include "ClsIDToPrat.h"
+#include "core/model/Clash.h"
 #include "core/model/ComponentServices.h"
 #include "form/Form.h"
 
@@ -34,6 +35,9 @@ public:
     void collega();
     /// Takes the selected linked case out of the group; re-keys or dissolves what remains.
     void eliminaCollegamento();
+    /// What to ask when the group changed elsewhere; `sopra` becomes true when the person
+    /// writes all the same.
+    core::SeCambiato seCambiato(bool& sopra);
 
     /// Columns: Posizione, Cliente, Controparte, Oggetto, Pra.
     form::ListControl cmbPosizione{this, QStringLiteral("cmbPosizione"), form::ControlKind::ComboBox, 5};

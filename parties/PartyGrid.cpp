@@ -129,7 +129,8 @@ void PartyGrid::aggiornaRiga(int row) {
         return;
     }
     m_grid.setCell(row, kColIdAna, id);
-    scriviRiga(action, idMulti.toInt(), [&](Recordset& rs) {
+    QVariant versione;
+    const bool scritta = scriviRiga(action, idMulti.toInt(), [&](Recordset& rs) {
         if (id == kSegnaposto) {
             rs.setValue(QStringLiteral("Cognome"),
                         core::entroColonna(QStringLiteral("MultiIntesta"), QStringLiteral("Cognome"),
@@ -139,8 +140,10 @@ void PartyGrid::aggiornaRiga(int row) {
         }
         rs.setValue(QStringLiteral("ID_Ana"), id);
         rs.Update();
-        m_versioni.insert(idMulti.toInt(), rs.value(kVersioneRiga));
+        versione = rs.value(kVersioneRiga);
     });
+    // Kept once committed: a write rolled back leaves the version the grid showed.
+    if (scritta && !versione.isNull()) m_versioni.insert(idMulti.toInt(), versione);
 }
 
 void PartyGrid::rimuovi() {

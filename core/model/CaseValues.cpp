@@ -7,6 +7,8 @@ namespace tolmo::core {
 
 namespace {
 const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
+/// The day written "dd/mm/yyyy" in `text`, trimmed; invalid when it is none.
+QDate giorno(const QString& text) { return QDate::fromString(text.trimmed(), kFormatoData); }
 }  // namespace
 
 QString testoData(const QVariant& value) {
@@ -26,7 +28,7 @@ QString testoData(const QVariant& value) {
 }
 
 QDate dataDigitata(const QString& text, const QString& campo) {
-    const QDate day = QDate::fromString(text.trimmed(), kFormatoData);
+    const QDate day = giorno(text);
     if (!day.isValid())
         throw std::invalid_argument(QStringLiteral("La data «%1» del campo %2 non è valida.")
                                         .arg(text.trimmed(), campo)
@@ -38,7 +40,8 @@ Currency importoDigitato(const MoneyField& field) {
     const std::optional<Currency> amount = field.amount();
     if (!amount)
         throw ValoreNonValido(
-            QStringLiteral("L'importo «%1» non è valido: va scritto in cifre, come 1.234,56.").arg(field.text().trimmed()),
+            QStringLiteral("L'importo «%1» non è valido: va scritto in cifre, come 1.234,56.")
+                .arg(field.text().trimmed()),
             field);
     return *amount;
 }
@@ -96,10 +99,11 @@ void scriviTesto(Recordset& rs, const QString& colonna, const QString& testo) {
 void scriviData(Recordset& rs, const QString& colonna, const form::Control& campo) {
     const QString testo = campo.text().trimmed();
     if (testo.isEmpty()) return;
-    const QDate day = QDate::fromString(testo, kFormatoData);
+    const QDate day = giorno(testo);
     if (!day.isValid())
         throw ValoreNonValido(
-            QStringLiteral("La data «%1» non è valida: va scritta come gg/mm/aaaa, ad esempio 05/03/2024.").arg(testo),
+            QStringLiteral("La data «%1» non è valida: va scritta come gg/mm/aaaa, ad esempio 05/03/2024.")
+                .arg(testo),
             campo);
     rs.setValue(colonna, day);
 }

@@ -4,6 +4,10 @@
 
 namespace tolmo::core {
 
+void prendiTurno(Connection& conn) {
+    conn.Execute(QStringLiteral("UPDATE ConfigGenerale SET NumAuto = NumAuto"));
+}
+
 QString domandaConflitto(const QString& cambiato) {
     const QString a = QStringLiteral("\r\n");
     return cambiato + a + a +

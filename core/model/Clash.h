@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "access/Connection.h"
 #include "form/Interaction.h"
 
 namespace tolmo::core {
@@ -16,6 +17,11 @@ struct SeCambiato {
     std::function<void()> mostraAltra;            ///< the person wants to see the other version
     std::function<void()> dopoErrore;             ///< after any failed try, before the next step
 };
+
+/// Holds the firm's one configuration row until the transaction on `conn` ends: writers that
+/// take it go one after another on every engine (a row lock on PostgreSQL; on SQLite the write
+/// lock the transaction holds already).
+void prendiTurno(Connection& conn);
 
 /// The question: the sentence, then what Yes, No and Cancel do.
 QString domandaConflitto(const QString& cambiato);

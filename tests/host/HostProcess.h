@@ -32,6 +32,8 @@ public:
     Send sender() {
         return [this](const QJsonObject& c) { return send(c); };
     }
+    /// True when the host writes nothing for `ms` milliseconds (it answers a command whole).
+    bool taceFinoA(int ms) { return m_buffer.isEmpty() && !m_process.waitForReadyRead(ms); }
     /// The texts of the message boxes among `happened`.
     QStringList messages() const;
 

@@ -142,6 +142,23 @@ TEST_P(Links, RemovingMembersDissolvesOrReKeysTheGroup) {
     EXPECT_EQ(chiave(kPraDAmico), kPraBianco);
 }
 
+// A member moved to another group after the grid showed it is not taken out of that one unasked.
+TEST_P(Links, AMemberMovedElsewhereMeanwhileIsNotRemovedUnasked) {
+    call("VisualizzaPratica", {kPraEdilnord});
+    const QJsonObject altrove{
+        {"sql", QStringLiteral("UPDATE Pratica SET R_IdCollegamento = %1 WHERE ID_Pra IN (%1, %2)")
+                    .arg(kPraBianco)
+                    .arg(kPraDAmico)}};
+    answer({"Cancel"});
+    collegate({QJsonObject{{"fire", "GrigliaImport"}, {"event", "Click"}, {"row", 0}}, altrove,
+               click("cmdElimina")});
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes().first().value("text").toString().contains("su un'altra postazione"));
+    EXPECT_EQ(chiave(kPraDAmico), kPraBianco);
+    EXPECT_EQ(chiave(kPraBianco), kPraBianco);
+    EXPECT_EQ(chiave(kPraEdilnord), kPraEdilnord);
+}
+
 TEST_P(Links, ADoubleClickedLinkedCaseIsShown) {
     call("VisualizzaPratica", {kPraEdilnord});
     collegate({QJsonObject{{"fire", "GrigliaImport"}, {"event", "DblClick"}, {"row", 0}}});

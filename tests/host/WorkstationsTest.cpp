@@ -85,12 +85,29 @@ TEST_P(Workstations, TheSecondToSaveIsToldKeepsWhatItTypedAndChooses) {
     EXPECT_EQ(fieldOf(a->sender(), "txtNOTE").value("text").toString(), "di nuovo B");
     EXPECT_EQ(a->send({{"dump", "state"}}).value("state").toObject().value("editState").toInt(), 1);
 
-    // Saving twice in one modification is no clash with oneself.
+    // Its own last save is no clash for a workstation that opens the case again.
     ASSERT_TRUE(modifica(*a, kPraEdilnord, "prima"));
     ASSERT_TRUE(conferma(*a));
     ASSERT_TRUE(modifica(*a, kPraEdilnord, "seconda"));
     ASSERT_TRUE(conferma(*a));
     EXPECT_TRUE(a->messages().isEmpty());
+}
+
+// A shows the case, B changes its header and saves, then A opens it for modification: A edits
+// B's header, not the one it was shown, and writes nothing of the old one back.
+TEST_P(Workstations, AModificationStartsFromWhatAnotherWorkstationSavedSinceTheCaseWasShown) {
+    a->call(QStringLiteral("VisualizzaPratica"), {kPraEsposito});
+    ASSERT_TRUE(b->call(QStringLiteral("Modifica"), {kPraEsposito}).value("result").toBool());
+    ASSERT_TRUE(typeInto(b->sender(), "ctlTestata1.txtNumeroRegGenerale", "777/2026"));
+    ASSERT_TRUE(conferma(*b));
+    ASSERT_TRUE(modifica(*a, kPraEsposito, "nota di A"));
+    EXPECT_EQ(fieldOf(a->sender(), "ctlTestata1.txtNumeroRegGenerale").value("text").toString(), "777/2026");
+    ASSERT_TRUE(conferma(*a));
+    QSqlQuery q =
+        conn->query(QStringLiteral("SELECT NumeroRegGenerale FROM Pratica WHERE ID_Pra = ?"), {kPraEsposito});
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toString(), "777/2026");
+    EXPECT_EQ(note(kPraEsposito), "nota di A");
 }
 
 TEST_P(Workstations, NewCasesInsertedTogetherNeverShareTheAutomaticPosition) {
@@ -135,7 +152,7 @@ TEST_P(Workstations, SavesWaitForAnotherWorkstationsTransactionInsteadOfFailing)
         conn->Execute(QStringLiteral("UPDATE Pratica SET VersioneRiga = VersioneRiga WHERE ID_Pra = ?"),
                       {kPraEsposito});
         b->post({{"call", "Conferma"}, {"args", QJsonArray{}}});
-        QThread::msleep(1500);
+        EXPECT_TRUE(b->taceFinoA(1500)) << "B saved while the other held the archive";
         altra.commit();
     }
     EXPECT_TRUE(b->reply().value("result").toBool());
