@@ -28,6 +28,7 @@ const QString kGiaRegistrata = QStringLiteral("Prestazione già registrata");
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr long kNero = 0;
 const Currency kSoglia = Currency::fromUnits(12500);
+const QString kPrestazioneDelCaso = QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?");
 
 enum ColonnaSoggetto { SId, SNome, SCodice, SCoinvolto, SIdAr, SIdentificazione, SPerConto, SIdPerConto };
 enum ColonnaProfessionista { PId, PCoinvolto, PNome, PCodice };
@@ -160,12 +161,15 @@ void FrmGestAR::apri() {
     m_caricamento = false;
 }
 
+void FrmGestAR::ricordaRiga(Recordset& rs) {
+    m_versione = rs.Eof() ? QVariant() : rs.value(kVersioneRiga);
+    m_idPrest = rs.Eof() ? QVariant() : rs.value(QStringLiteral("id_prest"));
+}
+
 void FrmGestAR::CaricaPrestazione() {
     m_services.trap(QStringLiteral("Controllo registrazione"), [&] {
-        Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockReadOnly,
-                     {m_caseId});
-        m_versione = rs.Eof() ? QVariant() : rs.value(kVersioneRiga);
-        m_idPrest = rs.Eof() ? QVariant() : rs.value(QStringLiteral("id_prest"));
+        Recordset rs(m_conn, kPrestazioneDelCaso, adLockReadOnly, {m_caseId});
+        ricordaRiga(rs);
         if (rs.Eof()) {
             lblStato1.setCaption(QStringLiteral("Prestazione non registrata"));
             return;
@@ -486,27 +490,20 @@ bool FrmGestAR::SalvaPrestazione(Modo modo) {
         "La prestazione antiriciclaggio è stata modificata su un'altra postazione dopo che è stata mostrata "
         "qui.");
     cambiata.preparaSovrascrittura = [this] {
-        Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockReadOnly,
-                     {m_caseId});
-        m_versione = rs.Eof() ? QVariant() : rs.value(kVersioneRiga);
-        m_idPrest = rs.Eof() ? QVariant() : rs.value(QStringLiteral("id_prest"));
+        Recordset rs(m_conn, kPrestazioneDelCaso, adLockReadOnly, {m_caseId});
+        ricordaRiga(rs);
     };
     cambiata.mostraAltra = [this] { apri(); };
-    bool scritta = false;
-    const bool ok = m_services.trap(QStringLiteral("Aggiornamento delle prestazioni"), [&] {
-        scritta = core::scriviSeNonCambiato(m_services.ui(), cambiata, [&] { scriviPrestazione(modo); });
-    });
-    return ok && scritta;
+    return core::scriviSeNonCambiato(m_services, QStringLiteral("Aggiornamento delle prestazioni"), cambiata,
+                                     [&] { scriviPrestazione(modo); });
 }
 
 void FrmGestAR::scriviPrestazione(Modo modo) {
     Transaction transaction(*m_conn);
-    Recordset rs(m_conn, QStringLiteral("SELECT * FROM PrestazioniAR WHERE R_IdPra = ?"), adLockOptimistic,
-                 {m_caseId});
+    Recordset rs(m_conn, kPrestazioneDelCaso, adLockOptimistic, {m_caseId});
     const bool nuova = rs.Eof();
-    // Registered elsewhere after this one showed the case unregistered: not written over unasked.
-    if (!nuova &&
-        (m_versione.isNull() || rs.value(QStringLiteral("id_prest")).toLongLong() != m_idPrest.toLongLong()))
+    // Registered, or registered anew, elsewhere since this one showed it: not written over unasked.
+    if (!nuova && rs.value(QStringLiteral("id_prest")).toLongLong() != m_idPrest.toLongLong())
         throw DbError(rigaCambiataSentence(), QStringLiteral("PrestazioniAR"), DbError::kRigaCambiata);
     if (!nuova) rs.expectVersion(m_versione);
     if (nuova) {

@@ -9,6 +9,7 @@
 
 #include "FrmFrazionata.h"
 #include "ServiceSubjects.h"
+#include "access/Recordset.h"
 #include "core/model/ComponentServices.h"
 #include "core/model/MoneyField.h"
 #include "form/Form.h"
@@ -91,6 +92,8 @@ private:
     bool chiedi(const QString& domanda);
     /// False when the save failed (and was reported).
     bool SalvaPrestazione(Modo modo);
+    /// Remembers the service row `rs` is on (none at its end) as the one the person was shown.
+    void ricordaRiga(Recordset& rs);
     /// The service, its subjects and its professionals written; throws DbError.
     void scriviPrestazione(Modo modo);
     void EliminaPrestazione();
@@ -99,7 +102,7 @@ private:
     ConnectionPtr m_conn;
     int m_caseId = 0;
     QVariant m_versione;  ///< the service row's version as shown, null when none was registered
-    QVariant m_idPrest;   ///< and its id: a service deleted and registered again starts at 0 too
+    QVariant m_idPrest;   ///< and its id (null: none): one deleted and registered again starts at 0 too
     int m_professionista = 0;
     QString m_importo;
     int m_soggetto = 0;

@@ -8,18 +8,17 @@ documents, additional parties, criminal row and invoice links, or is there with 
 Usage: bench/crash-trials.py [--trials N] [--host build/bin/tolmo-host] [--seed S]
 Prints the count of partial cases (goal 0) and exits 1 when there is any."""
 import argparse
-import json
 import os
 import random
 import shutil
-import signal
 import sqlite3
-import subprocess
 import sys
 import tempfile
 import time
 
-USER = 2                  # the senior partner, an accounting owner of the demo firm
+import tolmohost
+from tolmohost import USER
+
 CLIENT = 4                # a registered client of the demo firm
 DEPENDENTS = {            # the rows a case takes with it when it is deleted: table -> case column
     'Scadenze': 'Codice_Pra', 'Azioni': 'IdPra', 'Documenti': 'Codice_Pra',
@@ -42,54 +41,9 @@ with open(settings, 'w') as ini:
     ini.write('[startup]\nPathRicerche=%s\n' % work)
 
 
-class Host:
+def Host():
     """One tolmo-host process on the archive."""
-
-    def __init__(self):
-        self.p = subprocess.Popen([args.host, '--db', 'sqlite:' + db_path, '--settings', settings,
-                                   '--user', str(USER)], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL, text=True, bufsize=1)
-
-    def send(self, command):
-        self.p.stdin.write(json.dumps(command) + '\n')
-        self.p.stdin.flush()
-
-    def reply(self):
-        while True:
-            line = self.p.stdout.readline()
-            if not line:
-                raise RuntimeError('tolmo-host ended')
-            out = json.loads(line)
-            if not {'msgbox', 'event', 'shown'} & out.keys():
-                return out
-
-    def ask(self, command):
-        self.send(command)
-        return self.reply()
-
-    def call(self, name, *a):
-        return self.ask({'call': name, 'args': list(a)})
-
-    def start(self):
-        self.call('Start')
-        self.call('SettaCambioValuta', '1936,27', 'EURO')
-        self.call('SettaContabilita', USER)
-
-    def kill(self):
-        """Kills the process; true when the reply of the last command had not come yet."""
-        self.p.send_signal(signal.SIGKILL)
-        self.p.wait()
-        for line in self.p.stdout.read().splitlines():
-            try:
-                if not {'msgbox', 'event', 'shown'} & json.loads(line).keys():
-                    return False
-            except ValueError:
-                pass  # a line cut by the kill
-        return True
-
-    def close(self):
-        self.p.stdin.close()
-        self.p.wait()
+    return tolmohost.Host(args.host, 'sqlite:' + db_path, settings, USER)
 
 
 def archive():
@@ -135,10 +89,7 @@ def new_case(i):
     def prepare(h):
         h.call('Inserimento')
         h.ask({'set': 'ctlTestata1.txtPosizione', 'text': position})
-        h.ask({'fire': 'ctlTestata1.txtCognomeCliente', 'event': 'DropDown'})
-        rows = h.ask({'dump': 'ctlTestata1'})['form']['txtCognomeCliente']['rows']
-        row = next(r for r, text in enumerate(rows) if text.split('\t')[2] == str(CLIENT))
-        h.ask({'set': 'ctlTestata1.txtCognomeCliente', 'row': row})
+        h.choose('ctlTestata1.txtCognomeCliente', 2, CLIENT)
         h.ask({'set': 'ctlTestata1.txtCognomeControparte', 'text': 'Verdi'})
         h.ask({'set': 'TEDNumRilevanza', 'text': '175'})
         h.ask({'set': 'txtNOTE', 'text': note})

@@ -28,7 +28,8 @@ import tempfile
 import threading
 import time
 
-USER = 2     # the senior partner, an accounting owner of the demo firm
+import tolmohost
+
 CLIENT = 4   # a registered client of the demo firm
 STAMPS = 2   # the demo case whose court fee is paid with stamps
 CHANGED = "è stata modificata su un'altra postazione"
@@ -93,51 +94,15 @@ class Archive:
 
 # ---------------------------------------------------------------- a workstation
 
-class Host:
-    """One tolmo-host process; replies are told apart from what happened by their seq."""
+class Host(tolmohost.Host):
+    """A workstation on the archive at `url`."""
 
     def __init__(self, url):
-        self.p = subprocess.Popen([args.host, '--db', url, '--settings', settings, '--user', str(USER)],
-                                  stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                  text=True, bufsize=1)
-        self.seq = 0
-        self.happened = []
-
-    def ask(self, command):
-        self.seq += 1
-        self.p.stdin.write(json.dumps(dict(command, seq=self.seq)) + '\n')
-        self.p.stdin.flush()
-        self.happened = []
-        while True:
-            line = self.p.stdout.readline()
-            if not line:
-                raise RuntimeError('tolmo-host ended')
-            out = json.loads(line)
-            if out.get('seq') == self.seq:
-                return out
-            self.happened.append(out)
-
-    def call(self, name, *a):
-        return self.ask({'call': name, 'args': list(a)})
+        super().__init__(args.host, url, settings)
 
     def messages(self):
         """The message boxes shown, but for the appeal reminder."""
-        return [h['msgbox']['text'] for h in self.happened if 'msgbox' in h and REMINDER not in h['msgbox']['text']]
-
-    def events(self, name):
-        return [h['args'] for h in self.happened if h.get('event') == name]
-
-    def field(self, form, control):
-        return self.ask({'dump': form})['form'][control]
-
-    def start(self):
-        self.call('Start')
-        self.call('SettaCambioValuta', '1936,27', 'EURO')
-        self.call('SettaContabilita', USER)
-
-    def close(self):
-        self.p.stdin.close()
-        self.p.wait()
+        return [m for m in super().messages() if REMINDER not in m]
 
 
 class Ledger:
@@ -203,10 +168,7 @@ def worker(n, url, quota, ledger):
 
     def insert(token):
         h.call('Inserimento')
-        h.ask({'fire': 'ctlTestata1.txtCognomeCliente', 'event': 'DropDown'})
-        rows = h.field('ctlTestata1', 'txtCognomeCliente')['rows']
-        row = next(r for r, text in enumerate(rows) if text.split('\t')[2] == str(CLIENT))
-        h.ask({'set': 'ctlTestata1.txtCognomeCliente', 'row': row})
+        h.choose('ctlTestata1.txtCognomeCliente', 2, CLIENT)
         h.ask({'set': 'ctlTestata1.txtNumeroRegGenerale', 'text': token})
         h.ask({'set': 'txtNOTE', 'text': token})
         r, took = timed({'call': 'Conferma', 'args': []})

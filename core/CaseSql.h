@@ -1,6 +1,6 @@
 #pragma once
 // The statements that read one case: alone, with its criminal row for display, and the
-// explicit column list of a criminal case opened for modification.
+// explicit column list of a criminal case opened for modification; and the next position.
 
 #include <QString>
 

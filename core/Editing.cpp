@@ -124,10 +124,9 @@ bool TolmoPratica::ModificaPratica() {
             return;
         }
         m_pratica = std::move(pratica);
-        m_versioneVista = m_pratica->recordset().value(kVersioneRiga);
         // The header shows the case being modified: the save writes its position and parties.
         // Saved elsewhere since it was shown, it is read again with the rest.
-        if (m_header.caseId() != m_currentId || m_versioneVista != m_versioneMostrata)
+        if (m_header.caseId() != m_currentId || m_pratica->recordset().value(kVersioneRiga) != m_versione)
             m_header.caricaPratica(m_currentId);
         m_header.setMode(core::CaseHeader::Modification);
         // A case that cannot be read whole is not opened: the fields could still hold the

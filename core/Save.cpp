@@ -124,7 +124,7 @@ bool TolmoPratica::registra(bool nuova, bool& registrata) {
     registrata = true;
 
     m_currentId = ctx.caseId;
-    m_versioneVista = rs.value(kVersioneRiga);
+    m_versione = rs.value(kVersioneRiga);
     if (m_posizioneScritta != m_header.posizione()) m_header.setPosizione(m_posizioneScritta);
     applicaTestata();
     m_header.setMode(core::CaseHeader::Consultation);
@@ -151,7 +151,7 @@ bool TolmoPratica::scriviConflitti(bool nuova, const QString& bitRichiedi, core:
     // Saving over: what this workstation typed replaces the version stored now.
     cambiata.preparaSovrascrittura = [this] {
         m_pratica->recordset().Resync();
-        m_versioneVista = m_pratica->recordset().value(kVersioneRiga);
+        m_versione = m_pratica->recordset().value(kVersioneRiga);
     };
     cambiata.mostraAltra = [this] { Annulla(); };
     return core::scriviSeNonCambiato(m_ui, cambiata, [&] { scrivi(nuova, bitRichiedi, ctx, prima, dopo); });
@@ -168,7 +168,7 @@ void TolmoPratica::scrivi(bool nuova, const QString& bitRichiedi, core::SaveCont
         rs.AddNew();
     } else {
         rs.Resync();
-        rs.expectVersion(m_versioneVista);
+        rs.expectVersion(m_versione);
         prima = datiMemorizzati(rs);
     }
     scriviPratica(rs, bitRichiedi);

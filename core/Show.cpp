@@ -36,7 +36,7 @@ bool TolmoPratica::RiempeCampiAVideo(Recordset& rs) {
     form::BusyPointer busy(m_ui);
     return trap(kLetturaPratica, [&] {
         core::PraticaForm& f = m_form;
-        m_versioneMostrata = rs.value(kVersioneRiga);
+        m_versione = rs.value(kVersioneRiga);
         m_idCliente = rs.value(QStringLiteral("ID_Cliente")).toInt();
         // A list holding no matching row keeps the selection it had.
         core::SelezionaInLista(1, rs.text(QStringLiteral("R_IdArea")), 0, f.cmbSottoarea);

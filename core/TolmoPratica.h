@@ -286,10 +286,9 @@ private:
     // The case record: the row opened by Modifica, or the whole table opened by Conferma of a
     // new case. Kept until the next edit replaces it.
     std::unique_ptr<AccessoDati> m_pratica;
-    QVariant m_versioneVista;     // the row version of the case as Modifica showed it
-    QVariant m_versioneMostrata;  // the row version of the case the form was last filled from
-    QString m_posizioneScritta;   // the position the save writes (the next free one, when automatic)
-    QString m_ufficioModifica;    // office text when the modification began
+    QVariant m_versione;         // the row version of the case the form holds: as last filled, or saved
+    QString m_posizioneScritta;  // the position the save writes (the next free one, when automatic)
+    QString m_ufficioModifica;   // office text when the modification began
 
     // Cached ids of the case on screen (the sections keep theirs).
     int m_idCliente = 0;

@@ -374,11 +374,8 @@ bool DlgEstremiPagamento::RegistraPagamento() {
         "stati mostrati qui.");
     cambiato.preparaSovrascrittura = [this] { m_versioni.remove(m_riga); };
     cambiato.mostraAltra = [this] { carica(); };
-    bool scritto = false;
-    const bool ok = m_services.trap(QStringLiteral("Registrazione Estremi Pagamento"), [&] {
-        scritto = core::scriviSeNonCambiato(m_services.ui(), cambiato, [this] { scriviPagamento(); });
-    });
-    return ok && scritto;
+    return core::scriviSeNonCambiato(m_services, QStringLiteral("Registrazione Estremi Pagamento"), cambiato,
+                                     [this] { scriviPagamento(); });
 }
 
 // The amounts are read as the currency they were typed in, the dates day first. The row and

@@ -216,11 +216,8 @@ void DlgPratCollegate::collega() {
         transaction.commit();
         m_chiaveLetta = m_chiave;
     };
-    bool collegate = false;
     // A failure ends the link: the transaction left both cases as they were.
-    if (!m_services.trap(QStringLiteral("Collegamento pratica"),
-                         [&] { collegate = core::scriviSeNonCambiato(m_services.ui(), cambiato, scrivi); }) ||
-        !collegate)
+    if (!core::scriviSeNonCambiato(m_services, QStringLiteral("Collegamento pratica"), cambiato, scrivi))
         return;
     caricaGriglia();
     FillCmbPosizioni();  // the case just linked is a candidate no more
@@ -282,11 +279,9 @@ void DlgPratCollegate::eliminaCollegamento() {
         m_chiave = nuovaChiave;
         m_chiaveLetta = rimaste == 1 ? 0 : nuovaChiave;  // the case's own key, as now stored
     };
-    bool tolta = false;
     // A failure ends the removal: the transaction left the whole group as it was.
-    if (!m_services.trap(QStringLiteral("Eliminazione Collegamento Pratica"),
-                         [&] { tolta = core::scriviSeNonCambiato(m_services.ui(), cambiato, scrivi); }) ||
-        !tolta)
+    if (!core::scriviSeNonCambiato(m_services, QStringLiteral("Eliminazione Collegamento Pratica"), cambiato,
+                                   scrivi))
         return;
     m_selezionata = 0;
     cmdElimina.setEnabled(false);

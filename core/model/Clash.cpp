@@ -49,4 +49,12 @@ bool scriviSeNonCambiato(form::Interaction& ui, const SeCambiato& cosa, const st
     }
 }
 
+bool scriviSeNonCambiato(ComponentServices& services, const QString& azione, const SeCambiato& cosa,
+                         const std::function<void()>& scrivi) {
+    bool scritto = false;
+    const bool ok =
+        services.trap(azione, [&] { scritto = scriviSeNonCambiato(services.ui(), cosa, scrivi); });
+    return ok && scritto;
+}
+
 }  // namespace tolmo::core

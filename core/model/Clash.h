@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "ComponentServices.h"
 #include "access/Connection.h"
 #include "form/Interaction.h"
 
@@ -31,5 +32,9 @@ QString domandaConflitto(const QString& cambiato);
 /// elsewhere since it was shown, asks: Yes saves over it (`scrivi` again), No shows the other
 /// version, Cancel goes back with everything typed. True once written; other errors go on up.
 bool scriviSeNonCambiato(form::Interaction& ui, const SeCambiato& cosa, const std::function<void()>& scrivi);
+/// The same in the error trap of `services`, which reports any other failure under `azione`:
+/// true once written, false after a failure or when the person chose not to write.
+bool scriviSeNonCambiato(ComponentServices& services, const QString& azione, const SeCambiato& cosa,
+                         const std::function<void()>& scrivi);
 
 }  // namespace tolmo::core
